@@ -1,0 +1,34 @@
+#include "mathmod_1/mathmod_1.h"
+
+#include <limits>
+
+namespace numora {
+
+std::string pictureFile(Picture p)
+{
+    switch (p.kind) {
+    case Picture::Kind::Digit: return "pno" + std::to_string(p.digit) + ".bmp";
+    case Picture::Kind::Placeholder: return "pnoGus.bmp";
+    case Picture::Kind::Empty: break;
+    }
+    return {};
+}
+
+std::int16_t incSat(std::int16_t v)
+{
+    return v == std::numeric_limits<std::int16_t>::max() ? v : static_cast<std::int16_t>(v + 1);
+}
+
+std::int16_t decSat(std::int16_t v)
+{
+    return v == std::numeric_limits<std::int16_t>::min() ? v : static_cast<std::int16_t>(v - 1);
+}
+
+int levelSeconds(const std::array<Level, 3>& levels, const std::string& text)
+{
+    for (const auto& l : levels)
+        if (text == l.text) return l.seconds;
+    return -1;
+}
+
+}  // namespace numora
