@@ -1,0 +1,33 @@
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "connectivity.h"
+#include "downloader.h"
+#include "layout.h"
+#include "services_real.h"
+#include "session.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // The program ends by its own rule (no window loaded), not Qt's.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    numora::installFontSubstitutes();
+
+    numora::online::RouteConnectivity connectivity;
+    numora::online::DesktopUrlOpener opener;
+    numora::online::CurlDownloader downloader;
+    numora::online::DocumentsFolders folders;
+    numora::online::MessageBoxNotifier notifier;
+    numora::online::AppCursor cursor;
+    numora::online::Services services{connectivity, opener, downloader, folders, notifier, cursor};
+
+    numora::Session session(services, QApplication::applicationDirPath() + QStringLiteral("/numpic"),
+                            [] { QCoreApplication::quit(); });
+    // When the load step closes the main window there is no event loop to quit.
+    if (!session.start()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,39 @@
+// Everything that lives for the whole run: the game state, the online slots,
+// the platform services, the dispatcher, the pictures and the windows.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "context.h"
+#include "dispatcher.h"
+#include "pictures.h"
+#include "screens.h"
+
+namespace numora {
+
+class Session {
+public:
+    // `services` are the platform services to use; `picturesFolder` holds numpic.
+    Session(online::Services services, const QString& picturesFolder, std::function<void()> onEnd);
+
+    Screens& screens() { return screens_; }
+    Dispatcher& dispatcher() { return dispatcher_; }
+    ModuleState& state() { return state_; }
+    online::OnlineSlots& slots() { return slots_; }
+
+    // Start-up inside a handler of its own. True while the program goes on.
+    bool start();
+
+private:
+    ModuleState state_;
+    ClockRandom random_;
+    online::OnlineSlots slots_;
+    online::Services services_;
+    Dispatcher dispatcher_;
+    Pictures pictures_;
+    Screens screens_;
+    Context ctx_;
+};
+
+}  // namespace numora

@@ -1,0 +1,36 @@
+// The number pictures beside the executable. A picture that cannot be loaded
+// is a broken installation: the cell then shows its number as text, and the
+// player is told once per run, after the handler that met it has finished.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+#include "mathmod_1/screen_types.h"
+
+namespace numora {
+
+class Dispatcher;
+namespace online { class Notifier; }
+
+class PictureBox;
+
+class Pictures {
+public:
+    Pictures(QString folder, Dispatcher& d, online::Notifier& n);
+
+    // Show `p` in `box`, loading its file.
+    void show(PictureBox& box, Picture p);
+
+    const QString& folder() const { return folder_; }
+
+private:
+    void reportMissing();
+
+    QString folder_;
+    Dispatcher& d_;
+    online::Notifier& notifier_;
+    bool reported_ = false;
+};
+
+}  // namespace numora
