@@ -25,7 +25,8 @@ int main(int argc, char* argv[])
     numora::online::AppCursor cursor;
     numora::online::Services services{connectivity, opener, downloader, folders, notifier, cursor};
 
-    numora::Session session(services, QApplication::applicationDirPath() + QStringLiteral("/numpic"),
+    numora::ClockRandom random;
+    numora::Session session(services, random, QApplication::applicationDirPath() + QStringLiteral("/numpic"),
                             [] { QCoreApplication::quit(); });
     // When the load step closes the main window there is no event loop to quit.
     if (!session.start()) return 0;

@@ -4,12 +4,13 @@
 
 namespace numora {
 
-Session::Session(online::Services services, const QString& picturesFolder, std::function<void()> onEnd)
+Session::Session(online::Services services, RandomSource& random, const QString& picturesFolder,
+                 std::function<void()> onEnd)
     : services_(services),
       pictures_(picturesFolder, dispatcher_, services_.notifier),
       screens_([this]() -> Context& { return ctx_; }, std::move(onEnd)),
       ctx_{state_,
-           random_,
+           random,
            services_,
            slots_,
            online::defaultAddresses(),

@@ -14,8 +14,10 @@ namespace numora {
 
 class Session {
 public:
-    // `services` are the platform services to use; `picturesFolder` holds numpic.
-    Session(online::Services services, const QString& picturesFolder, std::function<void()> onEnd);
+    // `services` are the platform services to use, `random` deals the puzzles,
+    // `picturesFolder` holds the number pictures; `onEnd` runs when the program ends.
+    Session(online::Services services, RandomSource& random, const QString& picturesFolder,
+            std::function<void()> onEnd);
 
     Screens& screens() { return screens_; }
     Dispatcher& dispatcher() { return dispatcher_; }
@@ -27,7 +29,6 @@ public:
 
 private:
     ModuleState state_;
-    ClockRandom random_;
     online::OnlineSlots slots_;
     online::Services services_;
     Dispatcher dispatcher_;

@@ -24,9 +24,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e)
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    // The second press of a double-click is not a click of its own.
+    // The second press of a double-click is not a click of its own (and the
+    // base class would treat it as a press).
     pressed_ = false;
-    QLabel::mouseDoubleClickEvent(e);
+    e->accept();
 }
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent)

@@ -29,24 +29,24 @@ void GameTimer::setEnabled(bool on)
 {
     if (on == enabled_) return;
     enabled_ = on;
-    sync(true);
+    sync();
 }
 
 void GameTimer::setInterval(int ms)
 {
     if (ms == interval_) return;
     interval_ = ms;
-    sync(true);
+    sync();
 }
 
-void GameTimer::sync(bool restart)
+void GameTimer::sync()
 {
     if (!enabled_ || interval_ <= 0) {
         timer_.stop();
         d_.forget(this);
         return;
     }
-    if (restart || !timer_.isActive()) timer_.start(interval_);
+    timer_.start(interval_);  // a full period from now
 }
 
 void GameTimer::tick()

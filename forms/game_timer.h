@@ -26,6 +26,7 @@ public:
     bool isEnabled() const { return enabled_; }
     int interval() const { return interval_; }
     bool isRunning() const { return timer_.isActive(); }  // counting towards a tick
+    int remainingMs() const { return timer_.remainingTime(); }
 
     // Deliver a tick now, as the timer's own event would (tests call this).
     void tick();
@@ -33,7 +34,7 @@ public:
     void fireDeferred();
 
 private:
-    void sync(bool restart);
+    void sync();
 
     Dispatcher& d_;
     std::function<void()> onTick_;

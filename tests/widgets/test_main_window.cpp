@@ -1,0 +1,181 @@
+// The main window: its controls as designed, and a missing-numbers game played
+// by clicks and keys.
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+#include "app_fixture.h"
+
+namespace numora::test {
+namespace {
+
+class MainWindow : public AppTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(startApp()); }
+    MainForm* w() { return mainForm(); }
+    // The cells of the hidden numbers of the current puzzle.
+    int hiddenCell(int which) { return (which == 0 ? session->state().msngpos_1 : session->state().msngpos_2) - 1; }
+    int hiddenNumber(int which) { return session->state().numary[hiddenCell(which)]; }
+};
+
+TEST_F(MainWindow, ControlsAreLaidOutAsDesigned)
+{
+    EXPECT_EQ(w()->client()->size(), QSize(300, 309));
+    EXPECT_EQ(w()->height(), 309 + w()->menuBar()->sizeHint().height());
+    EXPECT_EQ(w()->minimumSize(), w()->maximumSize()) << "fixed border";
+    EXPECT_EQ(control(w(), "strtGm")->geometry(), QRect(6, 5, 118, 33));
+    EXPECT_EQ(control(w(), "tray", 8)->geometry(), QRect(103, 182, 35, 39));
+    EXPECT_EQ(control(w(), "numlbl", 4)->geometry(), QRect(31, 42, 25, 30));
+    EXPECT_EQ(control(w(), "numlbl", 4)->parentWidget(), control(w(), "scltntray"));
+    EXPECT_EQ(control(w(), "PlusLbl", 3), nullptr) << "the plus signs have no index 3";
+    for (int i : {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12}) EXPECT_EQ(text(w(), "PlusLbl", i), "+");
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(text(w(), "numlbl", i), QString::number(i + 1));
+    EXPECT_EQ(control<QPushButton>(w(), "strtGm")->text(), "&Start Numora");
+    EXPECT_EQ(control<QPushButton>(w(), "extgm")->text(), "&Exit ");
+    EXPECT_EQ(control(w(), "extgm")->toolTip(), " Exit game");
+    EXPECT_EQ(control(w(), "strtGm")->toolTip(), "Start New game");
+    EXPECT_TRUE(control(w(), "pose")->isHidden());
+    EXPECT_TRUE(control(w(), "numdpsl")->isHidden());
+    EXPECT_FALSE(control(w(), "scltntray")->isEnabled());
+    EXPECT_TRUE(control(w(), "scltntray")->isVisible());
+    EXPECT_EQ(text(w(), "strlbl"), "Click to select number.");
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(text(w(), "sumdsply", i), "0");
+    // The frame lies over the status text.
+    const auto kids = w()->client()->children();
+    EXPECT_GT(kids.indexOf(control(w(), "scltntray")), kids.indexOf(control(w(), "strlbl")));
+    QStringList items;
+    for (QAction* a : w()->menuBar()->actions().first()->menu()->actions()) items << a->text();
+    EXPECT_EQ(items, QStringList({"Multiplication Game -1", "Check for updates...", "Download Glimmerquiz Game"}));
+    EXPECT_EQ(w()->menuBar()->actions().first()->text(), "File");
+}
+
+TEST_F(MainWindow, TabOrderAndFirstFocus)
+{
+    EXPECT_EQ(w()->focusWidget(), control(w(), "strtGm"));
+    QStringList order;
+    QWidget* at = control(w(), "strtGm");
+    for (int i = 0; i < 14; ++i) {
+        order << at->objectName();
+        at = at->nextInFocusChain();
+        while (at->focusPolicy() == Qt::NoFocus || at->isHidden()) at = at->nextInFocusChain();
+    }
+    EXPECT_EQ(order, QStringList({"strtGm", "stp", "extgm", "gmlvlscbo", "tray(8)", "tray(7)", "tray(6)", "tray(0)",
+                                  "tray(1)", "tray(2)", "tray(3)", "tray(4)", "tray(5)", "denate_1"}));
+}
+
+TEST_F(MainWindow, APuzzlePlayedByClicksTurnsGreen)
+{
+    EXPECT_EQ(background(w()), buttonFace());
+    click(w(), "strtGm");
+    EXPECT_FALSE(control(w(), "strtGm")->isEnabled());
+    EXPECT_FALSE(control(w(), "gmlvlscbo")->isEnabled());
+    EXPECT_TRUE(control(w(), "scltntray")->isEnabled());
+    EXPECT_EQ(w()->focusWidget(), control(w(), "tray", 1));
+    EXPECT_TRUE(w()->tmr_1()->isRunning());
+    EXPECT_TRUE(w()->tmr_2()->isRunning());
+    // Seven pictures, two placeholders, and the sums of what is dealt.
+    const auto& st = session->state();
+    const QImage placeholder(QStringLiteral(NUMORA_PICTURES_DIR "/pnoGus.bmp"));
+    for (int i = 0; i < 9; ++i) {
+        const bool hidden = i == hiddenCell(0) || i == hiddenCell(1);
+        const QImage shown = control<PictureBox>(w(), "tray", i)->picture().toImage();
+        EXPECT_EQ(shown.size(), QSize(35, 39));
+        EXPECT_EQ(shown.convertToFormat(placeholder.format()) == placeholder, hidden) << "cell " << i;
+    }
+    EXPECT_EQ(text(w(), "sumdsply", 0).toInt(), st.numary[0] + st.numary[1] + st.numary[2]);
+    EXPECT_EQ(text(w(), "sumdsply", 5).toInt(), st.numary[0] + st.numary[3] + st.numary[6]);
+
+    click(w(), "numlbl", hiddenNumber(0) - 1);
+    if (hiddenNumber(1) != hiddenNumber(0)) click(w(), "numlbl", hiddenNumber(1) - 1);
+    EXPECT_EQ(background(w()), kGreen);
+    EXPECT_FALSE(control(w(), "scltntray")->isEnabled());
+    // Labels that are not transparent keep their own colour.
+    EXPECT_EQ(control(w(), "PlusLbl", 0)->palette().color(QPalette::Window), buttonFace());
+}
+
+TEST_F(MainWindow, KeysOnTheGridAreMainRowAndKeypadDigitsAlike)
+{
+    click(w(), "strtGm");
+    const int a = hiddenNumber(0), b = hiddenNumber(1);
+    key(w(), 1, Qt::Key(Qt::Key_0 + a));                          // main row
+    key(w(), 4, Qt::Key(Qt::Key_0 + b), Qt::KeypadModifier);     // keypad
+    EXPECT_EQ(background(w()), kGreen);
+}
+
+TEST_F(MainWindow, FiveWrongKeysLockOut)
+{
+    click(w(), "strtGm");
+    for (int i = 0; i < 4; ++i) key(w(), 1, Qt::Key_0);
+    EXPECT_TRUE(control(w(), "scltntray")->isVisible());
+    w()->tmr_2()->tick();
+    EXPECT_TRUE(text(w(), "strlbl").startsWith("You have exceeded maximum number of attempts. Wait will refresh in "));
+    EXPECT_EQ(w()->windowTitle(), "KORVELLAN - Refreshing in - 10");
+    key(w(), 1, Qt::Key_Shift);
+    EXPECT_FALSE(control(w(), "scltntray")->isVisible());
+    EXPECT_EQ(background(w()), kOrange);
+    w()->tmr_1()->tick();
+    EXPECT_TRUE(control(w(), "scltntray")->isVisible());
+    EXPECT_EQ(background(w()), buttonFace());
+    EXPECT_EQ(text(w(), "strlbl"), "Click number to select.");
+}
+
+TEST_F(MainWindow, TheLevelChosenBeforeStartSetsThePeriod)
+{
+    auto* combo = control<QComboBox>(w(), "gmlvlscbo");
+    EXPECT_EQ(w()->tmr_1()->interval(), 11000);
+    w()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
+    combo->setFocus();
+    combo->setCurrentIndex(2);
+    click(w(), "strtGm");  // the focus leaves the list first
+    EXPECT_EQ(w()->tmr_1()->interval(), 6000);
+    EXPECT_EQ(session->state().lvlsec, 6);
+}
+
+TEST_F(MainWindow, MinimisingHoldsTheLevelTimer)
+{
+    w()->showMinimized();
+    w()->showNormal();
+    EXPECT_FALSE(w()->tmr_1()->isEnabled()) << "no game started: nothing changes";
+    click(w(), "strtGm");
+    w()->showMinimized();
+    EXPECT_FALSE(w()->tmr_1()->isEnabled());
+    EXPECT_TRUE(w()->tmr_2()->isEnabled()) << "the countdown keeps running";
+    w()->showNormal();
+    EXPECT_TRUE(w()->tmr_1()->isRunning());
+    EXPECT_GT(w()->tmr_1()->remainingMs(), 10000) << "a full period from the restore";
+}
+
+TEST_F(MainWindow, AccessKeysStartAndExit)
+{
+    w()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
+    QTest::keyClick(w(), Qt::Key_S, Qt::AltModifier);
+    QTest::qWait(200);  // a shortcut animates its click
+    EXPECT_FALSE(control(w(), "strtGm")->isEnabled());
+    QTest::keyClick(w(), Qt::Key_E, Qt::AltModifier);
+    QTest::qWait(200);
+    EXPECT_EQ(endings, 1);
+}
+
+class BrokenPictures : public AppTest {};
+
+TEST_F(BrokenPictures, AMissingPictureShowsTextAndOneMessage)
+{
+    QTemporaryDir dir;  // an empty numpic folder
+    ASSERT_TRUE(startApp(dir.path()));
+    click(mainForm(), "strtGm");
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].prompt, "Installed files missing run setup again. Contact KORVELLAN");
+    EXPECT_EQ(notifier.shown[0].title, "KORVELLAN");
+    const auto& st = session->state();
+    for (int i = 0; i < 9; ++i) {
+        const bool hidden = i == st.msngpos_1 - 1 || i == st.msngpos_2 - 1;
+        EXPECT_EQ(control<PictureBox>(mainForm(), "tray", i)->fallbackText(),
+                  hidden ? QString("?") : QString::number(st.numary[i]));
+    }
+    mainForm()->tmr_1()->tick();  // play goes on; the message is not repeated
+    EXPECT_EQ(notifier.shown.size(), 1u);
+}
+
+}  // namespace
+}  // namespace numora::test

@@ -1,0 +1,167 @@
+// Moving between the windows, their close boxes, and the end of the program.
+#include <QCloseEvent>
+
+#include "app_fixture.h"
+
+namespace numora::test {
+namespace {
+
+using Screens_ = AppTest;
+
+TEST_F(Screens_, StartUpShowsOnlyTheMainWindowCentred)
+{
+    ASSERT_TRUE(startApp());
+    ASSERT_NE(mainForm(), nullptr);
+    EXPECT_TRUE(mainForm()->isVisible());
+    EXPECT_EQ(multForm(), nullptr);
+    EXPECT_EQ(screens().topicForm(), nullptr);
+    EXPECT_EQ(mainForm()->windowTitle(), "KORVELLAN");
+    const QRect screen = mainForm()->screen()->availableGeometry();
+    EXPECT_LE(std::abs(mainForm()->geometry().center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(mainForm()->geometry().center().y() - screen.center().y()), 1);
+    EXPECT_EQ(endings, 0);
+}
+
+TEST_F(Screens_, MainExitAndCloseBoxEndTheProgram)
+{
+    ASSERT_TRUE(startApp());
+    click(mainForm(), "extgm");
+    EXPECT_EQ(endings, 1);
+    EXPECT_TRUE(screens().ended());
+    EXPECT_EQ(mainForm(), nullptr);
+
+    endings = 0;
+    ASSERT_TRUE(startApp());
+    mainForm()->close();  // the close box
+    EXPECT_EQ(endings, 1);
+    EXPECT_EQ(mainForm(), nullptr);
+}
+
+TEST_F(Screens_, EveryWayOutOfMultiplicationReturnsToAFreshMainWindow)
+{
+    ASSERT_TRUE(startApp());
+    const auto leave = [&](const std::function<void()>& how) {
+        mainForm()->multi1()->trigger();
+        ASSERT_NE(multForm(), nullptr);
+        EXPECT_TRUE(multForm()->isVisible());
+        EXPECT_EQ(mainForm(), nullptr) << "the main window closes when the multiplication window opens";
+        how();
+        settle();
+        ASSERT_NE(mainForm(), nullptr);
+        EXPECT_TRUE(mainForm()->isVisible());
+        EXPECT_EQ(multForm(), nullptr);
+        EXPECT_EQ(endings, 0);
+        // Freshly loaded: the level list holds exactly its three entries again.
+        EXPECT_EQ(control<QComboBox>(mainForm(), "gmlvlscbo")->count(), 3);
+        EXPECT_EQ(control<QComboBox>(mainForm(), "gmlvlscbo")->currentText(), "Level - 1(11 Sec.)");
+    };
+    leave([&] { click(multForm(), "extgm"); });
+    leave([&] { multForm()->close(); });
+    leave([&] { multForm()->addSub()->trigger(); });
+    // The gate ran at every load; the welcome page opened once.
+    EXPECT_EQ(connectivity.calls, 4);
+    EXPECT_EQ(opener.opened.size(), 1u);
+    EXPECT_TRUE(notifier.shown.empty());
+}
+
+TEST_F(Screens_, LeavingMultiplicationOfflineEndsWithOneMessage)
+{
+    ASSERT_TRUE(startApp());
+    mainForm()->multi1()->trigger();
+    connectivity.result = 0;
+    for (auto how : {0, 1, 2}) {
+        if (how > 0) {
+            endings = 0;
+            notifier.shown.clear();
+            connectivity.result = 1;
+            ASSERT_TRUE(startApp());
+            mainForm()->multi1()->trigger();
+            connectivity.result = 0;
+        }
+        if (how == 0) click(multForm(), "extgm");
+        if (how == 1) multForm()->addSub()->trigger();
+        if (how == 2) multForm()->close();
+        settle();
+        EXPECT_EQ(endings, 1) << "way out " << how;
+        EXPECT_EQ(mainForm(), nullptr);
+        EXPECT_EQ(multForm(), nullptr);
+        ASSERT_EQ(notifier.shown.size(), 1u) << "way out " << how;
+        EXPECT_EQ(notifier.shown[0].title, "KORVELLAN : Internet Required.");
+    }
+}
+
+TEST_F(Screens_, NoConnectionAtStartUpEndsWithoutAWindow)
+{
+    connectivity.result = 0;
+    EXPECT_FALSE(startApp());
+    EXPECT_EQ(endings, 1);
+    EXPECT_EQ(mainForm(), nullptr);
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].prompt, "Active Internet connection required.");
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
+                             [](QWidget* w) { return w->isVisible(); }));
+}
+
+TEST_F(Screens_, TheTopicSelectorCanBeShownAndLeadsToTheMainWindow)
+{
+    ASSERT_TRUE(startApp());
+    click(mainForm(), "extgm");
+    ASSERT_EQ(endings, 1);
+
+    // Shown by hand (nothing in the program leads to it): "algebra - 1" ends
+    // the program when it is the only window, "Numora - 1" opens the main one.
+    endings = 0;
+    ASSERT_TRUE(startApp());
+    session->dispatcher().run([&] {
+        screens().closeMain();
+        screens().showTopic();
+    });
+    ASSERT_NE(screens().topicForm(), nullptr);
+    EXPECT_EQ(screens().topicForm()->windowTitle(), "KORVELLAN : Select your topic");
+    ASSERT_NE(screens().topicForm()->focusWidget(), nullptr);
+    EXPECT_EQ(screens().topicForm()->focusWidget()->objectName(), "maths1");
+    click(screens().topicForm(), "maths1");
+    EXPECT_EQ(screens().topicForm(), nullptr);
+    ASSERT_NE(mainForm(), nullptr);
+    EXPECT_EQ(endings, 0);
+
+    session->dispatcher().run([&] {
+        screens().closeMain();
+        screens().showTopic();
+    });
+    click(screens().topicForm(), "algebra1");
+    EXPECT_EQ(endings, 1);
+}
+
+TEST_F(Screens_, TimersOfALeftGameStopWithItsWindow)
+{
+    ASSERT_TRUE(startApp());
+    click(mainForm(), "strtGm");
+    QPointer<GameTimer> t1 = mainForm()->tmr_1();
+    EXPECT_TRUE(t1->isRunning());
+    mainForm()->multi1()->trigger();
+    EXPECT_TRUE(t1.isNull() || !t1->isRunning());
+    click(multForm(), "strtGm");
+    QPointer<GameTimer> m3 = multForm()->tmr_3();
+    EXPECT_TRUE(m3->isRunning());
+    click(multForm(), "extgm");
+    EXPECT_TRUE(m3.isNull() || !m3->isRunning());
+    settle();
+    EXPECT_TRUE(m3.isNull()) << "a closed window is deleted once its handler has returned";
+    EXPECT_FALSE(mainForm()->tmr_1()->isRunning());
+    EXPECT_FALSE(mainForm()->tmr_2()->isRunning());
+}
+
+TEST_F(Screens_, AWindowClosedInsideItsOwnLoadHandlerIsNeverShown)
+{
+    // The gate closes the main window from inside its load handler.
+    connectivity.result = 0;
+    EXPECT_FALSE(startApp());
+    settle();  // its deletion must not crash either
+    EXPECT_EQ(endings, 1);
+}
+
+}  // namespace
+}  // namespace numora::test

@@ -1,0 +1,21 @@
+# Debian packages Numora needs, and a helper that installs the missing ones.
+# Sourced by run.sh and test.sh.
+
+NUMORA_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libcurl4-openssl-dev"
+NUMORA_RUN_PACKAGES="qt6-qpa-plugins libcurl4 ca-certificates xdg-utils fonts-liberation2 fonts-klaudia-berenika"
+NUMORA_TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3 openssl iproute2 util-linux"
+
+# Install every package of "$@" that is not installed yet, saying which.
+numora_install_missing() {
+    local missing=()
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing Debian packages: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq || return 1
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" || return 1
+}
