@@ -1,0 +1,248 @@
+// The real downloader against a local HTTPS server that this test starts.
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "downloader.h"
+#include "fakes.h"
+
+extern char** environ;
+
+namespace numora::online::testing {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+pid_t spawn(std::vector<std::string> args, bool quiet)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (quiet)
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> argv;
+    for (auto& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    const int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+}
+
+// One certificate and one server for the whole run, stopped by PID at its end.
+class Server : public ::testing::Environment {
+public:
+    static inline TempDir* dir = nullptr;
+    static inline pid_t pid = -1;
+    static inline int port = 0;
+
+    void SetUp() override
+    {
+        dir = new TempDir;
+        const std::string d = dir->str();
+        const pid_t openssl = spawn({NUMORA_OPENSSL, "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj",
+                                     "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-days", "2",
+                                     "-keyout", d + "/key.pem", "-out", d + "/cert.pem"},
+                                    true);
+        int status = -1;
+        ASSERT_GT(openssl, 0) << "cannot start openssl";
+        waitpid(openssl, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "openssl failed";
+
+        pid = spawn({NUMORA_PYTHON, NUMORA_HTTPS_SERVER, d + "/cert.pem", d + "/key.pem", d + "/port", "120"}, false);
+        ASSERT_GT(pid, 0) << "cannot start the server";
+        for (auto end = Clock::now() + 10s; Clock::now() < end && port == 0; std::this_thread::sleep_for(20ms))
+            port = std::atoi(readFile(d + "/port").c_str());
+        ASSERT_NE(port, 0) << "the server did not come up";
+    }
+
+    void TearDown() override
+    {
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+        delete dir;
+    }
+};
+
+[[maybe_unused]] const auto* const kServer = ::testing::AddGlobalTestEnvironment(new Server);
+
+class Https : public ::testing::Test {
+protected:
+    static inline const int& port_ = Server::port;
+
+    void SetUp() override
+    {
+        if (port_ == 0)
+            GTEST_SKIP() << "no server";
+    }
+
+    std::string url(const std::string& path) const { return "https://127.0.0.1:" + std::to_string(port_) + path; }
+    static DownloadOptions trusting(std::chrono::milliseconds connect = 5s, std::chrono::milliseconds total = 10s)
+    {
+        return {connect, total, Server::dir->str() + "/cert.pem"};
+    }
+
+    TempDir docs;
+    std::string target() const { return docs.str() + "/chkupdate2.txt"; }
+
+    struct Run {
+        int rc;
+        Clock::duration took;
+    };
+    Run fetch(const std::string& address, DownloadOptions options = trusting())
+    {
+        CurlDownloader d(std::move(options));
+        const auto start = Clock::now();
+        const int rc = d.download(address, target());
+        return {rc, Clock::now() - start};
+    }
+};
+
+struct Served {
+    const char* path;
+    const char* body;  // nullptr: the download fails and leaves nothing
+};
+
+void PrintTo(const Served& s, std::ostream* os) { *os << s.path; }
+
+class Responses : public Https, public ::testing::WithParamInterface<Served> {};
+
+TEST_P(Responses, ResultAndWhatIsLeftInTheFolder)
+{
+    const Served& s = GetParam();
+    const Run r = fetch(url(s.path));
+    EXPECT_LT(r.took, 5s);
+    if (s.body) {
+        EXPECT_EQ(r.rc, 0);
+        EXPECT_EQ(docs.entries(), std::vector<std::string>{"chkupdate2.txt"});
+        EXPECT_EQ(readFile(target()), s.body);
+    } else {
+        EXPECT_NE(r.rc, 0);
+        EXPECT_TRUE(docs.entries().empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Online, Responses,
+                         ::testing::Values(Served{"/ok", "213\n"}, Served{"/crlf", "212\r\n999\r\n"},
+                                           Served{"/empty", ""}, Served{"/to-https", "213\n"},
+                                           Served{"/status/404", nullptr}, Served{"/status/500", nullptr},
+                                           Served{"/to-http", nullptr}, Served{"/big", nullptr},
+                                           Served{"/endless", nullptr}));
+
+TEST_F(Https, UntrustedOrMismatchedCertificateFails)
+{
+    EXPECT_NE(fetch(url("/ok"), {}).rc, 0);
+    EXPECT_NE(fetch("https://localhost:" + std::to_string(port_) + "/ok").rc, 0);
+    EXPECT_NE(fetch("http://127.0.0.1:" + std::to_string(port_) + "/ok").rc, 0);
+    EXPECT_TRUE(docs.entries().empty());
+}
+
+TEST_F(Https, ServersThatNeverAnswerAreCutOffByTheTimeouts)
+{
+    // Accepted by the kernel's backlog and never spoken to.
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof addr;
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&addr), len), 0);
+    ASSERT_EQ(listen(listener, 4), 0);
+    getsockname(listener, reinterpret_cast<sockaddr*>(&addr), &len);
+
+    const Run silent = fetch("https://127.0.0.1:" + std::to_string(ntohs(addr.sin_port)) + "/ok", trusting(1s, 2s));
+    close(listener);
+    EXPECT_NE(silent.rc, 0);
+    EXPECT_LT(silent.took, 1900ms);
+
+    const Run stalled = fetch(url("/stall"), trusting(1s, 1500ms));
+    EXPECT_NE(stalled.rc, 0);
+    EXPECT_GE(stalled.took, 1400ms);
+    EXPECT_LT(stalled.took, 3s);
+    EXPECT_TRUE(docs.entries().empty());
+}
+
+TEST_F(Https, SymlinkAtTheTargetIsReplacedNotWrittenThrough)
+{
+    TempDir elsewhere;
+    const auto victim = elsewhere.path() / "victim";
+    std::ofstream(victim) << "keep";
+    std::filesystem::create_symlink(victim, target());
+
+    EXPECT_NE(fetch(url("/status/404")).rc, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(target()));
+
+    EXPECT_EQ(fetch(url("/ok")).rc, 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(target()));
+    EXPECT_EQ(readFile(target()), "213\n");
+    EXPECT_EQ(readFile(victim), "keep");
+    EXPECT_EQ(docs.entries(), std::vector<std::string>{"chkupdate2.txt"});
+}
+
+TEST_F(Https, MissingLibraryThrows)
+{
+    DownloadOptions o = trusting();
+    o.library = "libcurl-absent.so.4";
+    CurlDownloader d(o);
+    EXPECT_THROW(d.download(url("/ok"), target()), std::runtime_error);
+}
+
+// The update check from end to end, with only the server's side real.
+struct Check {
+    const char* path;
+    const char* library;
+    std::optional<Shown> shown;
+};
+
+void PrintTo(const Check& c, std::ostream* os) { *os << c.path << " with " << c.library; }
+
+class UpdateCheck : public Https, public ::testing::WithParamInterface<Check> {};
+
+TEST_P(UpdateCheck, MessageAndFolder)
+{
+    FakeConnectivity connectivity;
+    FakeOpener opener;
+    FakeFolders folders;
+    folders.dir = docs.str();
+    FakeCursor cursor;
+    FakeNotifier notifier(cursor);
+    DownloadOptions o = trusting();
+    o.library = GetParam().library;
+    CurlDownloader downloader(o);
+    Services s{connectivity, opener, downloader, folders, notifier, cursor};
+    OnlineSlots state;
+    Addresses a = defaultAddresses();
+    a.update = url(GetParam().path);
+
+    checkForUpdates(s, state, a, "212");
+    std::vector<Shown> expected;
+    if (GetParam().shown)
+        expected.push_back(*GetParam().shown);
+    EXPECT_EQ(notifier.shown, expected);
+    EXPECT_FALSE(cursor.busy);
+    const bool leftEmptyCopy = GetParam().path == std::string("/empty");
+    EXPECT_EQ(docs.entries(), leftEmptyCopy ? std::vector<std::string>{"chkupdate2.txt"} : std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Online, UpdateCheck,
+    ::testing::Values(Check{"/ok", "libcurl.so.4", message(msg::kUpdatesAvailable, msg::kTitle)},
+                      Check{"/crlf", "libcurl.so.4", message(msg::kNoUpdates, msg::kNoUpdatesTitle)},
+                      Check{"/empty", "libcurl.so.4", message(msg::kServerDown, msg::kTitle)},
+                      Check{"/status/404", "libcurl.so.4", std::nullopt},
+                      Check{"/ok", "libcurl-absent.so.4", message(msg::kServerDown, msg::kTitle)}));
+
+}  // namespace
+}  // namespace numora::online::testing
