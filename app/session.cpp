@@ -5,7 +5,7 @@
 namespace numora {
 
 Session::Session(online::Services services, RandomSource& random, const QString& picturesFolder,
-                 std::function<void()> onEnd)
+                 std::function<void()> onEnd, online::Addresses addresses)
     : services_(services),
       pictures_(picturesFolder, dispatcher_, services_.notifier),
       screens_([this]() -> Context& { return ctx_; }, std::move(onEnd)),
@@ -13,7 +13,7 @@ Session::Session(online::Services services, RandomSource& random, const QString&
            random,
            services_,
            slots_,
-           online::defaultAddresses(),
+           std::move(addresses),
            online::versionKey(NUMORA_VERSION_MAJOR, NUMORA_VERSION_MINOR, NUMORA_VERSION_PATCH),
            dispatcher_,
            pictures_,

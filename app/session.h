@@ -15,9 +15,10 @@ namespace numora {
 class Session {
 public:
     // `services` are the platform services to use, `random` deals the puzzles,
-    // `picturesFolder` holds the number pictures; `onEnd` runs when the program ends.
+    // `picturesFolder` holds the number pictures; `onEnd` runs when the program
+    // ends. The online addresses are the configured ones unless given.
     Session(online::Services services, RandomSource& random, const QString& picturesFolder,
-            std::function<void()> onEnd);
+            std::function<void()> onEnd, online::Addresses addresses = online::defaultAddresses());
 
     Screens& screens() { return screens_; }
     Dispatcher& dispatcher() { return dispatcher_; }

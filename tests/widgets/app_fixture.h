@@ -33,7 +33,7 @@ protected:
     FakeFolders folders;
     FakeCursor cursor;
     FakeNotifier notifier{cursor};
-    online::Services services{connectivity, opener, downloader, folders, notifier, cursor};
+    online::Downloader* realDownloader = nullptr;  // instead of the fake, when set
     ClockRandom random;
     int endings = 0;
     std::unique_ptr<Session> session;
@@ -41,9 +41,12 @@ protected:
     void TearDown() override { session.reset(); }
 
     // Start the program; true while it goes on.
-    bool startApp(const QString& pictures = QStringLiteral(NUMORA_PICTURES_DIR))
+    bool startApp(const QString& pictures = QStringLiteral(NUMORA_PICTURES_DIR),
+                  online::Addresses addresses = online::defaultAddresses())
     {
-        session = std::make_unique<Session>(services, random, pictures, [this] { ++endings; });
+        online::Services services{connectivity, opener, realDownloader ? *realDownloader : downloader,
+                                  folders, notifier, cursor};
+        session = std::make_unique<Session>(services, random, pictures, [this] { ++endings; }, std::move(addresses));
         return session->start();
     }
     Screens& screens() { return session->screens(); }

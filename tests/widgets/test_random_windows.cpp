@@ -1,0 +1,407 @@
+// The real windows driven at random: clicks on every control, keys, menu items,
+// close requests, timer ticks, level-list choices, minimise and restore, and a
+// connection that comes and goes, across all three windows and the moves between
+// them. After every event the program must be in a state it can be in. The seed
+// is printed; set NUMORA_TEST_SEED to replay.
+//
+// The test stands in for the event loop: between two events it delivers what
+// the program posted (the deletion of closed windows among it) and nothing else,
+// so no timer fires unless the test ticks it and a seed replays exactly.
+#include <QAction>
+#include <QFocusEvent>
+#include <QMetaEnum>
+#include <QMenu>
+#include <QPointer>
+#include <QWindow>
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+// From the sanitizer runtime; GCC ships no header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+#include "app_fixture.h"
+#include "layout.h"
+
+namespace numora::test {
+namespace {
+
+using online::testing::TempDir;
+
+std::uint32_t chooseSeed()
+{
+    if (const char* s = std::getenv("NUMORA_TEST_SEED")) return static_cast<std::uint32_t>(std::strtoul(s, nullptr, 10));
+    return std::random_device{}();
+}
+
+// Bytes the program holds on the heap now.
+std::size_t heapInUse()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+// Puzzles from the test's own engine, so that a seed replays the deals too.
+struct SeededDigits final : RandomSource {
+    std::mt19937& engine;
+    explicit SeededDigits(std::mt19937& e) : engine(e) {}
+    void reseed() override {}
+    int digit() override { return std::uniform_int_distribution<int>(1, 9)(engine); }
+};
+
+// Every key Qt names.
+std::vector<int> allQtKeys()
+{
+    const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
+    std::vector<int> v;
+    for (int i = 0; i < keys.keyCount(); ++i) v.push_back(keys.value(i));
+    return v;
+}
+
+class RandomWindows : public AppTest {
+protected:
+    RandomWindows() { folders.dir = docs.str(); }
+
+    TempDir docs;  // the update check's local copy goes here
+    std::mt19937 engine;
+    SeededDigits digits{engine};
+    std::size_t messagesChecked = 0;
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine); }
+
+    bool start()
+    {
+        session.reset();  // the windows of an ended run go with it
+        session = std::make_unique<Session>(services, digits, QStringLiteral(NUMORA_PICTURES_DIR), [this] { ++endings; });
+        return session->start();
+    }
+
+    // Between two events: dismiss any menu or drop-down the event opened, as the
+    // player would, then deliver what was posted.
+    static void idle()
+    {
+        for (int i = 0; i < 4 && QApplication::activePopupWidget(); ++i) QApplication::activePopupWidget()->close();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    GameWindow* onView()
+    {
+        if (mainForm()) return mainForm();
+        if (multForm()) return multForm();
+        return screens().topicForm();
+    }
+
+    // The controls a player can reach with the mouse, enabled or not.
+    static std::vector<QWidget*> controlsOf(GameWindow* w)
+    {
+        std::vector<QWidget*> v;
+        for (QWidget* c : w->client()->findChildren<QWidget*>())
+            if (c->window() == w && !c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_")))
+                v.push_back(c);
+        return v;
+    }
+    template <class T>
+    static std::vector<T*> all(QWidget* w)
+    {
+        const auto l = w->findChildren<T*>();
+        return {l.begin(), l.end()};
+    }
+
+    static QColor colourOf(Colour c)
+    {
+        switch (c) {
+        case Colour::LightGreen: return kGreen;
+        case Colour::LightOrange: return kOrange;
+        case Colour::ButtonFace: break;
+        }
+        return buttonFace();
+    }
+
+    // What every loaded window shows must be what its game says, once the
+    // handler has returned, and every picture must have been found.
+    template <class Form, class Shown>
+    static std::string showsItsGame(Form& f, const Shown& s)
+    {
+        if (f.windowTitle().toStdString() != s.caption) return "caption not shown: " + f.windowTitle().toStdString();
+        if (text(&f, "strlbl").toStdString() != s.strlbl) return "status not shown";
+        if (background(&f) != colourOf(s.board.back)) return "background not shown";
+        for (std::size_t i = 0; i < s.board.tray.size(); ++i) {
+            const auto* box = control<PictureBox>(&f, "tray", static_cast<int>(i));
+            if (!box->fallbackText().isEmpty()) return "a picture file that does not exist was asked for";
+            if (box->picture().isNull() != (s.board.tray[i] == Picture::empty())) return "tray picture not shown";
+        }
+        for (std::size_t i = 0; i < s.board.sumdsply.size(); ++i)
+            if (text(&f, "sumdsply", static_cast<int>(i)).toStdString() != s.board.sumdsply[i]) return "sum not shown";
+        if (control(&f, "strtGm")->isEnabled() != s.strtGmEnabled) return "Start button state";
+        const auto* combo = control<QComboBox>(&f, "gmlvlscbo");
+        if (combo->count() != static_cast<int>(s.levelItems.size())) return "level list";
+        if (combo->isEnabled() != s.gmlvlscboEnabled) return "level list state";
+        return {};
+    }
+    static bool timerShows(const GameTimer* t, const TimerState& s) { return t->isEnabled() == s.enabled && t->interval() == s.interval; }
+
+    std::string violation()
+    {
+        if (session->dispatcher().busy()) return "a handler still running at idle";
+        if (cursor.busy) return "hourglass left on";
+        static const std::set<std::string> texts{
+            online::msg::kNeedInternet,   online::msg::kInstalledFilesMissing, online::msg::kNeedInternetIs,
+            online::msg::kUpdatesAvailable, online::msg::kNoUpdates,           online::msg::kServerDown,
+            online::msg::kPageNotOpened};
+        for (; messagesChecked < notifier.shown.size(); ++messagesChecked) {
+            const auto& m = notifier.shown[messagesChecked];
+            if (m.cursorBusy) return "message under the hourglass: " + m.prompt;
+            if (!texts.count(m.prompt)) return "unknown message: " + m.prompt;
+        }
+
+        int gameWindows = 0, visible = 0;
+        for (QWidget* t : QApplication::topLevelWidgets()) {
+            gameWindows += qobject_cast<GameWindow*>(t) != nullptr;
+            visible += t->isVisible();
+        }
+        const int loaded = (mainForm() != nullptr) + (multForm() != nullptr) + (screens().topicForm() != nullptr);
+        if (gameWindows != loaded) return "closed windows not deleted: " + std::to_string(gameWindows - loaded);
+        if (screens().ended()) return loaded == 0 && visible == 0 ? "" : "a window left after the end";
+        if (loaded != 1 || visible != 1) return "windows on view: " + std::to_string(visible);
+        if (!onView()->isVisible()) return "the loaded window is hidden";
+
+        if (MainForm* m = mainForm()) {
+            const MainScreen& s = m->game().screen();
+            if (!timerShows(m->tmr_1(), s.tmr_1) || !timerShows(m->tmr_2(), s.tmr_2)) return "main timers";
+            if (control(m, "scltntray")->isEnabled() != s.board.scltntrayEnabled) return "main pad state";
+            return showsItsGame(*m, s);
+        }
+        if (MultForm* m = multForm()) {
+            const MultScreen& s = m->game().screen();
+            if (!timerShows(m->tmr_1(), s.tmr_1) || !timerShows(m->tmr_2(), s.tmr_2) || !timerShows(m->tmr_3(), s.tmr_3))
+                return "multiplication timers";
+            if (text(m, "UserEntered").toStdString() != s.userEntered) return "entry not shown";
+            if (control(m, "scltntray")->isEnabled() != s.scltntrayEnabled) return "multiplication pad state";
+            return showsItsGame(*m, s);
+        }
+        return {};
+    }
+
+    // What the platform does next: connected or not, a page that opens or not,
+    // an update file or a failed download.
+    void changePlatform(std::string& name)
+    {
+        switch (below(4)) {
+        case 0:
+            connectivity.result = below(3);
+            connectivity.fail = below(10) == 0;
+            name = "connectivity " + std::to_string(connectivity.result) + (connectivity.fail ? " failing" : "");
+            break;
+        case 1:
+            opener.succeed = below(4) != 0;
+            name = opener.succeed ? "opener works" : "opener fails";
+            break;
+        default: {
+            const int v = below(5);
+            downloader.result = v == 4 ? 22 : 0;
+            if (v < 3) downloader.body = std::vector<std::string>{"212\r\n", "213", ""}[static_cast<std::size_t>(v)];
+            else downloader.body.reset();
+            name = "download variant " + std::to_string(v);
+        }
+        }
+    }
+
+    std::string randomEvent(const std::vector<int>& keys)
+    {
+        GameWindow* w = onView();
+        const int r = below(100);
+        const bool input = r < 80;
+        std::string name;
+        if (input && w->isMinimized()) {
+            // A minimised window takes no input: the player restores it first.
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+            name = "restored, then ";
+            if (onView() != w) return name + "the window went";
+        }
+        if (r < 30) {
+            const auto c = controlsOf(w);
+            QWidget* target = c[static_cast<std::size_t>(below(static_cast<int>(c.size())))];
+            name += "click " + target->objectName().toStdString();
+            QTest::mouseClick(target, Qt::LeftButton);
+        } else if (r < 45) {
+            const auto labels = all<ClickLabel>(w->client());
+            if (labels.empty()) return name + "no pad";
+            ClickLabel* l = labels[static_cast<std::size_t>(below(static_cast<int>(labels.size())))];
+            name += "pad " + l->objectName().toStdString() + (l->isEnabled() ? "" : " (disabled)");
+            QTest::mouseClick(l, Qt::LeftButton);
+        } else if (r < 52) {
+            const auto buttons = all<QPushButton>(w->client());
+            QPushButton* b = buttons[static_cast<std::size_t>(below(static_cast<int>(buttons.size())))];
+            name += "button " + b->objectName().toStdString();
+            QTest::mouseClick(b, Qt::LeftButton);
+        } else if (r < 72) {
+            const auto cells = all<PictureBox>(w->client());
+            if (cells.empty()) return name + "no cells";
+            PictureBox* cell = cells[static_cast<std::size_t>(below(static_cast<int>(cells.size())))];
+            // Half the keys digits, on the main row or the keypad; the rest any key
+            // Qt knows, with any modifiers.
+            Qt::KeyboardModifiers mods;
+            int key;
+            if (below(2)) {
+                key = Qt::Key_0 + below(10);
+                if (below(3) == 0) mods |= Qt::KeypadModifier;
+            } else {
+                key = keys[static_cast<std::size_t>(below(static_cast<int>(keys.size())))];
+                for (const auto m : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier, Qt::KeypadModifier})
+                    if (below(6) == 0) mods |= m;
+            }
+            name += "key " + std::to_string(key) + " mods " + std::to_string(mods.toInt()) + " on " +
+                    cell->objectName().toStdString();
+            QTest::keyClick(cell, static_cast<Qt::Key>(key), mods);
+        } else if (r < 75) {
+            std::vector<QAction*> items;
+            for (QAction* a : w->findChildren<QAction*>())
+                if (!a->menu() && !a->isSeparator()) items.push_back(a);
+            if (items.empty()) return name + "no menu";
+            QAction* a = items[static_cast<std::size_t>(below(static_cast<int>(items.size())))];
+            name += "menu " + a->text().toStdString();
+            a->trigger();
+        } else if (r < 78) {
+            auto* combo = w->client()->findChild<QComboBox*>();
+            if (!combo) return name + "no level list";
+            if (below(2) && combo->isEnabled() && combo->count() > 0) {
+                const int i = below(combo->count());
+                name += "level choice " + std::to_string(i);
+                combo->setCurrentIndex(i);
+            } else {
+                name += "level list loses the focus";
+                QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+                QApplication::sendEvent(combo, &out);
+            }
+        } else if (r < 80) {
+            name += "close request";
+            w->close();
+        } else if (r < 92) {
+            const auto timers = w->timers();
+            if (timers.isEmpty()) return "no timers";
+            const int t = below(static_cast<int>(timers.size()));
+            name = "tick of timer " + std::to_string(t);
+            timers[t]->tick();
+        } else if (r < 95) {
+            const bool minimise = below(2);
+            name = minimise ? "minimise" : "restore";
+            w->setWindowState(minimise ? (w->windowState() | Qt::WindowMinimized)
+                                       : (w->windowState() & ~Qt::WindowMinimized));
+        } else if (r < 99) {
+            changePlatform(name);
+        } else {
+            // Nothing in the program leads to the topic selector; show it as a
+            // window of its own would.
+            name = "topic selector";
+            session->dispatcher().run([&] {
+                screens().closeMultiplication();
+                screens().closeMain();
+                screens().showTopic();
+            });
+        }
+        return name;
+    }
+};
+
+TEST_F(RandomWindows, TwentyThousandEventsAcrossAllWindows)
+{
+    const std::uint32_t seed = chooseSeed();
+    std::cout << "[ seed     ] RandomWindows " << seed << '\n';
+    RecordProperty("seed", std::to_string(seed));
+    engine.seed(seed);
+    const std::vector<int> keys = allQtKeys();
+
+    // How often each window was reached, so that a run that never got anywhere fails.
+    int runs = 0, mainLoads = 0, multLoads = 0, topicLoads = 0;
+    const QWidget* last = nullptr;
+    std::set<int> mainColours;
+    for (int event = 0; event < 20000; ++event) {
+        std::string name;
+        if (!session || screens().ended()) {
+            // The program ended: start it again, mostly connected.
+            connectivity.result = below(6) == 0 ? 0 : 1 + below(2);
+            connectivity.fail = false;
+            name = "start with connectivity " + std::to_string(connectivity.result);
+            start();
+            ++runs;
+            last = nullptr;
+        } else {
+            name = randomEvent(keys);
+        }
+        idle();
+        ASSERT_EQ(violation(), "") << "event " << event << ": " << name << " (seed " << seed << ")";
+        if (!screens().ended() && onView() != last) {
+            last = onView();
+            mainLoads += last == mainForm();
+            multLoads += last == multForm();
+            topicLoads += last == screens().topicForm();
+        }
+        if (mainForm()) mainColours.insert(static_cast<int>(mainForm()->game().screen().board.back));
+    }
+    std::cout << "[ reached  ] " << runs << " runs, " << mainLoads << " main, " << multLoads << " multiplication, "
+              << topicLoads << " topic windows\n";
+    EXPECT_GT(runs, 10);
+    EXPECT_GT(multLoads, 50);
+    EXPECT_GT(topicLoads, 10);
+    EXPECT_EQ(mainColours.size(), 3u) << "solved and locked-out puzzles must have turned up";
+}
+
+TEST_F(RandomWindows, MemoryStaysFlatOverAThousandRoundTrips)
+{
+    engine.seed(1);
+    ASSERT_TRUE(start());
+    const auto settled = [] {
+        idle();
+        return std::make_pair(QApplication::allWidgets().size(), QGuiApplication::allWindows().size());
+    };
+    constexpr int kWarmUp = 100;
+    std::pair<qsizetype, qsizetype> counts;
+    std::size_t heapAfterWarmUp = 0;
+    for (int trip = 0; trip < 1000; ++trip) {
+        // A game in each window, then back by one of the three ways out.
+        click(mainForm(), "strtGm");
+        mainForm()->tmr_2()->tick();
+        click(mainForm(), "numlbl", trip % 9);
+        mainForm()->multi1()->trigger();
+        settled();
+        ASSERT_NE(multForm(), nullptr);
+        click(multForm(), "strtGm");
+        multForm()->tmr_3()->tick();
+        click(multForm(), "numlbl", trip % 10);
+        switch (trip % 3) {
+        case 0: click(multForm(), "extgm"); break;
+        case 1: multForm()->addSub()->trigger(); break;
+        default: multForm()->close();
+        }
+        const auto now = settled();
+        ASSERT_NE(mainForm(), nullptr);
+        ASSERT_EQ(multForm(), nullptr);
+        if (trip == kWarmUp) {
+            counts = now;
+            heapAfterWarmUp = heapInUse();
+        }
+        if (trip > kWarmUp) {
+            ASSERT_EQ(now.first, counts.first) << "widgets grew at round trip " << trip;
+            ASSERT_EQ(now.second, counts.second) << "windows grew at round trip " << trip;
+        }
+    }
+    EXPECT_TRUE(notifier.shown.empty());
+    const auto grown = static_cast<long>(heapInUse()) - static_cast<long>(heapAfterWarmUp);
+    std::cout << "[ heap     ] " << grown << " bytes more after " << 1000 - kWarmUp << " round trips\n";
+    EXPECT_LT(grown, 64 * 1024) << "heap grew over 900 round trips";
+}
+
+}  // namespace
+}  // namespace numora::test
