@@ -1,0 +1,488 @@
+"""Drives the real numora binary on a private X server.
+
+Every test gets its own Xvfb (no window manager), a private runtime folder and home,
+a fake xdg-open that only records the addresses it is given, and a network namespace
+of its own, so that nothing depends on the host: "offline" has no interface but a
+loopback that is down, "online" has a veth pair that is up with a default route (no
+packet ever leaves it: every address the program opens goes to the fake xdg-open).
+
+Standard library only. Everything started here is stopped by its PID.
+"""
+
+import argparse
+import ctypes
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+POLL = 0.05          # seconds between two looks at the screen
+FIRST_WINDOW = 20.0  # a sanitizer build takes a while to show its first window
+STEP = 10.0          # any later window or state change
+
+SCREEN_W, SCREEN_H = 1024, 768
+HERE = os.path.dirname(os.path.abspath(__file__))
+CONVERT = "/usr/bin/convert"  # /usr/local/bin/convert on these machines is something else
+
+REQUIRED = {
+    "Xvfb": "xvfb",
+    "xdotool": "xdotool",
+    "xdpyinfo": "x11-utils",
+    "xwininfo": "x11-utils",
+    "xprop": "x11-utils",
+    "import": "imagemagick",
+    CONVERT: "imagemagick",
+    "unshare": "util-linux",
+    "ip": "iproute2",
+}
+
+# The online namespace: a veth pair, both ends up, an address and a default route.
+# Wait for the carrier so that the program sees the interface running from its first look.
+ONLINE_SETUP = (
+    "ip link add v0 type veth peer name v1 && ip link set v0 up && ip link set v1 up"
+    " && ip addr add 192.0.2.2/24 dev v0 && ip route add default via 192.0.2.1"
+    " && i=0 && until ip -o link show v0 | grep -q LOWER_UP;"
+    " do i=$((i+1)); [ $i -lt 100 ] || { echo 'v0 never came up' >&2; exit 97; }; sleep 0.02; done"
+    ' && exec "$@"'
+)
+
+
+class Failure(Exception):
+    """A check that did not hold; the message says what was expected and seen."""
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def _die_with_parent():
+    # If the test itself is killed (ctest's timeout), take the X server and the
+    # program down with it instead of leaving them orphaned.
+    libc = ctypes.CDLL(None, use_errno=True)
+    PR_SET_PDEATHSIG = 1
+    libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+def _stop(proc, grace=3.0):
+    if proc is None or proc.poll() is not None:
+        return
+    proc.terminate()
+    try:
+        proc.wait(grace)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+
+
+class Image:
+    """An RGB screenshot."""
+
+    def __init__(self, width, height, data):
+        self.width, self.height, self.data = width, height, data
+
+    @classmethod
+    def from_ppm(cls, raw):
+        # P6 header: magic, width, height, maxval, each followed by whitespace;
+        # comments start with '#'.
+        fields, pos = [], 0
+        while len(fields) < 4:
+            while raw[pos:pos + 1].isspace():
+                pos += 1
+            if raw[pos:pos + 1] == b"#":
+                pos = raw.index(b"\n", pos) + 1
+                continue
+            end = pos
+            while not raw[end:end + 1].isspace():
+                end += 1
+            fields.append(raw[pos:end])
+            pos = end
+        pos += 1  # the single whitespace byte before the pixels
+        if fields[0] != b"P6" or fields[3] != b"255":
+            raise Failure("screenshot is not an 8-bit P6 image: %r" % fields)
+        w, h = int(fields[1]), int(fields[2])
+        data = raw[pos:pos + 3 * w * h]
+        if len(data) != 3 * w * h:
+            raise Failure("screenshot is truncated")
+        return cls(w, h, data)
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
+
+    def colours(self):
+        return {self.data[i:i + 3] for i in range(0, len(self.data), 3)}
+
+
+def load_picture(path):
+    """Any picture file ImageMagick reads, as RGB."""
+    r = subprocess.run([CONVERT, path, "-depth", "8", "ppm:-"], stdout=subprocess.PIPE,
+                       stderr=subprocess.PIPE)
+    check(r.returncode == 0, "cannot read %s: %s" % (path, r.stderr.decode(errors="replace")))
+    return Image.from_ppm(r.stdout)
+
+
+class Session:
+    """One private X server and one run of the program."""
+
+    def __init__(self, numora, artifacts, name):
+        self.numora = os.path.abspath(numora)
+        self.artifacts = os.path.join(os.path.abspath(artifacts), name)
+        self.xvfb = None
+        self.proc = None
+        self.display = None
+        self.tmp = None
+        self.shots = 0
+
+    # -- set-up and tear-down ------------------------------------------------------
+
+    def __enter__(self):
+        missing = sorted({pkg for tool, pkg in REQUIRED.items() if not shutil.which(tool)})
+        check(not missing, "missing tools; install the Debian packages: " + " ".join(missing))
+        check(os.access(self.numora, os.X_OK), "no program at %s" % self.numora)
+        shutil.rmtree(self.artifacts, ignore_errors=True)
+        os.makedirs(self.artifacts)
+        self.tmp = tempfile.mkdtemp(prefix="numora-e2e-")
+        try:
+            self._start_xvfb()
+            self._make_environment()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        _stop(self.proc)
+        _stop(self.xvfb)
+        if self.tmp:
+            shutil.rmtree(self.tmp, ignore_errors=True)
+        return False
+
+    def _start_xvfb(self):
+        # The program runs in another network namespace, where the server's abstract
+        # socket is out of reach: it needs the socket file. Xvfb's -displayfd can remove
+        # another server's socket file when two start at once, so pick the number here;
+        # the lock file Xvfb takes first decides between racing starts. -noreset: the server
+        # resets whenever its last client leaves (our readiness probe), and a program that
+        # connects in the middle of that reset is turned away.
+        log_path = os.path.join(self.artifacts, "xvfb.log")
+        first = 100 + (os.getpid() * 7) % 400  # spread out, away from the usual :0 and :99
+        for n in list(range(first, 600)) + list(range(100, first)):
+            if os.path.exists("/tmp/.X%d-lock" % n) or os.path.exists("/tmp/.X11-unix/X%d" % n):
+                continue
+            with open(log_path, "ab") as log:
+                self.xvfb = subprocess.Popen(
+                    ["Xvfb", ":%d" % n, "-screen", "0", "%dx%dx24" % (SCREEN_W, SCREEN_H),
+                     "-nolisten", "tcp", "-noreset"],
+                    stdout=log, stderr=subprocess.STDOUT, preexec_fn=_die_with_parent)
+            if self._xvfb_ready(n):
+                self.display = ":%d" % n
+                return
+            _stop(self.xvfb)
+            self.xvfb = None
+        raise Failure("no free X display; see %s" % log_path)
+
+    def _xvfb_ready(self, n):
+        """True once our server (not another one that won the number) answers on :n."""
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            if self.xvfb.poll() is not None:
+                return False
+            try:
+                with open("/tmp/.X%d-lock" % n) as f:
+                    owner = int(f.read().strip() or 0)
+            except (OSError, ValueError):
+                owner = 0
+            if (owner == self.xvfb.pid and os.path.exists("/tmp/.X11-unix/X%d" % n)
+                    and subprocess.run(["xdpyinfo", "-display", ":%d" % n], stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL).returncode == 0):
+                return True
+            time.sleep(POLL)
+        return False
+
+    def _make_environment(self):
+        runtime = os.path.join(self.tmp, "runtime")
+        os.mkdir(runtime, 0o700)
+        home = os.path.join(self.tmp, "home")
+        os.mkdir(home)
+        fakebin = os.path.join(self.tmp, "bin")
+        os.mkdir(fakebin)
+        self.url_log = os.path.join(self.tmp, "xdg-open.log")
+        with open(os.path.join(fakebin, "xdg-open"), "w") as f:
+            f.write("#!/bin/sh\nprintf '%%s\\n' \"$*\" >> '%s'\nexit 0\n" % self.url_log)
+        os.chmod(os.path.join(fakebin, "xdg-open"), 0o755)
+
+        # Built from scratch: nothing of the caller's desktop, home or session leaks in.
+        self.env = {
+            "PATH": fakebin + ":/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin",
+            "DISPLAY": self.display,
+            "HOME": home,
+            "XDG_RUNTIME_DIR": runtime,
+            "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+            "XDG_CACHE_HOME": os.path.join(home, ".cache"),
+            "XDG_DATA_HOME": os.path.join(home, ".local/share"),
+            "LANG": "C.UTF-8",
+            "QT_QPA_PLATFORM": "xcb",
+            "NO_AT_BRIDGE": "1",
+        }
+        if "UBSAN_OPTIONS" in os.environ:
+            self.env["UBSAN_OPTIONS"] = os.environ["UBSAN_OPTIONS"]
+        # A sanitizer build reports what it finds in the X libraries as well; forgive
+        # only their known false alarms and leaks (asan.supp, lsan.supp), never ours.
+        for name, rules in (("ASAN_OPTIONS", "asan.supp"), ("LSAN_OPTIONS", "lsan.supp")):
+            self.env[name] = self._with_suppressions(os.environ.get(name, ""), rules)
+        # Tools that talk to the X server get the same display, outside the namespace.
+        self.xenv = dict(os.environ, DISPLAY=self.display)
+
+    def _with_suppressions(self, inherited, ours):
+        """`inherited` sanitizer options with our suppressions added. A sanitizer reads one
+        suppressions file, so the caller's and ours are merged into one."""
+        options, rules = [], []
+        for option in filter(None, inherited.split(":")):
+            if option.startswith("suppressions="):
+                try:
+                    with open(option[len("suppressions="):]) as f:
+                        rules.append(f.read())
+                except OSError:
+                    pass
+            else:
+                options.append(option)
+        with open(os.path.join(HERE, ours)) as f:
+            rules.append(f.read())
+        merged = os.path.join(self.tmp, ours)
+        with open(merged, "w") as f:
+            f.write("\n".join(rules))
+        return ":".join(options + ["suppressions=" + merged])
+
+    # -- the program ---------------------------------------------------------------
+
+    def start(self, online):
+        """Starts numora in a network namespace of its own; its PID is the program's."""
+        unshare = ["unshare", "-n"] if os.geteuid() == 0 else ["unshare", "-r", "-n"]
+        if online:
+            cmd = unshare + ["sh", "-c", ONLINE_SETUP, "sh", self.numora]
+        else:
+            cmd = unshare + [self.numora]
+        self.program_log = os.path.join(self.artifacts, "numora.log")
+        with open(self.program_log, "wb") as log:
+            self.proc = subprocess.Popen(cmd, env=self.env, stdout=log, stderr=subprocess.STDOUT,
+                                         stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent)
+        return self.proc
+
+    def wait_exit(self, timeout=STEP):
+        try:
+            rc = self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end within %.0f s" % timeout)
+        return rc
+
+    def program_output(self, lines=40):
+        try:
+            with open(self.program_log, "rb") as f:
+                return b"\n".join(f.read().splitlines()[-lines:]).decode(errors="replace")
+        except OSError:
+            return ""
+
+    def opened_urls(self):
+        try:
+            with open(self.url_log) as f:
+                return f.read().splitlines()
+        except FileNotFoundError:
+            return []
+
+    def wait_urls(self, count, timeout=STEP):
+        deadline = time.monotonic() + timeout
+        while len(self.opened_urls()) < count:
+            check(time.monotonic() < deadline,
+                  "expected %d opened address(es), got %r" % (count, self.opened_urls()))
+            time.sleep(POLL)
+        return self.opened_urls()
+
+    # -- windows -------------------------------------------------------------------
+
+    def _x(self, *args, timeout=10):
+        try:
+            return subprocess.run(args, env=self.xenv, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                  timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure("%s did not answer within %d s" % (" ".join(args), timeout))
+
+    def windows(self, title):
+        """IDs of the visible windows whose title is exactly `title`."""
+        r = self._x("xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(title))
+        return [int(w) for w in r.stdout.split()]
+
+    def toplevels(self):
+        """IDs of every visible top-level window, named or not (menus have no title of ours)."""
+        r = self._x("xdotool", "search", "--onlyvisible", "--maxdepth", "1", "--name", "")
+        return {int(w) for w in r.stdout.split()}
+
+    def wait_window(self, title, timeout=STEP):
+        deadline = time.monotonic() + timeout
+        while True:
+            found = self.windows(title)
+            if found:
+                check(len(found) == 1, "%d windows titled %r" % (len(found), title))
+                return found[0]
+            if self.proc is not None and self.proc.poll() is not None:
+                raise Failure("the program ended (status %s) before a window titled %r appeared\n%s"
+                              % (self.proc.returncode, title, self.program_output()))
+            if time.monotonic() > deadline:
+                self.screenshot_root("missing-window")
+                raise Failure("no window titled %r within %.0f s" % (title, timeout))
+            time.sleep(POLL)
+
+    def wait_gone(self, title, timeout=STEP):
+        deadline = time.monotonic() + timeout
+        while self.windows(title):
+            check(time.monotonic() < deadline, "the window titled %r is still shown" % title)
+            time.sleep(POLL)
+
+    def geometry(self, wid):
+        """(x, y, width, height) of a window's client area, x and y on the screen."""
+        out = self._x("xwininfo", "-id", str(wid)).stdout.decode()
+        def field(name):
+            m = re.search(r"^\s*%s:\s*(-?\d+)" % re.escape(name), out, re.M)
+            check(m, "xwininfo gave no %r for window %d" % (name, wid))
+            return int(m.group(1))
+        return (field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                field("Width"), field("Height"))
+
+    def focus(self, wid):
+        # No window manager: give the focus directly, never "activate".
+        r = self._x("xdotool", "windowfocus", "--sync", str(wid))
+        check(r.returncode == 0, "could not focus window %d: %s" % (wid, r.stderr.decode()))
+
+    def key(self, wid, *keys):
+        self.focus(wid)
+        r = self._x("xdotool", "key", "--delay", "30", *keys)
+        check(r.returncode == 0, "xdotool key %s failed" % " ".join(keys))
+
+    def click(self, wid, x, y):
+        """Left click at (x, y) relative to the window's top-left corner."""
+        r = self._x("xdotool", "mousemove", "--window", str(wid), str(x), str(y), "click", "1")
+        check(r.returncode == 0, "click at %d,%d failed" % (x, y))
+
+    def window_icon(self, wid):
+        """The first image of the window's _NET_WM_ICON, as RGB."""
+        r = self._x("xprop", "-id", str(wid), "-notype", "-f", "_NET_WM_ICON", "32c", " = $0+\n",
+                    "_NET_WM_ICON")
+        m = re.search(r" = (\d.*)", r.stdout.decode())
+        check(m, "window %d has no icon" % wid)
+        values = [int(v) for v in m.group(1).split(",")]
+        w, h = values[0], values[1]
+        argb = values[2:2 + w * h]
+        check(len(argb) == w * h, "window %d has a truncated icon" % wid)
+        return Image(w, h, bytes(c for v in argb for c in ((v >> 16) & 255, (v >> 8) & 255, v & 255)))
+
+    # -- pixels --------------------------------------------------------------------
+
+    def grab(self, wid=None):
+        target = "root" if wid is None else str(wid)
+        r = self._x("import", "-silent", "-window", target, "-depth", "8", "ppm:-", timeout=20)
+        check(r.returncode == 0, "import failed: %s" % r.stderr.decode(errors="replace"))
+        return Image.from_ppm(r.stdout)
+
+    def wait_painted(self, wid, timeout=STEP):
+        """A screenshot once the window shows more than one colour (it has been drawn)."""
+        deadline = time.monotonic() + timeout
+        while True:
+            img = self.grab(wid)
+            if len(img.colours()) > 2:
+                return img
+            check(time.monotonic() < deadline, "window %d was never drawn" % wid)
+            time.sleep(POLL)
+
+    def save(self, img, name):
+        """Keeps a screenshot as <artifacts>/<test>/NN-name.png."""
+        self.shots += 1
+        path = os.path.join(self.artifacts, "%02d-%s.png" % (self.shots, name))
+        header = b"P6\n%d %d\n255\n" % (img.width, img.height)
+        subprocess.run([CONVERT, "ppm:-", path], input=header + img.data, check=True)
+        return path
+
+    def screenshot_root(self, name):
+        try:
+            self.save(self.grab(), name)
+        except Exception:  # a diagnosis must not hide the failure it explains
+            pass
+
+
+# -- the program's windows ---------------------------------------------------------
+
+MAIN = "KORVELLAN"
+MULT = "KORVELLAN : Multiplication Game"
+NO_INTERNET = "KORVELLAN : Internet Required."
+
+MAIN_CLIENT = (300, 309)  # 4500 x 4635 twips, below the menu bar
+MULT_CLIENT = (300, 278)  # 4500 x 4170 twips
+
+
+def menu_bar_height(session, wid, client_height):
+    return session.geometry(wid)[3] - client_height
+
+
+def choose_first_file_item(session, wid, bar):
+    """File is the first title on the menu bar; its menu opens as a new top-level window."""
+    before = session.toplevels()
+    session.click(wid, 15, bar // 2)
+    # Wait for the menu itself: a click that came too early would land on the window
+    # below it (the start button lies right under the menu bar).
+    deadline = time.monotonic() + STEP
+    while True:
+        popups = session.toplevels() - before
+        if popups:
+            break
+        check(time.monotonic() < deadline, "the File menu did not open")
+        time.sleep(POLL)
+    check(len(popups) == 1, "%d windows opened on a click on File" % len(popups))
+    popup = popups.pop()
+    session.wait_painted(popup)
+    session.click(popup, 30, 10)
+
+
+def open_multiplication(session, main):
+    bar = menu_bar_height(session, main, MAIN_CLIENT[1])
+    choose_first_file_item(session, main, bar)
+    mult = session.wait_window(MULT)
+    session.wait_gone(MAIN)
+    return mult
+
+
+def exit_multiplication(session, mult):
+    session.key(mult, "alt+e")
+    main = session.wait_window(MAIN)
+    session.wait_gone(MULT)
+    return main
+
+
+def exit_main(session, main):
+    session.key(main, "alt+e")
+    rc = session.wait_exit()
+    check(rc == 0, "the program ended with status %d\n%s" % (rc, session.program_output()))
+
+
+def run(test):
+    """Entry point of a test script: parses --numora/--artifacts, runs test(session)."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--numora", required=True, help="path of the numora executable")
+    parser.add_argument("--artifacts", default="e2e-artifacts", help="folder for screenshots and logs")
+    args = parser.parse_args()
+    name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
+    started = time.monotonic()
+    try:
+        with Session(args.numora, args.artifacts, name) as session:
+            try:
+                test(session)
+            except Failure:
+                session.screenshot_root("at-failure")
+                raise
+    except Failure as e:
+        print("FAIL %s: %s" % (name, e), file=sys.stderr)
+        print("artefacts: %s" % os.path.join(os.path.abspath(args.artifacts), name), file=sys.stderr)
+        sys.exit(1)
+    print("ok %s (%.1f s)" % (name, time.monotonic() - started))
