@@ -101,6 +101,12 @@ QWidget* Controls::build(QWidget* client, std::span<const ControlSpec> specs)
         else tabbed.push_back({s.tab, w});
         map_.insert(key(QString::fromLatin1(s.name), s.index), w);
     }
+    // Labels are drawn on their container's surface, under every control that
+    // is a window of its own (picture boxes, frames, buttons, lists), as the
+    // layouts assume where a "+" or "X" touches a cell. Lowering them in reverse
+    // keeps their own order among themselves.
+    for (auto s = specs.rbegin(); s != specs.rend(); ++s)
+        if (s->kind == Kind::Label || s->kind == Kind::ClickLabel) get(QString::fromLatin1(s->name), s->index)->lower();
     std::stable_sort(tabbed.begin(), tabbed.end(), [](auto& a, auto& b) { return a.first < b.first; });
     for (auto& [tab, w] : tabbed) tabOrder_.push_back(w);
     for (int i = 1; i < tabOrder_.size(); ++i) QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);

@@ -1,0 +1,83 @@
+#!/usr/bin/env python3
+"""A missing-numbers game in the real program: Alt+S starts it, the caption counts
+down, the grid shows seven digits and two placeholders, five picks of 0 from the
+main keyboard lock the player out (light orange), and the next deal restores the
+button face."""
+
+import os
+import time
+
+import harness
+from harness import MAIN, MAIN_CLIENT, FIRST_WINDOW, POLL, check
+
+NUMPIC = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "numpic")
+CELLS = [(165, 1110), (870, 1110), (1545, 1110), (165, 1935), (870, 1935), (1545, 1935),
+         (165, 2745), (870, 2745), (1545, 2730)]  # twips
+ORANGE = (255, 224, 192)
+LEVEL_PERIOD = 11.0  # level 1
+
+
+def pictures():
+    names = ["pno%d.bmp" % n for n in range(1, 10)] + ["pnoGus.bmp"]
+    return {name: harness.load_picture(os.path.join(NUMPIC, name)) for name in names}
+
+
+def cell_picture(img, bar, left, top, known):
+    """The name of the picture file a grid cell shows, pixel for pixel, or None."""
+    x0, y0 = left // 15, top // 15 + bar
+    for name, pic in known.items():
+        if all(img.pixel(x0 + x, y0 + y) == pic.pixel(x, y)
+               for y in range(pic.height) for x in range(pic.width)):
+            return name
+    return None
+
+
+def wait_title(session, wid, title, timeout):
+    deadline = time.monotonic() + timeout
+    while True:
+        now = session._x("xdotool", "getwindowname", str(wid)).stdout.decode().strip()
+        if now == title:
+            return
+        check(time.monotonic() < deadline, "the caption reads %r, expected %r" % (now, title))
+        time.sleep(POLL)
+
+
+def wait_pixel(session, wid, at, want, timeout, invert=False):
+    deadline = time.monotonic() + timeout
+    while True:
+        img = session.grab(wid)
+        seen = img.pixel(*at)
+        if (seen == want) != invert:
+            return img
+        check(time.monotonic() < deadline, "background %r at %r, %s %r" % (seen, at, "not" if invert else "expected", want))
+        time.sleep(POLL)
+
+
+def test(session):
+    session.start(online=True)
+    main = session.wait_window(MAIN, FIRST_WINDOW)
+    bar = harness.menu_bar_height(session, main, MAIN_CLIENT[1])
+    free = (3, bar + 150)  # bare background: left of the grid
+    face = session.wait_painted(main).pixel(*free)
+
+    session.key(main, "alt+s")
+    wait_title(session, main, "KORVELLAN - Refreshing in - 10", 5.0)
+    img = session.grab(main)
+    session.save(img, "mid-puzzle")
+    known = pictures()
+    shown = [cell_picture(img, bar, l, t, known) for l, t in CELLS]
+    check(None not in shown, "a grid cell shows none of the number pictures: %r" % shown)
+    check(shown.count("pnoGus.bmp") == 2, "expected two placeholders, the grid shows %r" % shown)
+
+    # Five picks of 0: the fifth locks out. The focus is on the grid since Start.
+    session.key(main, *["0"] * 5)
+    img = wait_pixel(session, main, free, ORANGE, harness.STEP)
+    session.save(img, "locked-out")
+    # The next deal brings the button face back.
+    img = wait_pixel(session, main, free, face, LEVEL_PERIOD + harness.STEP)
+    session.save(img, "next-deal")
+    harness.exit_main(session, main)
+
+
+if __name__ == "__main__":
+    harness.run(test)

@@ -1,0 +1,49 @@
+#!/usr/bin/env python3
+"""A multiplication puzzle in the real program: File -> "Multiplication Game -1",
+Alt+S, the caption counts down; the factors are read from the screen by comparing
+each cell with the pictures in numpic/, the four products are typed a second apart
+so that the highlight moves on, and the window turns light green."""
+
+import time
+
+import harness
+from harness import MULT, MAIN, MULT_CLIENT, FIRST_WINDOW, check
+from test_missing_numbers_play import pictures, cell_picture, wait_title, wait_pixel
+
+CELLS = [(285, 1545), (975, 1545), (285, 2325), (975, 2325)]  # twips
+PRODUCT_CELLS = [(1860, 1725), (1860, 2445), (1035, 3285), (345, 3270)]
+GREEN = (192, 255, 192)
+
+
+def test(session):
+    session.start(online=True)
+    main = session.wait_window(MAIN, FIRST_WINDOW)
+    mult = harness.open_multiplication(session, main)
+    bar = harness.menu_bar_height(session, mult, MULT_CLIENT[1])
+    free = (3, bar + 150)
+    session.wait_painted(mult)
+
+    session.key(mult, "alt+s")
+    wait_title(session, mult, "KORVELLAN - Refreshing in - 17", 5.0)
+    img = session.grab(mult)
+    known = {k: v for k, v in pictures().items() if k != "pnoGus.bmp"}
+    shown = [cell_picture(img, bar, l, t, known) for l, t in CELLS]
+    check(None not in shown, "a factor cell shows none of the number pictures: %r" % shown)
+    f = [int(name[3]) for name in shown]
+    products = [f[0] * f[1], f[2] * f[3], f[1] * f[3], f[0] * f[2]]
+
+    for i, p in enumerate(products):
+        session.key(mult, *list(str(p)))
+        cell = (PRODUCT_CELLS[i][0] // 15 + 3, PRODUCT_CELLS[i][1] // 15 + bar + 3)
+        img = wait_pixel(session, mult, cell, GREEN, 2.0)
+        if i == 0:
+            session.save(img, "first-product-found")
+        if i < 3:
+            time.sleep(1.0)  # the 800 ms highlight settles the cell and moves on
+    img = wait_pixel(session, mult, free, GREEN, harness.STEP)
+    session.save(img, "completed")
+    harness.exit_multiplication(session, mult)
+
+
+if __name__ == "__main__":
+    harness.run(test)
