@@ -120,6 +120,9 @@ TEST_F(Screens_, TheTopicSelectorCanBeShownAndLeadsToTheMainWindow)
     });
     ASSERT_NE(screens().topicForm(), nullptr);
     EXPECT_EQ(screens().topicForm()->windowTitle(), "KORVELLAN : Select your topic");
+    EXPECT_EQ(screens().topicForm()->client()->size(), QSize(345, 251));
+    // Nothing in the program shows this window: keep a picture of it for review.
+    screens().topicForm()->grab().save(QStringLiteral("topic-selector.png"));
     ASSERT_NE(screens().topicForm()->focusWidget(), nullptr);
     EXPECT_EQ(screens().topicForm()->focusWidget()->objectName(), "maths1");
     click(screens().topicForm(), "maths1");
