@@ -88,6 +88,7 @@ TEST_F(MainWindow, APuzzlePlayedByClicksTurnsGreen)
     if (hiddenNumber(1) != hiddenNumber(0)) click(w(), "numlbl", hiddenNumber(1) - 1);
     EXPECT_EQ(background(w()), kGreen);
     EXPECT_FALSE(control(w(), "scltntray")->isEnabled());
+    w()->grab().save(QStringLiteral("missing-numbers-solved.png"));  // for review
     // Labels that are not transparent keep their own colour.
     EXPECT_EQ(control(w(), "PlusLbl", 0)->palette().color(QPalette::Window), buttonFace());
 }
