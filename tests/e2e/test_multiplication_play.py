@@ -32,14 +32,22 @@ def test(session):
     f = [int(name[3]) for name in shown]
     products = [f[0] * f[1], f[2] * f[3], f[1] * f[3], f[0] * f[2]]
 
+    face = img.pixel(*free)
     for i, p in enumerate(products):
+        typed = time.monotonic()
         session.key(mult, *list(str(p)))
-        cell = (PRODUCT_CELLS[i][0] // 15 + 3, PRODUCT_CELLS[i][1] // 15 + bar + 3)
-        img = wait_pixel(session, mult, cell, GREEN, 2.0)
         if i == 0:
-            session.save(img, "first-product-found")
+            session.save(session.grab(mult), "first-product-typed")
         if i < 3:
-            time.sleep(1.0)  # the 800 ms highlight settles the cell and moves on
+            # A found cell stays light green until the next 800 ms highlight tick
+            # settles it and moves the highlight on; only then is the next product
+            # compared with the next cell. Under load a tick can come late, so wait
+            # for the settled cell rather than for a fixed time.
+            cell = (PRODUCT_CELLS[i][0] // 15 + 3, PRODUCT_CELLS[i][1] // 15 + bar + 3)
+            deadline = typed + harness.STEP
+            while time.monotonic() - typed < 1.0 or session.grab(mult).pixel(*cell) != face:
+                check(time.monotonic() < deadline, "product cell %d never settled" % i)
+                time.sleep(harness.POLL)
     img = wait_pixel(session, mult, free, GREEN, harness.STEP)
     session.save(img, "completed")
     harness.exit_multiplication(session, mult)

@@ -13,7 +13,13 @@ using online::testing::TempDir;
 class UpdateCheck : public AppTest {
 protected:
     // Only this suite needs the server: the other widget tests start without it.
-    static void SetUpTestSuite() { server().SetUp(); }
+    static void SetUpTestSuite()
+    {
+        // libcurl honours proxy variables; the test server is on this machine.
+        qputenv("no_proxy", "127.0.0.1");
+        qputenv("NO_PROXY", "127.0.0.1");
+        server().SetUp();
+    }
     static void TearDownTestSuite() { server().TearDown(); }
     static Server& server()
     {
