@@ -2,6 +2,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "accessibility.h"
 #include "connectivity.h"
 #include "downloader.h"
 #include "layout.h"
@@ -11,11 +12,14 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Desktops match our windows to the launcher, and so to its icon, by this id (on Wayland by nothing else).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.korvellan.Numora"));
     // The program ends by its own rule (no window loaded), not Qt's.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
     numora::installFontSubstitutes();
+    numora::installAccessibility();
 
     numora::online::RouteConnectivity connectivity;
     numora::online::DesktopUrlOpener opener;
