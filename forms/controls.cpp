@@ -34,6 +34,9 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Keys come here as keys, never through an input method: IBus and the like
+    // would otherwise take digits into a composition instead of the game.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 void PictureBox::setPicture(const QPixmap& p)
@@ -62,7 +65,9 @@ void PictureBox::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     if (!pixmap_.isNull()) {
-        // Pictures are drawn at their own size from the top-left corner.
+        // Pictures are drawn at their own size from the top-left corner; a
+        // high-resolution one shrunk to an in-between scale is smoothed.
+        if (pixmap_.devicePixelRatio() != devicePixelRatioF()) p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawPixmap(0, 0, pixmap_);
     } else if (!fallback_.isEmpty()) {
         QFont f = font();

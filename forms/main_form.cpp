@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "accessibility.h"
 #include "controls.h"
 #include "dispatcher.h"
 #include "main_layout.h"
@@ -24,6 +25,7 @@ MainForm::MainForm(Context& ctx)
     chkupdte_ = fle->addAction(QStringLiteral("Check for updates..."));
     dwnLd_ = fle->addAction(QStringLiteral("Download Glimmerquiz Game"));
     build(mainLayout());
+    describeMainWindow(controls_);
     tmr_1_ = addTimer([this] { game_.levelTick(); });
     tmr_2_ = addTimer([this] { game_.countdownTick(); });
     shown_ = game_.screen();

@@ -2,6 +2,7 @@
 
 #include <QMenu>
 
+#include "accessibility.h"
 #include "controls.h"
 #include "dispatcher.h"
 #include "mult_layout.h"
@@ -19,6 +20,7 @@ MultForm::MultForm(Context& ctx)
     file->setObjectName("file");
     addSub_ = file->addAction(QStringLiteral("Addition and Subtraction game"));
     build(multLayout());
+    describeMultWindow(controls_);
     tmr_1_ = addTimer([this] { game_.levelTick(); });
     tmr_2_ = addTimer([this] { game_.countdownTick(); });
     tmr_3_ = addTimer([this] { game_.highlightTick(); });

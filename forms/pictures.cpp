@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include "accessibility.h"
 #include "controls.h"
 #include "dispatcher.h"
 #include "online.h"
@@ -13,17 +14,30 @@ Pictures::Pictures(QString folder, Dispatcher& d, online::Notifier& n)
 
 void Pictures::show(PictureBox& box, Picture p)
 {
+    box.setAccessibleName(spokenPicture(p));
     if (p.kind == Picture::Kind::Empty) {
         box.clear();
         return;
     }
+    const QString file = folder_ + "/" + QString::fromStdString(pictureFile(p));
     QPixmap pix;
-    if (pix.load(folder_ + "/" + QString::fromStdString(pictureFile(p)))) {
-        box.setPicture(pix);
+    if (pix.load(file)) {
+        box.setPicture(box.devicePixelRatioF() > 1.0 ? sharper(file, pix) : pix);
         return;
     }
     box.setFallbackText(p.kind == Picture::Kind::Digit ? QString::number(p.digit) : QStringLiteral("?"));
     reportMissing();
+}
+
+QPixmap Pictures::sharper(const QString& file, const QPixmap& picture)
+{
+    // pno7.bmp -> pno7@2x.png: the same picture at twice the resolution, drawn
+    // in the same box. Optional; one of another size is not that picture.
+    QPixmap hi;
+    const QString companion = file.left(file.size() - 4) + QStringLiteral("@2x.png");
+    if (!hi.load(companion) || hi.size() != picture.size() * 2) return picture;
+    hi.setDevicePixelRatio(2.0);
+    return hi;
 }
 
 void Pictures::reportMissing()

@@ -19,12 +19,16 @@ class Pictures {
 public:
     Pictures(QString folder, Dispatcher& d, online::Notifier& n);
 
-    // Show `p` in `box`, loading its file.
+    // Show `p` in `box`, loading its file. Where a logical pixel is more than
+    // one device pixel, a companion picture of twice the resolution is used
+    // when there is one ("pno7@2x.png" beside "pno7.bmp"); the .bmp decides
+    // whether the picture is there at all.
     void show(PictureBox& box, Picture p);
 
     const QString& folder() const { return folder_; }
 
 private:
+    static QPixmap sharper(const QString& file, const QPixmap& picture);
     void reportMissing();
 
     QString folder_;

@@ -3,7 +3,9 @@
 //   mkpictures <repository root>
 //
 // writes numpic/pno1.bmp .. pno9.bmp and numpic/pnoGus.bmp (35 x 39, 24-bit, the grid
-// cells) and forms/icons/{main,topic}.png (32 x 32, 16 colours) plus main-16/48/64/128.png.
+// cells), their companions pno1@2x.png .. pnoGus@2x.png (70 x 78, for screens with two
+// device pixels to a logical one) and forms/icons/{main,topic}.png (32 x 32, 16 colours)
+// plus main-16/48/64/128.png.
 // Output is deterministic: text is drawn without antialiasing, so every pixel is either
 // the ground or the ink, and the end-to-end tests can recognise a digit on a screenshot
 // by comparing it with these files pixel for pixel.
@@ -49,26 +51,29 @@ constexpr int kMinDistinctPixels = 60;
     std::exit(1);
 }
 
-QFont digitFont(int pixelSize) {
+// At 1x, no grey edge pixels: two renderings of a digit are equal pixel for pixel.
+// The high-resolution companions are smoothed: at twice the density, that is what
+// looks sharp.
+QFont digitFont(int pixelSize, bool smooth = false) {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setBold(true);
     f.setPixelSize(pixelSize);
-    // No grey edge pixels: two renderings of a digit are equal pixel for pixel.
-    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    f.setStyleStrategy(smooth ? QFont::NoSubpixelAntialias
+                              : QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
 
 // Renders one glyph in ink on a transparent scratch image and crops it to its ink.
-QImage inkOf(const QString& text, int pixelSize, const QColor& ink) {
+QImage inkOf(const QString& text, int pixelSize, const QColor& ink, bool smooth = false) {
     const int side = pixelSize * 3;
     QImage scratch(side, side, QImage::Format_ARGB32);
     scratch.fill(Qt::transparent);
     {
         QPainter p(&scratch);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setRenderHint(QPainter::TextAntialiasing, false);
-        p.setFont(digitFont(pixelSize));
+        p.setRenderHint(QPainter::TextAntialiasing, smooth);
+        p.setFont(digitFont(pixelSize, smooth));
         p.setPen(ink);
         p.drawText(pixelSize, pixelSize * 2, text);
     }
@@ -85,13 +90,14 @@ QImage inkOf(const QString& text, int pixelSize, const QColor& ink) {
     return scratch.copy(left, top, right - left + 1, bottom - top + 1);
 }
 
-// The largest size at which every digit fits inside the margins, so all nine share one size.
-int digitPixelSize() {
-    for (int size = 60; size > 8; --size) {
+// The largest size at which every digit fits inside the margins, so all nine share one
+// size; `scale` device pixels to a picture pixel.
+int digitPixelSize(int scale = 1) {
+    for (int size = 60 * scale; size > 8; --size) {
         bool fits = true;
         for (int n = 1; n <= 9 && fits; ++n) {
-            const QImage g = inkOf(QString::number(n), size, kInk);
-            fits = g.width() <= kPicW - 2 * kMargin && g.height() <= kPicH - 2 * kMargin;
+            const QImage g = inkOf(QString::number(n), size, kInk, scale > 1);
+            fits = g.width() <= (kPicW - 2 * kMargin) * scale && g.height() <= (kPicH - 2 * kMargin) * scale;
         }
         if (fits) return size;
     }
@@ -105,27 +111,29 @@ void stampCentred(QImage& target, const QRect& area, const QImage& glyph) {
     p.drawImage(x, y, glyph);
 }
 
-QImage digitPicture(int n, int pixelSize) {
-    QImage img(kPicW, kPicH, QImage::Format_RGB888);
+QImage digitPicture(int n, int pixelSize, int scale = 1) {
+    QImage img(kPicW * scale, kPicH * scale, QImage::Format_RGB888);
     img.fill(kPaper);
-    stampCentred(img, img.rect(), inkOf(QString::number(n), pixelSize, kInk));
+    stampCentred(img, img.rect(), inkOf(QString::number(n), pixelSize, kInk, scale > 1));
     return img;
 }
 
-QImage placeholderPicture(int digitSize) {
-    QImage img(kPicW, kPicH, QImage::Format_RGB888);
+QImage placeholderPicture(int digitSize, int scale = 1) {
+    QImage img(kPicW * scale, kPicH * scale, QImage::Format_RGB888);
     img.fill(kPaper);
-    const QRect tile(1, 1, kPicW - 2, kPicH - 2);
+    const QRect tile(scale, scale, (kPicW - 2) * scale, (kPicH - 2) * scale);
     {
+        // The edge is one picture pixel wide at every scale.
         QPainter p(&img);
-        p.fillRect(tile, kTile);
-        p.setPen(kTileEdge);
-        p.drawRect(tile.adjusted(0, 0, -1, -1));
+        p.fillRect(tile, kTileEdge);
+        p.fillRect(tile.adjusted(scale, scale, -scale, -scale), kTile);
     }
     // The "?" a little smaller than the digits, so it sits clear of the tile's edge.
+    const bool smooth = scale > 1;
     int size = digitSize;
-    QImage mark = inkOf(QStringLiteral("?"), size, kHiddenInk);
-    while (mark.height() > tile.height() - 2 * kMargin - 2) mark = inkOf(QStringLiteral("?"), --size, kHiddenInk);
+    QImage mark = inkOf(QStringLiteral("?"), size, kHiddenInk, smooth);
+    while (mark.height() > tile.height() - (2 * kMargin + 2) * scale)
+        mark = inkOf(QStringLiteral("?"), --size, kHiddenInk, smooth);
     stampCentred(img, tile, mark);
     return img;
 }
@@ -290,6 +298,14 @@ void makePictures(const QDir& root) {
         for (std::size_t j = i + 1; j < all.size(); ++j) closest = std::min(closest, differingPixels(all[i], all[j]));
     std::printf("digits at %d px; the two most alike pictures differ in %d pixels\n", size, closest);
     if (closest < kMinDistinctPixels) die(QStringLiteral("two pictures are too alike to tell apart"));
+
+    // The companions: the same pictures drawn afresh at twice the resolution, not
+    // blown up from the 1x ones.
+    const int size2 = digitPixelSize(2);
+    for (int n = 1; n <= 9; ++n)
+        save(digitPicture(n, size2, 2), QStringLiteral("%1/pno%2@2x.png").arg(dir).arg(n), "PNG");
+    save(placeholderPicture(size2, 2), dir + QStringLiteral("/pnoGus@2x.png"), "PNG");
+    std::printf("companions: digits at %d px\n", size2);
 }
 
 void makeIcons(const QDir& root) {

@@ -1,0 +1,220 @@
+// What a screen reader finds in the game windows: cells named by what they
+// show and never by a hidden number, number-pad keys that can be pressed
+// exactly when a click would work, labels that read as their text.
+#include <QAccessible>
+#include <QMessageBox>
+
+#include "unit/scripted_random.h"
+#include "widgets/app_fixture.h"
+
+namespace numora::test {
+namespace {
+
+// Hidden cells 1 and 5 both hold a 7, and nothing else in the window shows a 7
+// but the pad key: the visible digits are 1 2 3 4 5 5 1, the sums 10 14 11 and
+// 10 16 9. Dealt as: hidden positions, then the nine digits.
+const std::vector<int> kSevensHidden{2, 6, 1, 7, 2, 3, 4, 7, 5, 5, 1};
+const std::vector<int> kAllNines{1, 2, 9, 9, 9, 9, 9, 9, 9, 9, 9};
+
+QAccessibleInterface* acc(QObject* o)
+{
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
+    EXPECT_NE(i, nullptr) << "no accessible for " << o->objectName().toStdString();
+    return i;
+}
+
+QString name(QObject* o) { return acc(o)->text(QAccessible::Name); }
+
+void press(QObject* o)
+{
+    QAccessibleActionInterface* a = acc(o)->actionInterface();
+    ASSERT_NE(a, nullptr) << o->objectName().toStdString() << " has no actions";
+    a->doAction(QAccessibleActionInterface::pressAction());
+}
+
+// One accessible with everything it tells an assistive tool, as one string.
+struct Told {
+    QObject* object;
+    QAccessible::Role role;
+    QString all;
+};
+
+void walk(QAccessibleInterface* i, std::vector<Told>& out, int depth = 0)
+{
+    if (!i || !i->isValid() || depth > 40) return;
+    QStringList said;
+    for (auto t : {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help,
+                   QAccessible::Accelerator})
+        said << i->text(t);
+    if (auto* v = i->valueInterface()) said << v->currentValue().toString();
+    if (auto* t = i->textInterface()) said << t->text(0, t->characterCount());
+    out.push_back({i->object(), i->role(), said.join(QLatin1Char('|'))});
+    for (int k = 0; k < i->childCount(); ++k) walk(i->child(k), out, depth + 1);
+}
+
+std::vector<Told> everything(QWidget* window)
+{
+    std::vector<Told> out;
+    walk(acc(window), out);
+    return out;
+}
+
+class ScreenReader : public AppTest {
+protected:
+    test::ScriptedRandom deals;
+
+    void SetUp() override
+    {
+        session = std::make_unique<Session>(services, deals, QStringLiteral(NUMORA_PICTURES_DIR), [this] { ++endings; });
+        ASSERT_TRUE(session->start());
+    }
+    MainForm* w() { return mainForm(); }
+    QWidget* cell(int i) { return control(w(), "tray", i); }
+    QWidget* padKey(int digit) { return control(w(), "numlbl", digit - 1); }
+    int picks() { return session->state().atmptcnt; }
+};
+
+TEST_F(ScreenReader, CellsSayWhatTheyShowAndNeverAHiddenNumber)
+{
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(acc(cell(i))->role(), QAccessible::Graphic);
+        EXPECT_EQ(name(cell(i)), "empty");
+    }
+    deals.push(kSevensHidden);
+    click(w(), "strtGm");
+    ASSERT_EQ(session->state().numary[1], 7);
+    ASSERT_EQ(session->state().numary[5], 7);
+    const QStringList want{"1", "hidden", "2", "3", "4", "hidden", "5", "5", "1"};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(name(cell(i)), want[i]) << "cell " << i;
+
+    // Nothing anywhere in the window tells a 7, the pad's key aside.
+    int cells = 0;
+    bool sawKey = false;
+    for (const Told& t : everything(w())) {
+        if (t.object == padKey(7)) {
+            sawKey = t.all.contains('7');
+            continue;
+        }
+        cells += t.role == QAccessible::Graphic;
+        EXPECT_FALSE(t.all.contains('7')) << t.object->objectName().toStdString() << ": " << t.all.toStdString();
+    }
+    EXPECT_EQ(cells, 9) << "the walk must reach every cell";
+    EXPECT_TRUE(sawKey) << "the walk must read the texts it checks";
+
+    press(padKey(7));
+    EXPECT_EQ(name(cell(1)), "7");
+    EXPECT_EQ(name(cell(5)), "7");
+    EXPECT_EQ(background(w()), kGreen);
+}
+
+TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
+{
+    for (int d = 1; d <= 9; ++d) {
+        EXPECT_EQ(acc(padKey(d))->role(), QAccessible::Button);
+        EXPECT_EQ(name(padKey(d)), QString::number(d));
+        EXPECT_TRUE(acc(padKey(d))->state().disabled) << "no game yet";
+    }
+    deals.push(kSevensHidden);
+    click(w(), "strtGm");
+    press(padKey(1));
+    EXPECT_EQ(picks(), 1);
+    press(padKey(7));
+    ASSERT_EQ(background(w()), kGreen);
+    ASSERT_FALSE(padKey(1)->isEnabled());
+    press(padKey(1));
+    EXPECT_EQ(picks(), 2) << "a solved puzzle's pad is disabled";
+
+    // The fifth pick locks out and hides the pad; a sixth cannot get through.
+    deals.push(kAllNines);
+    w()->tmr_1()->tick();
+    for (int k = 0; k < 5; ++k) press(padKey(1));
+    ASSERT_EQ(background(w()), kOrange);
+    ASSERT_FALSE(padKey(1)->isVisible());
+    EXPECT_TRUE(acc(padKey(1))->state().invisible);
+    press(padKey(9));
+    EXPECT_EQ(picks(), 5);
+    EXPECT_EQ(name(cell(0)), "hidden") << "a 9 pressed around the lock-out uncovered a cell";
+
+    // Nobody clicks a minimised window, nor one behind a message box.
+    deals.push(kAllNines);
+    w()->tmr_1()->tick();
+    w()->showMinimized();
+    press(padKey(9));
+    EXPECT_EQ(picks(), 0);
+    w()->showNormal();
+    {
+        QMessageBox box(QMessageBox::Information, "KORVELLAN", "a message");
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        ASSERT_EQ(QApplication::activeModalWidget(), &box);
+        press(padKey(9));
+        EXPECT_EQ(picks(), 0);
+    }
+    press(padKey(9));
+    EXPECT_EQ(picks(), 1);
+    EXPECT_EQ(name(cell(0)), "9");
+
+    // The multiplication pad comes back disabled with its window, while the
+    // rules would still take a digit for the puzzle left behind.
+    w()->multi1()->trigger();
+    ASSERT_NE(multForm(), nullptr);
+    deals.push({2, 3, 4, 5});
+    click(multForm(), "strtGm");
+    press(control(multForm(), "numlbl", 5));
+    EXPECT_EQ(text(multForm(), "UserEntered"), "5");
+    click(multForm(), "extgm");
+    settle();
+    mainForm()->multi1()->trigger();
+    ASSERT_NE(multForm(), nullptr);
+    ASSERT_FALSE(control(multForm(), "numlbl", 5)->isEnabled());
+    press(control(multForm(), "numlbl", 5));
+    EXPECT_EQ(text(multForm(), "UserEntered"), "0");
+}
+
+TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
+{
+    // Every text label, in every state it passes through, reads as it shows.
+    auto labelsReadTheirText = [](GameWindow* win, const char* when) {
+        int labels = 0;
+        for (QLabel* l : win->client()->findChildren<QLabel*>()) {
+            ++labels;
+            EXPECT_EQ(name(l), l->text()) << when << ": " << l->objectName().toStdString();
+        }
+        EXPECT_GT(labels, 10) << when;
+    };
+    labelsReadTheirText(w(), "main at load");
+    deals.push(kSevensHidden);
+    click(w(), "strtGm");
+    w()->tmr_2()->tick();
+    EXPECT_EQ(name(control(w(), "sumdsply", 4)), "16");
+    EXPECT_EQ(name(control(w(), "strlbl")), "Click number to select.");
+    labelsReadTheirText(w(), "main during play");
+
+    // What each number on the window is, told apart by its description.
+    QStringList described;
+    for (int i = 0; i < 6; ++i) described << acc(control(w(), "sumdsply", i))->text(QAccessible::Description);
+    for (int i = 0; i < 9; ++i) described << acc(cell(i))->text(QAccessible::Description);
+    described << acc(control(w(), "strlbl"))->text(QAccessible::Description);
+    EXPECT_EQ(described.size(), QSet<QString>(described.begin(), described.end()).size()) << described.join(", ").toStdString();
+    EXPECT_FALSE(described.contains(QString()));
+    EXPECT_EQ(acc(control(w(), "sumdsply", 0))->text(QAccessible::Description), "sum of the top row");
+
+    w()->multi1()->trigger();
+    MultForm* m = multForm();
+    ASSERT_NE(m, nullptr);
+    labelsReadTheirText(m, "multiplication at load");
+    deals.push({2, 3, 4, 5});
+    click(m, "strtGm");
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(name(control(m, "tray", i)), QString::number(i + 2));
+    press(control(m, "numlbl", 6));
+    EXPECT_EQ(name(control(m, "UserEntered")), "6") << "2 x 3 entered by the pad";
+    m->tmr_3()->tick();
+    m->tmr_3()->tick();
+    EXPECT_EQ(name(control(m, "sumdsply", 1)), "...") << "the highlight moved on to the bottom row";
+    labelsReadTheirText(m, "multiplication during play");
+    EXPECT_EQ(acc(control(m, "UserEntered"))->text(QAccessible::Description), "your answer");
+    EXPECT_EQ(acc(control(m, "sumdsply", 3))->text(QAccessible::Description), "product of the left column");
+}
+
+}  // namespace
+}  // namespace numora::test
