@@ -1,5 +1,7 @@
 // Random event sequences against the rules of both games, checking after every
 // event what must always hold. The seed is printed; set NUMORA_TEST_SEED to replay.
+// NUMORA_RANDOM_EVENTS sets the number of events per game (10,000 by default;
+// the long run uses a million).
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -7,7 +9,34 @@
 #include <iostream>
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
+#include <vector>
+
+#include "mathmod_1/screen_types.h"
+
+namespace numora {
+namespace {
+
+long eventCount()
+{
+    if (const char* s = std::getenv("NUMORA_RANDOM_EVENTS")) {
+        const long n = std::strtol(s, nullptr, 10);
+        if (n > 0) return n;
+    }
+    return 10000;
+}
+
+// The picture files shipped beside the program are the only ones a game may ask for.
+bool shippedPicture(Picture p)
+{
+    static const std::set<std::string> files{"pno1.bmp", "pno2.bmp", "pno3.bmp", "pno4.bmp", "pno5.bmp",
+                                             "pno6.bmp", "pno7.bmp", "pno8.bmp", "pno9.bmp", "pnoGus.bmp"};
+    return p == Picture::empty() || files.count(pictureFile(p)) == 1;
+}
+
+}  // namespace
+}  // namespace numora
 
 // ===== Missing-numbers game ===================================================
 
@@ -83,6 +112,14 @@ std::string violation(const ModuleState& st, const MainScreen& scr, const Model&
         if (!ok) return "picture of cell " + std::to_string(i);
     }
 
+    for (const Picture& p : b.tray)
+        if (!shippedPicture(p)) return "picture file " + pictureFile(p);
+    if (b.back != Colour::ButtonFace && b.back != Colour::LightGreen && b.back != Colour::LightOrange)
+        return "background colour";
+    if (scr.levelItems != std::vector<std::string>{kMissingLevels[0].text, kMissingLevels[1].text,
+                                                   kMissingLevels[2].text})
+        return "level list";
+
     const int found = st.uncovered[0] + st.uncovered[1];
     if (st.fndcnt != found % 2) return "fndcnt does not follow the finds";
     if (st.atmptcnt < 0) return "atmptcnt below 0";
@@ -110,7 +147,8 @@ std::string violation(const ModuleState& st, const MainScreen& scr, const Model&
 TEST(RandomPlayMissing, InvariantsHoldOverRandomEvents)
 {
     const std::uint32_t seed = chooseSeed();
-    std::cout << "[ seed     ] RandomPlayMissing " << seed << '\n';
+    const long events = eventCount();
+    std::cout << "[ seed     ] RandomPlayMissing " << seed << ", " << events << " events\n";
     RecordProperty("seed", std::to_string(seed));
     SCOPED_TRACE("seed " + std::to_string(seed));
 
@@ -126,7 +164,7 @@ TEST(RandomPlayMissing, InvariantsHoldOverRandomEvents)
     const char* texts[] = {kMissingLevels[0].text, kMissingLevels[1].text, kMissingLevels[2].text,
                            "Level - 1(18 Sec.)"};
 
-    for (int event = 0; event < 10000; ++event) {
+    for (long event = 0; event < events; ++event) {
         const std::int16_t attemptsBefore = st.atmptcnt;
         bool picked = false, dealt = false;
         std::string name;
@@ -275,6 +313,7 @@ std::string violation(const ModuleState& st, const MultScreen& scr, const Model&
         if ((showsProduct || b.sumBack[i] != Colour::ButtonFace) && static_cast<int>(i) >= st.prdfndcnt)
             return "cell " + std::to_string(i) + " marked but not found";
         if (b.sumBack[i] != Colour::ButtonFace && b.sumBack[i] != Colour::LightGreen) return "cell colour";
+        if (!shippedPicture(b.tray[i])) return "picture file " + pictureFile(b.tray[i]);
         const bool pictureOk = m.onBoard ? b.tray[i] == Picture::number(f[i]) : b.tray[i] == Picture::empty();
         if (!pictureOk) return "picture " + std::to_string(i);
     }
@@ -303,14 +342,16 @@ std::string violation(const ModuleState& st, const MultScreen& scr, const Model&
         return "timers on/off";
     if (scr.strtGmEnabled == m.running || scr.gmlvlscboEnabled == m.running) return "buttons";
     if (scr.scltntrayEnabled != m.started) return "number pad";
-    if (scr.levelItems.size() != 3) return "level list";
+    if (scr.levelItems != std::vector<std::string>{kMultLevels[0].text, kMultLevels[1].text, kMultLevels[2].text})
+        return "level list";
     return {};
 }
 
 TEST(RandomPlayMult, InvariantsHoldOverRandomEvents)
 {
     const std::uint32_t seed = chooseSeed();
-    std::cout << "[ seed     ] RandomPlayMult " << seed << '\n';
+    const long events = eventCount();
+    std::cout << "[ seed     ] RandomPlayMult " << seed << ", " << events << " events\n";
     RecordProperty("seed", std::to_string(seed));
     SCOPED_TRACE("seed " + std::to_string(seed));
 
@@ -326,7 +367,7 @@ TEST(RandomPlayMult, InvariantsHoldOverRandomEvents)
     const char* texts[] = {kMultLevels[0].text, kMultLevels[1].text, kMultLevels[2].text, "Level - 2(8 Sec.)", ""};
     int focusWant = 0;
 
-    for (int event = 0; event < 10000; ++event) {
+    for (long event = 0; event < events; ++event) {
         const std::int16_t attemptsBefore = st.atmptcnt;
         const bool acceptsDigit = st.multDealt && st.prdfndcnt < 4;
         bool digit = false, zeroed = false;

@@ -33,6 +33,7 @@ protected:
     FakeFolders folders;
     FakeCursor cursor;
     FakeNotifier notifier{cursor};
+    online::Services services{connectivity, opener, downloader, folders, notifier, cursor};
     online::Downloader* realDownloader = nullptr;  // instead of the fake, when set
     ClockRandom random;
     int endings = 0;
@@ -44,9 +45,9 @@ protected:
     bool startApp(const QString& pictures = QStringLiteral(NUMORA_PICTURES_DIR),
                   online::Addresses addresses = online::defaultAddresses())
     {
-        online::Services services{connectivity, opener, realDownloader ? *realDownloader : downloader,
-                                  folders, notifier, cursor};
-        session = std::make_unique<Session>(services, random, pictures, [this] { ++endings; }, std::move(addresses));
+        const online::Services use{connectivity, opener, realDownloader ? *realDownloader : downloader,
+                                   folders, notifier, cursor};
+        session = std::make_unique<Session>(use, random, pictures, [this] { ++endings; }, std::move(addresses));
         return session->start();
     }
     Screens& screens() { return session->screens(); }

@@ -5,17 +5,17 @@
 // is printed; set NUMORA_TEST_SEED to replay.
 //
 // The test stands in for the event loop: between two events it delivers what
-// the program posted (the deletion of closed windows among it) and nothing else,
-// so no timer fires unless the test ticks it and a seed replays exactly.
+// the program posted (the deletion of closed windows among it) and what the
+// platform reported (exposure, activation, focus), but no timer event: no
+// timer fires unless the test ticks it, and a seed replays exactly.
 #include <QAction>
 #include <QFocusEvent>
 #include <QMetaEnum>
 #include <QMenu>
+#include <QPixmapCache>
 #include <QPointer>
-#include <QWindow>
 #include <malloc.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <random>
@@ -35,6 +35,18 @@ namespace numora::test {
 namespace {
 
 using online::testing::TempDir;
+
+// QTest warns of every click or key a disabled or uninterested control ignores,
+// and the offscreen platform of every raise or keyboard grab it cannot do;
+// random input meets thousands of those. Everything else goes through.
+QtMessageHandler passOn = nullptr;
+void quietIgnoredInput(QtMsgType type, const QMessageLogContext& where, const QString& text)
+{
+    if (type == QtWarningMsg && (text.contains(QLatin1String("not accepted by receiving widget")) ||
+                                 text.startsWith(QLatin1String("This plugin does not support"))))
+        return;
+    passOn(type, where, text);
+}
 
 std::uint32_t chooseSeed()
 {
@@ -72,6 +84,12 @@ std::vector<int> allQtKeys()
 class RandomWindows : public AppTest {
 protected:
     RandomWindows() { folders.dir = docs.str(); }
+    void SetUp() override { passOn = qInstallMessageHandler(quietIgnoredInput); }
+    void TearDown() override
+    {
+        AppTest::TearDown();
+        qInstallMessageHandler(passOn);
+    }
 
     TempDir docs;  // the update check's local copy goes here
     std::mt19937 engine;
@@ -92,7 +110,8 @@ protected:
     static void idle()
     {
         for (int i = 0; i < 4 && QApplication::activePopupWidget(); ++i) QApplication::activePopupWidget()->close();
-        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+        // Deletions asked for outside any event handler wait for an explicit call.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -222,7 +241,7 @@ protected:
     {
         GameWindow* w = onView();
         const int r = below(100);
-        const bool input = r < 80;
+        const bool input = r < 79;
         std::string name;
         if (input && w->isMinimized()) {
             // A minimised window takes no input: the player restores it first.
@@ -250,21 +269,24 @@ protected:
             const auto cells = all<PictureBox>(w->client());
             if (cells.empty()) return name + "no cells";
             PictureBox* cell = cells[static_cast<std::size_t>(below(static_cast<int>(cells.size())))];
-            // Half the keys digits, on the main row or the keypad; the rest any key
-            // Qt knows, with any modifiers.
+            // Half the keys digits, on the main row or the keypad, or Delete; the
+            // rest any key Qt knows, with any modifiers.
             Qt::KeyboardModifiers mods;
             int key;
             if (below(2)) {
-                key = Qt::Key_0 + below(10);
+                const int k = below(11);
+                key = k == 10 ? Qt::Key_Delete : Qt::Key_0 + k;
                 if (below(3) == 0) mods |= Qt::KeypadModifier;
             } else {
                 key = keys[static_cast<std::size_t>(below(static_cast<int>(keys.size())))];
                 for (const auto m : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier, Qt::KeypadModifier})
                     if (below(6) == 0) mods |= m;
             }
+            // Printable keys carry their character, as a keyboard's would.
+            const QString chars = key >= 0x20 && key <= 0xff ? QString(QChar(key)) : QString();
             name += "key " + std::to_string(key) + " mods " + std::to_string(mods.toInt()) + " on " +
                     cell->objectName().toStdString();
-            QTest::keyClick(cell, static_cast<Qt::Key>(key), mods);
+            QTest::sendKeyEvent(QTest::Click, cell, static_cast<Qt::Key>(key), chars, mods);
         } else if (r < 75) {
             std::vector<QAction*> items;
             for (QAction* a : w->findChildren<QAction*>())
@@ -285,7 +307,7 @@ protected:
                 QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
                 QApplication::sendEvent(combo, &out);
             }
-        } else if (r < 80) {
+        } else if (r < 79) {
             name += "close request";
             w->close();
         } else if (r < 92) {
@@ -302,8 +324,8 @@ protected:
         } else if (r < 99) {
             changePlatform(name);
         } else {
-            // Nothing in the program leads to the topic selector; show it as a
-            // window of its own would.
+            // Nothing in the program leads to the topic selector: bring it up by
+            // hand, in place of the game windows.
             name = "topic selector";
             session->dispatcher().run([&] {
                 screens().closeMultiplication();
@@ -323,15 +345,17 @@ TEST_F(RandomWindows, TwentyThousandEventsAcrossAllWindows)
     engine.seed(seed);
     const std::vector<int> keys = allQtKeys();
 
-    // How often each window was reached, so that a run that never got anywhere fails.
+    // How often each window was reached, so that a run that never got anywhere
+    // fails; and a digest of the events, to tell that a seed replays the run.
     int runs = 0, mainLoads = 0, multLoads = 0, topicLoads = 0;
-    const QWidget* last = nullptr;
+    QPointer<QWidget> last;
+    std::size_t digest = 0;
     std::set<int> mainColours;
     for (int event = 0; event < 20000; ++event) {
         std::string name;
         if (!session || screens().ended()) {
             // The program ended: start it again, mostly connected.
-            connectivity.result = below(6) == 0 ? 0 : 1 + below(2);
+            connectivity.result = below(10) == 0 ? 0 : 1 + below(2);
             connectivity.fail = false;
             name = "start with connectivity " + std::to_string(connectivity.result);
             start();
@@ -341,6 +365,7 @@ TEST_F(RandomWindows, TwentyThousandEventsAcrossAllWindows)
             name = randomEvent(keys);
         }
         idle();
+        digest = digest * 31 + std::hash<std::string>{}(name);
         ASSERT_EQ(violation(), "") << "event " << event << ": " << name << " (seed " << seed << ")";
         if (!screens().ended() && onView() != last) {
             last = onView();
@@ -351,7 +376,7 @@ TEST_F(RandomWindows, TwentyThousandEventsAcrossAllWindows)
         if (mainForm()) mainColours.insert(static_cast<int>(mainForm()->game().screen().board.back));
     }
     std::cout << "[ reached  ] " << runs << " runs, " << mainLoads << " main, " << multLoads << " multiplication, "
-              << topicLoads << " topic windows\n";
+              << topicLoads << " topic windows; digest " << std::hex << digest << std::dec << '\n';
     EXPECT_GT(runs, 10);
     EXPECT_GT(multLoads, 50);
     EXPECT_GT(topicLoads, 10);
@@ -360,6 +385,15 @@ TEST_F(RandomWindows, TwentyThousandEventsAcrossAllWindows)
 
 TEST_F(RandomWindows, MemoryStaysFlatOverAThousandRoundTrips)
 {
+    // The style keeps a pixmap cache of its own, keyed by each new window's
+    // palette, that fills up to its limit (10 MB) as windows come and go. Without
+    // it the heap shows what the program holds.
+    struct NoPixmapCache {
+        const int limit = QPixmapCache::cacheLimit();
+        NoPixmapCache() { QPixmapCache::setCacheLimit(0); }
+        ~NoPixmapCache() { QPixmapCache::setCacheLimit(limit); }
+    } noCache;
+
     engine.seed(1);
     ASSERT_TRUE(start());
     const auto settled = [] {
@@ -399,8 +433,9 @@ TEST_F(RandomWindows, MemoryStaysFlatOverAThousandRoundTrips)
     }
     EXPECT_TRUE(notifier.shown.empty());
     const auto grown = static_cast<long>(heapInUse()) - static_cast<long>(heapAfterWarmUp);
-    std::cout << "[ heap     ] " << grown << " bytes more after " << 1000 - kWarmUp << " round trips\n";
-    EXPECT_LT(grown, 64 * 1024) << "heap grew over 900 round trips";
+    std::cout << "[ heap     ] " << grown << " bytes more after " << 1000 - kWarmUp - 1 << " round trips\n";
+    // Well below what one small object kept per round trip would add.
+    EXPECT_LT(grown, 64 * 1024) << "the heap grows with the round trips";
 }
 
 }  // namespace
