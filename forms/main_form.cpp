@@ -88,6 +88,10 @@ void MainForm::changeEvent(QEvent* e)
 
 void MainForm::requestClose() { ctx_.nav.closeMain(); }
 
+// Its close-request handler only closes the window itself, which from here does
+// nothing more.
+void MainForm::onClosing() { ctx_.nav.closeMain(); }
+
 void MainForm::render()
 {
     if (isClosing()) return;

@@ -16,6 +16,7 @@ public:
 
     void load() override;
     void displayed() override;
+    void onClosing() override;
 
     MissingNumbersGame& game() { return game_; }
     GameTimer* tmr_1() const { return tmr_1_; }

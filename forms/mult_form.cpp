@@ -56,7 +56,9 @@ void MultForm::requestClose() { ctx_.nav.closeMultiplication(); }
 
 void MultForm::onClosing()
 {
+    // Closing itself again from here does nothing more: the window closes once.
     // Leaving this window, by any route, brings the main window back.
+    ctx_.nav.closeMultiplication();
     ctx_.nav.returnToMain();
 }
 
