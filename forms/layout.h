@@ -22,6 +22,15 @@ struct FontSpec {
     bool bold = false;
 };
 
+// Fonts and flags both game windows use.
+namespace font {
+inline constexpr FontSpec kDefault{};
+inline constexpr FontSpec kBold825{Face::MsSansSerif, 8.25, true};
+inline constexpr FontSpec kArial975Bold{Face::Arial, 9.75, true};
+inline constexpr FontSpec kNumbers{Face::Arial, 15.75, true};  // sums and products
+inline constexpr FontSpec kPad{Face::MsSansSerif, 18, true};
+}  // namespace font
+
 enum class Back {
     Transparent,  // shows the window's background, whatever the game paints there
     Own,          // the button face, kept when the game recolours the window
@@ -37,6 +46,8 @@ inline constexpr unsigned kCentred = 4;
 inline constexpr unsigned kWrap = 8;
 inline constexpr unsigned kDisabled = 16;
 }  // namespace flag
+
+inline constexpr unsigned kPadFlags = flag::kBorder | flag::kCentred;
 
 struct ControlSpec {
     Kind kind;

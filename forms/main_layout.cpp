@@ -5,14 +5,10 @@ namespace numora {
 
 namespace {
 
+using namespace font;
+
 constexpr FontSpec kArial975{Face::Arial, 9.75, false};
-constexpr FontSpec kArial975Bold{Face::Arial, 9.75, true};
 constexpr FontSpec kPlus{Face::MsSansSerif, 12, true};
-constexpr FontSpec kSum{Face::Arial, 15.75, true};
-constexpr FontSpec kBold825{Face::MsSansSerif, 8.25, true};
-constexpr FontSpec kPad{Face::MsSansSerif, 18, true};
-constexpr FontSpec kDefault{};
-constexpr unsigned kPadFlags = flag::kBorder | flag::kCentred;
 constexpr unsigned kSumFlags = flag::kCentred;
 
 constexpr ControlSpec kSpecs[] = {
@@ -43,12 +39,12 @@ constexpr ControlSpec kSpecs[] = {
     {Kind::Label, "PlusLbl", 10, nullptr, "+", kPlus, Back::Own, 405, 2505, 150, 240, -1},
     {Kind::Label, "PlusLbl", 11, nullptr, "+", kPlus, Back::Own, 1080, 2505, 150, 240, -1},
     {Kind::Label, "PlusLbl", 12, nullptr, "+", kPlus, Back::Own, 1770, 2505, 150, 240, -1},
-    {Kind::Label, "sumdsply", 0, nullptr, "0", kSum, Back::Transparent, 2205, 1245, 435, 330, -1, kSumFlags},
-    {Kind::Label, "sumdsply", 1, nullptr, "0", kSum, Back::Transparent, 2205, 2100, 435, 330, -1, kSumFlags},
-    {Kind::Label, "sumdsply", 2, nullptr, "0", kSum, Back::Transparent, 2205, 2880, 435, 330, -1, kSumFlags},
-    {Kind::Label, "sumdsply", 3, nullptr, "0", kSum, Back::Transparent, 1575, 3420, 435, 330, -1, kSumFlags},
-    {Kind::Label, "sumdsply", 4, nullptr, "0", kSum, Back::Transparent, 945, 3435, 435, 330, -1, kSumFlags},
-    {Kind::Label, "sumdsply", 5, nullptr, "0", kSum, Back::Transparent, 225, 3435, 435, 330, -1, kSumFlags},
+    {Kind::Label, "sumdsply", 0, nullptr, "0", kNumbers, Back::Transparent, 2205, 1245, 435, 330, -1, kSumFlags},
+    {Kind::Label, "sumdsply", 1, nullptr, "0", kNumbers, Back::Transparent, 2205, 2100, 435, 330, -1, kSumFlags},
+    {Kind::Label, "sumdsply", 2, nullptr, "0", kNumbers, Back::Transparent, 2205, 2880, 435, 330, -1, kSumFlags},
+    {Kind::Label, "sumdsply", 3, nullptr, "0", kNumbers, Back::Transparent, 1575, 3420, 435, 330, -1, kSumFlags},
+    {Kind::Label, "sumdsply", 4, nullptr, "0", kNumbers, Back::Transparent, 945, 3435, 435, 330, -1, kSumFlags},
+    {Kind::Label, "sumdsply", 5, nullptr, "0", kNumbers, Back::Transparent, 225, 3435, 435, 330, -1, kSumFlags},
     // Built before the frame so that the frame lies on top of it.
     {Kind::Label, "strlbl", -1, nullptr, "Click to select number.", kBold825, Back::Transparent, 2955, 1155, 1245, 2070, -1, flag::kWrap},
     {Kind::Frame, "scltntray", -1, nullptr, "", kDefault, Back::Own, 2940, 1515, 1305, 1620, -1, flag::kDisabled},

@@ -6,14 +6,10 @@ namespace numora {
 
 namespace {
 
+using namespace font;
+
 constexpr FontSpec kPapyrus975{Face::Papyrus, 9.75, false};
 constexpr FontSpec kPapyrus975Bold{Face::Papyrus, 9.75, true};
-constexpr FontSpec kArial975Bold{Face::Arial, 9.75, true};
-constexpr FontSpec kBold825{Face::MsSansSerif, 8.25, true};
-constexpr FontSpec kProduct{Face::Arial, 15.75, true};
-constexpr FontSpec kPad{Face::MsSansSerif, 18, true};
-constexpr FontSpec kDefault{};
-constexpr unsigned kPadFlags = flag::kBorder | flag::kCentred;
 
 constexpr ControlSpec kMult[] = {
     {Kind::Button, "strtGm", -1, nullptr, "&Start Numora", kPapyrus975, Back::System, 60, 150, 1785, 495, 4, 0, "Start New game"},
@@ -34,10 +30,10 @@ constexpr ControlSpec kMult[] = {
     {Kind::Label, "Label1", 5, nullptr, "=", kBold825, Back::Own, 1560, 2505, 180, 195, -1},
     {Kind::Label, "Label1", 6, nullptr, "II", kBold825, Back::Own, 480, 2955, 180, 195, -1},
     {Kind::Label, "Label1", 7, nullptr, "II", kBold825, Back::Own, 1185, 2985, 180, 195, -1},
-    {Kind::Label, "sumdsply", 0, nullptr, "?", kProduct, Back::Own, 1860, 1725, 435, 330, -1, flag::kCentred},
-    {Kind::Label, "sumdsply", 1, nullptr, "?", kProduct, Back::Own, 1860, 2445, 435, 330, -1, flag::kCentred},
-    {Kind::Label, "sumdsply", 2, nullptr, "?", kProduct, Back::Own, 1035, 3285, 435, 330, -1, flag::kCentred},
-    {Kind::Label, "sumdsply", 3, nullptr, "?", kProduct, Back::Own, 345, 3270, 435, 330, -1, flag::kCentred},
+    {Kind::Label, "sumdsply", 0, nullptr, "?", kNumbers, Back::Own, 1860, 1725, 435, 330, -1, flag::kCentred},
+    {Kind::Label, "sumdsply", 1, nullptr, "?", kNumbers, Back::Own, 1860, 2445, 435, 330, -1, flag::kCentred},
+    {Kind::Label, "sumdsply", 2, nullptr, "?", kNumbers, Back::Own, 1035, 3285, 435, 330, -1, flag::kCentred},
+    {Kind::Label, "sumdsply", 3, nullptr, "?", kNumbers, Back::Own, 345, 3270, 435, 330, -1, flag::kCentred},
     {Kind::Label, "UserEntered", -1, nullptr, "0", kPad, Back::Transparent, 1755, 3225, 585, 450, -1, kPadFlags},
     // Built before the frame so that the frame lies on top of it.
     {Kind::Label, "strlbl", -1, nullptr, "Click to select number.", kBold825, Back::Transparent, 2730, 1410, 1485, 2130, -1, flag::kWrap},
