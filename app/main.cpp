@@ -32,6 +32,13 @@ int main(int argc, char* argv[])
     numora::ClockRandom random;
     numora::Session session(services, random, QApplication::applicationDirPath() + QStringLiteral("/numpic"),
                             [] { QCoreApplication::quit(); });
+    // The welcome page goes to the browser just after the first paint, not before it;
+    // should that hand-over fail after all, the player hears it as from the load step.
+    opener.holdUntilFirstPaint([&session, &notifier] {
+        session.dispatcher().run([&notifier] {
+            notifier.inform(numora::online::msg::kInstalledFilesMissing, numora::online::msg::kTitle);
+        });
+    });
     // When the load step closes the main window there is no event loop to quit.
     if (!session.start()) return 0;
     return QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
@@ -22,12 +23,26 @@ void installFontSubstitutes()
     QFont::insertSubstitution("Papyrus", "Berenika");
 }
 
+namespace {
+
+// The family to ask for: the designed one where it is installed, else its
+// stand-in by name. A family that is not installed would cost a fontconfig
+// fallback search for each font made from it, a few milliseconds of start-up.
+QString installedOr(const char* wanted, const char* standIn)
+{
+    static const QStringList installed = QFontDatabase::families();
+    const QString family = QString::fromLatin1(wanted);
+    return installed.contains(family, Qt::CaseInsensitive) ? family : QString::fromLatin1(standIn);
+}
+
+}  // namespace
+
 QFont fontFor(const FontSpec& f)
 {
-    const char* family = "MS Sans Serif";
-    if (f.face == Face::Arial) family = "Arial";
-    if (f.face == Face::Papyrus) family = "Papyrus";
-    QFont font(QString::fromLatin1(family));
+    static const QString arial = installedOr("Arial", "Liberation Sans");
+    static const QString msSansSerif = installedOr("MS Sans Serif", "Liberation Sans");
+    static const QString papyrus = installedOr("Papyrus", "Berenika");
+    QFont font(f.face == Face::Arial ? arial : f.face == Face::Papyrus ? papyrus : msSansSerif);
     // Sized in pixels at 96 dots per inch, like the twips geometry, so captions
     // keep fitting their controls whatever DPI the display reports. MS Sans Serif
     // is narrower than its stand-in: a tenth smaller keeps its captions inside

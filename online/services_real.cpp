@@ -1,5 +1,6 @@
 #include "services_real.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -7,16 +8,88 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace numora::online {
+
+// Watches for the first exposure of any window of ours, then hands the kept
+// addresses over from the event loop, once that exposure's paint has been
+// flushed to the display.
+class DesktopUrlOpener::Hold : public QObject {
+public:
+    Hold(const HandOver& handOver, std::function<void()> lateFailure)
+        : handOver_(handOver), lateFailure_(std::move(lateFailure))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    // Whatever is still kept goes now; too late to tell anyone it failed.
+    ~Hold() override { release(false); }
+
+    bool holding() const { return holding_; }
+    void keep(const QUrl& address) { kept_.push_back(address); }
+
+    // Hand over what was kept; from now on open() opens at once.
+    void release(bool report = true)
+    {
+        if (!holding_) return;
+        holding_ = false;
+        if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;  // nobody left to open it
+        bool failed = false;
+        for (const QUrl& address : std::exchange(kept_, {}))
+            failed |= !handOver_(address);
+        if (failed && report && lateFailure_) lateFailure_();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::Expose && holding_ && !released_ && watched->isWindowType()
+            && static_cast<QWindow*>(watched)->isExposed()) {
+            released_ = true;
+            // Queued behind the paint this exposure is about to trigger.
+            QTimer::singleShot(0, this, [this] { release(); });
+        }
+        return false;
+    }
+
+private:
+    const HandOver& handOver_;
+    std::function<void()> lateFailure_;
+    std::vector<QUrl> kept_;
+    bool holding_ = true;
+    bool released_ = false;  // the release is queued
+};
+
+DesktopUrlOpener::DesktopUrlOpener(HandOver handOver) : handOver_(std::move(handOver))
+{
+    if (!handOver_) handOver_ = [](const QUrl& address) { return QDesktopServices::openUrl(address); };
+}
+
+DesktopUrlOpener::~DesktopUrlOpener() = default;
+
+void DesktopUrlOpener::holdUntilFirstPaint(std::function<void()> lateFailure)
+{
+    hold_ = std::make_unique<Hold>(handOver_, std::move(lateFailure));
+}
 
 bool DesktopUrlOpener::open(const std::string& url)
 {
     const QUrl address(QString::fromStdString(url), QUrl::StrictMode);
-    return address.isValid() && QDesktopServices::openUrl(address);
+    if (!address.isValid()) return false;
+    // xdg-open is the helper Qt hands addresses to when it is on the PATH; without
+    // it Qt looks for others, and only Qt can tell whether one will do: ask it now.
+    if (hold_ && hold_->holding() && !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) {
+        hold_->keep(address);
+        return true;
+    }
+    return handOver_(address);
 }
 
 std::string DocumentsFolders::documents()

@@ -1,0 +1,204 @@
+#!/usr/bin/env bash
+# Start-up, memory and idle cost of numora against the floor (bench/floor), side
+# by side in one session, and the ratios against the targets.
+#
+#   bench/startup.sh [-n RUNS] [-b BUILD_DIR] [-p PROBE_DIR] [-c OTHER_NUMORA] [-G] [-k]
+#
+#   -n RUNS   measured runs per program (default 9), after one warm-up round
+#   -b DIR    build directory (default build-bench; configured here if missing)
+#   -p DIR    the startup probe (default ../shared/tools/startup-probe beside
+#             the repository); it is copied into the build directory, and the
+#             copy's xwinwait reads CPU time finer (see below)
+#   -c FILE   also measure this numora executable (a build from before a change),
+#             interleaved with the others; it needs its numpic/ beside it
+#   -G        skip the in-game runs
+#   -k        keep the per-run figures (TSV) and print where they are
+#
+# Each run goes through the probe (its own Xvfb and session bus, a clean
+# environment): exec to first paint, CPU by then, peak RSS, and context
+# switches over 10 s of idle. Every program runs "connected" in a network
+# namespace of its own (a veth pair with a default route, nothing reachable)
+# with a fake xdg-open first on PATH; the floor goes through the same launcher,
+# so both pay the same for it. The runs of the programs alternate, and so does
+# their order, so that a busy moment of the machine falls on both.
+#
+# In-game: after the window appears the launcher sends Alt+S (Start) with
+# xdotool and the probe then counts the context switches of the running game;
+# the floor runs its 1000 ms and 800 ms timers and gets the same key.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+RUNS=9 BUILD=build-bench PROBE="$ROOT/../shared/tools/startup-probe" OTHER="" GAME=1 KEEP=0
+while getopts "n:b:p:c:Gkh" opt; do
+    case $opt in
+        n) RUNS=$OPTARG ;;
+        b) BUILD=$OPTARG ;;
+        p) PROBE=$OPTARG ;;
+        c) OTHER=$(realpath "$OPTARG") ;;
+        G) GAME=0 ;;
+        k) KEEP=1 ;;
+        *) sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 2 ;;
+    esac
+done
+[[ $BUILD == /* ]] || BUILD="$ROOT/$BUILD"
+[[ $(id -u) == 0 ]] || { echo "run as root: the network namespaces need it" >&2; exit 2; }
+
+# shellcheck source=../tools/packages.sh
+. "$ROOT/tools/packages.sh"
+# shellcheck disable=SC2086
+numora_install_missing $NUMORA_BUILD_PACKAGES $NUMORA_RUN_PACKAGES gcc libx11-dev libxdamage-dev \
+    xvfb xauth dbus xdotool iproute2 util-linux libbenchmark-dev libgtest-dev
+
+# --- the programs ---------------------------------------------------------------
+if [[ ! -f $BUILD/CMakeCache.txt ]]; then
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMORA_TESTS=OFF -DNUMORA_BENCH=ON >/dev/null
+elif ! grep -q '^NUMORA_BENCH:BOOL=ON' "$BUILD/CMakeCache.txt"; then
+    cmake -DNUMORA_BENCH=ON "$BUILD" >/dev/null
+fi
+grep -q '^CMAKE_BUILD_TYPE:STRING=Release' "$BUILD/CMakeCache.txt" ||
+    echo "warning: $BUILD is not a Release build" >&2
+cmake --build "$BUILD" --target numora numora_floor >/dev/null
+NUMORA=$BUILD/app/numora FLOOR=$BUILD/bench/numora_floor
+
+# --- the probe, copied and built beside the build ---------------------------------
+[[ -f $PROBE/startup_probe.sh && -f $PROBE/xwinwait.c ]] || { echo "no startup probe in $PROBE (-p)" >&2; exit 2; }
+PDIR=$BUILD/bench/probe
+mkdir -p "$PDIR"
+cmp -s "$PROBE/startup_probe.sh" "$PDIR/startup_probe.sh" || cp "$PROBE/startup_probe.sh" "$PDIR/"
+chmod +x "$PDIR/startup_probe.sh"
+# The CPU used by the first paint comes in 10 ms ticks from /proc/PID/stat, too
+# coarse to tell 10% of a 50 ms start-up. Our copy of xwinwait reads the
+# process's CPU clock instead (clock_getcpuclockid: ns, all threads, exited ones
+# too); everything else of the probe stays as it is.
+awk '
+    /^static double proc_cpu_ms\(pid_t pid\)$/ { skip = 1
+        print "static double proc_cpu_ms(pid_t pid)\n{\n    clockid_t clock;\n    struct timespec ts;"
+        print "    if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &ts) != 0)\n        return -1;"
+        print "    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;\n}"; patched = 1; next }
+    skip && /^}$/ { skip = 0; next }
+    !skip
+    END { if (!patched) exit 1 }' "$PROBE/xwinwait.c" >"$PDIR/xwinwait.c.new" ||
+    { echo "xwinwait.c has changed shape: its CPU figures stay in 10 ms ticks" >&2; cp "$PROBE/xwinwait.c" "$PDIR/xwinwait.c.new"; }
+cmp -s "$PDIR/xwinwait.c.new" "$PDIR/xwinwait.c" || mv "$PDIR/xwinwait.c.new" "$PDIR/xwinwait.c"
+rm -f "$PDIR/xwinwait.c.new"
+[[ $PDIR/xwinwait -nt $PDIR/xwinwait.c ]] || gcc -O2 -Wall -o "$PDIR/xwinwait" "$PDIR/xwinwait.c" -lX11 -lXdamage
+
+# --- launchers --------------------------------------------------------------------
+WORK=$(mktemp -d /tmp/numora-startup.XXXXXX)
+cleanup() { [[ $KEEP == 1 ]] || rm -rf "$WORK"; }
+trap cleanup EXIT
+mkdir -p "$WORK/bin"
+cat >"$WORK/bin/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$*" >> '$WORK/xdg-open.log'
+EOF
+# The program's PID stays the launcher's: unshare and sh exec into it. The
+# namespace is set up in a subshell, so that the forks of its commands (and of
+# the wait for the carrier, which varies) are not charged to that PID.
+cat >"$WORK/launch" <<EOF
+#!/bin/sh
+PATH='$WORK/bin':\$PATH; export PATH
+exec unshare -n sh -c '(ip link add v0 type veth peer name v1 && ip link set v0 up && ip link set v1 up \
+ && ip addr add 192.0.2.2/24 dev v0 && ip route add default via 192.0.2.1 \
+ && i=0 && until ip -o link show v0 | grep -q LOWER_UP; do i=\$((i+1)); [ \$i -lt 100 ] || exit 97; sleep 0.02; done) \
+ && exec "\$@"' sh "\$@"
+EOF
+# In-game: start the program, press Alt+S once its window is up, stay until it ends
+# (the probe takes the window's PID for the program and stops it, then us).
+cat >"$WORK/launch-game" <<EOF
+#!/bin/sh
+pattern=\$1; shift
+'$WORK/launch' "\$@" &
+child=\$!
+if w=\$(timeout 30 xdotool search --sync --onlyvisible --name "\$pattern" | head -n 1) && [ -n "\$w" ]; then
+    xdotool windowfocus --sync "\$w" key alt+s
+fi
+wait \$child
+EOF
+chmod +x "$WORK/bin/xdg-open" "$WORK/launch" "$WORK/launch-game"
+
+# --- runs -------------------------------------------------------------------------
+# name|pattern|launcher|program [args]
+CONFIGS=("floor|^Floor\$|launch|$FLOOR" "numora|^KORVELLAN\$|launch|$NUMORA")
+[[ -n $OTHER ]] && CONFIGS+=("other|^KORVELLAN\$|launch|$OTHER")
+if [[ $GAME == 1 ]]; then
+    CONFIGS+=("floor-timers|^Floor\$|launch-game|$FLOOR timers" "numora-game|^KORVELLAN\$|launch-game|$NUMORA")
+    [[ -n $OTHER ]] && CONFIGS+=("other-game|^KORVELLAN\$|launch-game|$OTHER")
+fi
+
+probe_once() {  # config, round
+    local name pattern launcher prog
+    IFS='|' read -r name pattern launcher prog <<<"$1"
+    local -a cmd=("$WORK/$launcher")
+    [[ $launcher == launch-game ]] && cmd+=("$pattern")
+    # shellcheck disable=SC2206
+    cmd+=($prog)
+    mkdir -p "$WORK/home-$name"
+    rm -f "$WORK/run.tsv"
+    PROBE_TMP=$WORK "$PDIR/startup_probe.sh" -n 1 -w 0 -H "$WORK/home-$name" -o "$WORK/run.tsv" \
+        -l "$name" "$pattern" -- "${cmd[@]}" >"$WORK/probe.log" 2>&1 || true
+    local line
+    line=$(sed -n '2p' "$WORK/run.tsv" 2>/dev/null)
+    if [[ -z $line || $line == *FAIL* ]]; then
+        echo "  $name: run failed: ${line:-$(tail -n 3 "$WORK/probe.log" | tr '\n' ' ')}" >&2
+        return
+    fi
+    [[ $2 == 0 ]] || printf '%s\n' "$line" >>"$WORK/$name.tsv"
+}
+
+echo "# $(date -u '+%F %H:%M UTC'), $(nproc) CPUs: $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)"
+echo "# Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo '?'), $RUNS runs each after a warm-up round, load $(cut -d' ' -f1-3 /proc/loadavg)"
+for ((round = 0; round <= RUNS; round++)); do
+    order=("${CONFIGS[@]}")
+    # Every other round backwards, so that neither program always goes first.
+    if ((round % 2)); then
+        order=()
+        for ((i = ${#CONFIGS[@]} - 1; i >= 0; i--)); do order+=("${CONFIGS[$i]}"); done
+    fi
+    echo "# round $round/$RUNS$([[ $round == 0 ]] && echo ' (warm-up)')" >&2
+    for c in "${order[@]}"; do probe_once "$c" "$round"; done
+done
+
+# --- figures ----------------------------------------------------------------------
+# Columns of the probe's TSV: 1 run, 3 paint_ms, 5 cpu_start_ms, 7 peak_rss_MiB,
+# 10 idle_cpu_pct_ns, 11 vcsw_main_10s, 12 csw_all_10s.
+median() {  # config column
+    [[ -s $WORK/$1.tsv ]] || { echo nan; return; }
+    cut -f"$2" "$WORK/$1.tsv" | sort -g | awk '{ v[NR] = $1 } END {
+        printf "%.1f\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+minimum() { [[ -s $WORK/$1.tsv ]] && cut -f"$2" "$WORK/$1.tsv" | sort -g | head -n 1 || echo nan; }
+count() { [[ -s $WORK/$1.tsv ]] && wc -l <"$WORK/$1.tsv" || echo 0; }
+
+# figure, floor config, numora config, column, target kind (ratio LIMIT | zero | nomore)
+row() {
+    local f n
+    f=$(median "$2" "$4") n=$(median "$3" "$4")
+    awk -v fig="$1" -v f="$f" -v n="$n" -v kind="$5" -v lim="${6:-}" 'BEGIN {
+        r = (f > 0) ? sprintf("%.2f", n / f) : "-"
+        if (kind == "ratio") { t = "<= " lim " x"; ok = (f > 0 && n / f <= lim) }
+        else if (kind == "zero") { t = "0"; ok = (n == 0) }
+        else { t = "<= floor"; ok = (n <= f) }
+        printf "%-40s %9s %9s %7s %10s  %s\n", fig, f, n, r, t, ok ? "holds" : "MISSED"
+    }'
+}
+
+printf '\n%-40s %9s %9s %7s %10s  %s\n' "figure (median)" floor numora ratio target ""
+row "first paint, ms" floor numora 3 ratio 1.10
+row "CPU to first paint, ms" floor numora 5 ratio 1.10
+row "peak RSS, MiB" floor numora 7 ratio 1.10
+row "idle wakeups / 10 s, no game" floor numora 12 zero
+if [[ $GAME == 1 ]]; then
+    row "context switches / 10 s, in game" floor-timers numora-game 12 nomore
+fi
+echo
+echo "fastest run: first paint floor $(minimum floor 3), numora $(minimum numora 3) ms;" \
+    "CPU floor $(minimum floor 5), numora $(minimum numora 5) ms"
+echo "runs: floor $(count floor), numora $(count numora)$([[ $GAME == 1 ]] && echo ", floor-timers $(count floor-timers), numora-game $(count numora-game)")"
+echo "also: idle CPU % (schedstat) floor $(median floor 10), numora $(median numora 10);" \
+    "main-thread voluntary switches / 10 s idle: floor $(median floor 11), numora $(median numora 11)"
+if [[ -n $OTHER ]]; then
+    echo "other ($OTHER): paint $(median other 3) ms, CPU $(median other 5) ms, RSS $(median other 7) MiB," \
+        "idle switches $(median other 12)$([[ $GAME == 1 ]] && echo ", in game $(median other-game 12)")"
+fi
+if [[ $KEEP == 1 ]]; then echo "per-run figures: $WORK/*.tsv"; fi
