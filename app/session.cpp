@@ -1,31 +1,48 @@
 #include "session.h"
 
-#include "online_config.h"
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "accessibility.h"
+#include "main_form.h"
+#include "mult_form.h"
+#include "topic_form.h"
+#include "online.h"
+#include "version.h"
 
 namespace numora {
 
+void configureApplication()
+{
+    // Desktops match our windows to the launcher, and so to its icon, by this id (on Wayland by nothing else).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.korvellan.Numora"));
+    // The program ends by its own rule (no window loaded), not Qt's.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The same look on every desktop: the designs' button face and controls.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    installAccessibility();
+}
+
 Session::Session(online::Services services, RandomSource& random, const QString& picturesFolder,
                  std::function<void()> onEnd, online::Addresses addresses)
-    : services_(services),
-      pictures_(picturesFolder, dispatcher_, services_.notifier),
-      screens_([this]() -> Context& { return ctx_; }, std::move(onEnd)),
-      ctx_{state_,
-           random,
-           services_,
-           slots_,
-           std::move(addresses),
-           online::versionKey(NUMORA_VERSION_MAJOR, NUMORA_VERSION_MINOR, NUMORA_VERSION_PATCH),
-           dispatcher_,
-           pictures_,
-           screens_}
+    : online_(services, std::move(addresses),
+              online::versionKey(NUMORA_VERSION_MAJOR, NUMORA_VERSION_MINOR, NUMORA_VERSION_PATCH)),
+      pictures_(picturesFolder, dispatcher_, services.notifier),
+      windows_(dispatcher_,
+               {[this, &random] { return std::make_unique<MainForm>(dispatcher_, windows_, Play{state_, random, pictures_}, online_); },
+                [this, &random] { return std::make_unique<MultForm>(dispatcher_, windows_, Play{state_, random, pictures_}); },
+                [this] { return std::make_unique<TopicForm>(dispatcher_, windows_); }},
+               std::move(onEnd))
 {
-    dispatcher_.setIdleCheck([this] { screens_.handlerFinished(); });
+    dispatcher_.setIdleCheck([this] { windows_.handlerFinished(); });
 }
 
 bool Session::start()
 {
-    dispatcher_.run([this] { screens_.start(); });
-    return !screens_.ended();
+    dispatcher_.run(nullptr, [this] { windows_.show(Window::Main); });
+    return !windows_.ended();
 }
 
 }  // namespace numora

@@ -1,16 +1,21 @@
-// Everything that lives for the whole run: the game state, the online slots,
-// the platform services, the dispatcher, the pictures and the windows.
+// Everything that lives for the whole run: the game state, the dispatcher, the
+// online features, the pictures and the windows.
 #pragma once
 
 #include <QString>
-#include <memory>
+#include <functional>
 
-#include "context.h"
 #include "dispatcher.h"
+#include "mathmod_1/mathmod_1.h"
+#include "online.h"
 #include "pictures.h"
-#include "screens.h"
+#include "windows.h"
 
 namespace numora {
+
+// How the program, its tests and its benchmarks set up Qt before the first
+// window; call once the QApplication exists.
+void configureApplication();
 
 class Session {
 public:
@@ -20,22 +25,20 @@ public:
     Session(online::Services services, RandomSource& random, const QString& picturesFolder,
             std::function<void()> onEnd, online::Addresses addresses = online::defaultAddresses());
 
-    Screens& screens() { return screens_; }
+    Windows& windows() { return windows_; }
     Dispatcher& dispatcher() { return dispatcher_; }
     ModuleState& state() { return state_; }
-    online::OnlineSlots& slots() { return slots_; }
+    const online::Online& online() const { return online_; }
 
     // Start-up inside a handler of its own. True while the program goes on.
     bool start();
 
 private:
     ModuleState state_;
-    online::OnlineSlots slots_;
-    online::Services services_;
     Dispatcher dispatcher_;
+    online::Online online_;
     Pictures pictures_;
-    Screens screens_;
-    Context ctx_;
+    Windows windows_;
 };
 
 }  // namespace numora

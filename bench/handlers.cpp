@@ -12,42 +12,29 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleFactory>
 #include <memory>
 
+#include "common/fakes.h"
+#include "session.h"
 #include "controls.h"
+#include "game_timer.h"
 #include "main_form.h"
 #include "mult_form.h"
-#include "online/fakes.h"
 #include "session.h"
 
 namespace {
 
 using namespace numora;
-using online::testing::FakeConnectivity;
-using online::testing::FakeCursor;
-using online::testing::FakeDownloader;
-using online::testing::FakeFolders;
-using online::testing::FakeNotifier;
-using online::testing::FakeOpener;
 
 // The whole program with fake services; the main window is up once built.
 struct App {
-    FakeConnectivity connectivity;
-    FakeOpener opener;
-    FakeDownloader downloader;
-    FakeFolders folders;
-    FakeCursor cursor;
-    FakeNotifier notifier{cursor};
+    test::FakePlatform platform;
     ClockRandom random;
     std::unique_ptr<Session> session;
 
     App()
     {
-        session = std::make_unique<Session>(
-            online::Services{connectivity, opener, downloader, folders, notifier, cursor}, random,
-            QStringLiteral(NUMORA_PICTURES_DIR), [] {});
+        session = std::make_unique<Session>(platform.services(), random, QStringLiteral(NUMORA_PICTURES_DIR), [] {});
         if (!session->start()) throw std::runtime_error("the main window did not load");
         settle();
     }
@@ -59,18 +46,18 @@ struct App {
         for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
     }
 
-    MainForm& mainForm() { return *session->screens().mainForm(); }
-    MultForm& multForm() { return *session->screens().multForm(); }
+    MainForm& mainForm() { return *session->windows().mainForm(); }
+    MultForm& multForm() { return *session->windows().multForm(); }
 
     MultForm& openMultiplication()
     {
-        session->dispatcher().run([this] { session->screens().showMultiplication(); });
+        session->dispatcher().run(nullptr, [this] { session->windows().show(Window::Multiplication); });
         settle();
         return multForm();
     }
 
     // Start a game in `w` with its own Start button.
-    static void start(GameWindow& w) { w.controls().as<QPushButton>(QStringLiteral("strtGm"))->click(); }
+    static void start(GameWindow& w) { w.controls().as<QPushButton>("strtGm")->click(); }
 };
 
 void click(QWidget* w)
@@ -95,11 +82,11 @@ void typeDigit(QWidget* w, int digit)
     QCoreApplication::sendEvent(w, &release);
 }
 
-// A deal by the level timer's tick: nine cells, six sums, the pad, the caption.
-void BM_MissingNumbersDeal(benchmark::State& state)
+// A deal by a game window's level timer, with its render and, for Arg(1), the
+// repaint that follows: nine cells and six sums in the main window, four
+// factor cells and four products in the multiplication window.
+void dealIn(benchmark::State& state, GameForm& w)
 {
-    App app;
-    MainForm& w = app.mainForm();
     App::start(w);
     const bool repaint = state.range(0) != 0;
     for (auto _ : state) {
@@ -108,20 +95,18 @@ void BM_MissingNumbersDeal(benchmark::State& state)
     }
     state.SetLabel(repaint ? "render + repaint" : "render");
 }
+
+void BM_MissingNumbersDeal(benchmark::State& state)
+{
+    App app;
+    dealIn(state, app.mainForm());
+}
 BENCHMARK(BM_MissingNumbersDeal)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-// A deal by the multiplication window's level timer: four factor cells, four products.
 void BM_MultiplicationDeal(benchmark::State& state)
 {
     App app;
-    MultForm& w = app.openMultiplication();
-    App::start(w);
-    const bool repaint = state.range(0) != 0;
-    for (auto _ : state) {
-        w.tmr_1()->tick();
-        if (repaint) w.repaint();
-    }
-    state.SetLabel(repaint ? "render + repaint" : "render");
+    dealIn(state, app.openMultiplication());
 }
 BENCHMARK(BM_MultiplicationDeal)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
@@ -137,7 +122,7 @@ void BM_MissingNumbersPick(benchmark::State& state)
         state.PauseTiming();
         w.tmr_1()->tick();
         const int hidden = st.numary[static_cast<std::size_t>(st.msngpos_1 - 1)];
-        QWidget* pad = w.controls().get(QStringLiteral("numlbl"), hidden - 1);
+        QWidget* pad = w.controls().get("numlbl", hidden - 1);
         state.ResumeTiming();
         click(pad);
     }
@@ -165,7 +150,7 @@ void BM_MultiplicationDigit(benchmark::State& state)
         state.SkipWithError("every digit matches a product of this deal");
         return;
     }
-    QWidget* cell = w.controls().get(QStringLiteral("tray"), 0);
+    QWidget* cell = w.controls().get("tray", 0);
     for (auto _ : state) typeDigit(cell, digit);
     if (st.prdfndcnt != 0 || st.entval == 0) state.SkipWithError("the digits were not entered as misses");
 }
@@ -187,10 +172,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     defaultHandler = qInstallMessageHandler(quietHandler);
     QApplication qapp(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setPalette(QApplication::style()->standardPalette());
-    installFontSubstitutes();
+    configureApplication();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -4,19 +4,24 @@
 #include <QApplication>
 #include <span>
 
+#include "control_map.h"
 #include "controls.h"
-#include "layout.h"
+#include "game_window.h"
 
 namespace numora {
 
 namespace {
 
-// A grid or factor cell: a picture the player types into. Its name is set by
-// whoever shows the picture (see spokenPicture), so it can never say more than
-// the picture does.
+// A grid or factor cell: a picture the player types into, named by what it
+// shows, so it can never say more than the picture does.
 class CellAccessible : public QAccessibleWidget {
 public:
-    explicit CellAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    explicit CellAccessible(PictureBox* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) return spokenPicture(static_cast<PictureBox*>(widget())->shows());
+        return QAccessibleWidget::text(t);
+    }
 };
 
 // A number-pad key: a button named by its digit. Pressing it through
@@ -51,66 +56,68 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType()) return nullptr;
     if (className == QLatin1String(PictureBox::staticMetaObject.className()))
-        return new CellAccessible(static_cast<QWidget*>(object));
+        return new CellAccessible(static_cast<PictureBox*>(object));
     if (className == QLatin1String(ClickLabel::staticMetaObject.className()))
         return new PadKeyAccessible(static_cast<ClickLabel*>(object));
     return nullptr;
 }
 
+// What each control of a window is, by name; the members of an array in index order.
 struct Described {
     const char* name;
-    int index;
-    const char* description;
+    const char* descriptions[MainScreen::kCells];  // one for a single control
 };
 
-// Cells 0..8 of the grid, row by row.
 constexpr Described kMain[] = {
-    {"tray", 0, "top row, left column"},
-    {"tray", 1, "top row, middle column"},
-    {"tray", 2, "top row, right column"},
-    {"tray", 3, "middle row, left column"},
-    {"tray", 4, "middle row, middle column"},
-    {"tray", 5, "middle row, right column"},
-    {"tray", 6, "bottom row, left column"},
-    {"tray", 7, "bottom row, middle column"},
-    {"tray", 8, "bottom row, right column"},
+    {"tray", {"top row, left column", "top row, middle column", "top row, right column",  // row by row
+              "middle row, left column", "middle row, middle column", "middle row, right column",
+              "bottom row, left column", "bottom row, middle column", "bottom row, right column"}},
     // Rows top to bottom, then the columns from right to left, as they stand.
-    {"sumdsply", 0, "sum of the top row"},
-    {"sumdsply", 1, "sum of the middle row"},
-    {"sumdsply", 2, "sum of the bottom row"},
-    {"sumdsply", 3, "sum of the right column"},
-    {"sumdsply", 4, "sum of the middle column"},
-    {"sumdsply", 5, "sum of the left column"},
-    {"strlbl", -1, "status"},
+    {"sumdsply", {"sum of the top row", "sum of the middle row", "sum of the bottom row", "sum of the right column",
+                  "sum of the middle column", "sum of the left column"}},
+    {"strlbl", {"status"}},
 };
 
 constexpr Described kMult[] = {
-    {"tray", 0, "factor, top left"},
-    {"tray", 1, "factor, top right"},
-    {"tray", 2, "factor, bottom left"},
-    {"tray", 3, "factor, bottom right"},
+    {"tray", {"factor, top left", "factor, top right", "factor, bottom left", "factor, bottom right"}},
     // In the order the player finds them.
-    {"sumdsply", 0, "product of the top row"},
-    {"sumdsply", 1, "product of the bottom row"},
-    {"sumdsply", 2, "product of the right column"},
-    {"sumdsply", 3, "product of the left column"},
-    {"UserEntered", -1, "your answer"},
-    {"strlbl", -1, "status"},
-    {"Clrs", -1, "clears your answer"},
+    {"sumdsply", {"product of the top row", "product of the bottom row", "product of the right column",
+                  "product of the left column"}},
+    {"UserEntered", {"your answer"}},
+    {"strlbl", {"status"}},
+    {"Clrs", {"clears your answer"}},
 };
 
-void describe(Controls& c, std::span<const Described> table, int padKeys)
+// Descriptions cost a little at every load; they are made only once a screen
+// reader listens, and then for the windows already loaded too.
+class Describer : public QAccessible::ActivationObserver {
+public:
+    bool listening = false;
+    void accessibilityActiveChanged(bool active) override
+    {
+        listening = active;
+        if (!active) return;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<GameWindow*>(w)) window->describe();
+    }
+};
+
+Describer describer;
+
+void describe(ControlMap& c, std::span<const Described> table)
 {
-    for (const auto& d : table)
-        if (QWidget* w = c.get(QString::fromLatin1(d.name), d.index))
-            w->setAccessibleDescription(QString::fromLatin1(d.description));
+    if (!describer.listening && !QAccessible::isActive()) return;
+    for (const auto& [name, descriptions] : table) {
+        const bool array = descriptions[1] != nullptr;
+        for (std::size_t i = 0; i < std::size(descriptions) && descriptions[i]; ++i)
+            if (QWidget* w = c.get(name, array ? static_cast<int>(i) : -1))
+                w->setAccessibleDescription(QString::fromLatin1(descriptions[i]));
+    }
     // The pad's frame has no caption of its own; the level list is named by its
     // current entry, and says what it is in its description.
-    if (QWidget* pad = c.get(QStringLiteral("scltntray"))) pad->setAccessibleName(QStringLiteral("number pad"));
-    if (QWidget* level = c.get(QStringLiteral("gmlvlscbo"))) level->setAccessibleDescription(QStringLiteral("level"));
-    for (int i = 0; i < padKeys; ++i)
-        if (QWidget* key = c.get(QStringLiteral("numlbl"), i))
-            key->setAccessibleDescription(QStringLiteral("number pad"));
+    if (QWidget* pad = c.get("scltntray")) pad->setAccessibleName(QStringLiteral("number pad"));
+    if (QWidget* level = c.get("gmlvlscbo")) level->setAccessibleDescription(QStringLiteral("level"));
+    for (QWidget* key : c.array<QWidget>("numlbl")) key->setAccessibleDescription(QStringLiteral("number pad"));
 }
 
 }  // namespace
@@ -119,6 +126,8 @@ void installAccessibility()
 {
     // Qt keeps one entry per factory, so a second call adds nothing.
     QAccessible::installFactory(factory);
+    QAccessible::removeActivationObserver(&describer);
+    QAccessible::installActivationObserver(&describer);
 }
 
 QString spokenPicture(Picture p)
@@ -131,7 +140,7 @@ QString spokenPicture(Picture p)
     return QStringLiteral("empty");
 }
 
-void describeMainWindow(Controls& c) { describe(c, kMain, 9); }
-void describeMultWindow(Controls& c) { describe(c, kMult, 10); }
+void describeMainWindow(ControlMap& c) { describe(c, kMain); }
+void describeMultWindow(ControlMap& c) { describe(c, kMult); }
 
 }  // namespace numora

@@ -5,23 +5,24 @@
 
 #include <QString>
 
-#include "mathmod_1/screen_types.h"
+#include "mathmod_1/screen.h"
 
 namespace numora {
 
-class Controls;
+class ControlMap;
 
-// Our own controls' accessible interfaces: grid cells are graphics named by
-// what they show, number-pad keys are buttons with a press action. Call once
-// the application object exists; calling it again changes nothing.
+// Our own controls' accessible interfaces (grid cells are graphics named by
+// what they show, number-pad keys are buttons with a press action), and the
+// descriptions of the loaded windows' controls as soon as a screen reader asks.
+// Call once the application object exists; calling it again changes nothing.
 void installAccessibility();
 
 // The name of a cell showing `p`: its digit, "hidden" or "empty". A hidden
 // cell's number is never part of it.
 QString spokenPicture(Picture p);
 
-// Names and descriptions of the controls of each window.
-void describeMainWindow(Controls& c);
-void describeMultWindow(Controls& c);
+// Describe the controls of each game window, when a screen reader is listening.
+void describeMainWindow(ControlMap& c);
+void describeMultWindow(ControlMap& c);
 
 }  // namespace numora

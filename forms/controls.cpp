@@ -1,12 +1,33 @@
 #include "controls.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "keycodes.h"
+#include "mathmod_1/keys.h"
 
 namespace numora {
+
+namespace {
+
+// X11 and Wayland both report the main-row digit keys 1..9, 0 as scan codes 10..19.
+constexpr quint32 kScanDigit1 = 10;
+constexpr quint32 kScanDigit0 = 19;
+
+}  // namespace
+
+int gameKeyCode(int qtKey, Qt::KeyboardModifiers mods, quint32 nativeScanCode)
+{
+    const bool digitKey = qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9;
+    if (digitKey && (mods & Qt::KeypadModifier)) return keys::keypad(qtKey - Qt::Key_0);
+    if (nativeScanCode >= kScanDigit1 && nativeScanCode <= kScanDigit0)
+        return keys::mainRow(nativeScanCode == kScanDigit0 ? 0 : static_cast<int>(nativeScanCode - kScanDigit1) + 1);
+    // Synthetic events carry no scan code: fall back to the key itself.
+    if (nativeScanCode == 0 && digitKey) return keys::mainRow(qtKey - Qt::Key_0);
+    if (qtKey == Qt::Key_Delete) return keys::kDelete;
+    return keys::kOther;
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* e)
 {
@@ -39,36 +60,29 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
-void PictureBox::setPicture(const QPixmap& p)
+void PictureBox::setPicture(Picture p, const QPixmap& image, const QString& fallback)
 {
-    pixmap_ = p;
-    fallback_.clear();
+    const bool renamed = p != shows_;
+    shows_ = p;
+    image_ = image;
+    fallback_ = fallback;
     update();
-}
-
-void PictureBox::setFallbackText(const QString& t)
-{
-    pixmap_ = QPixmap();
-    fallback_ = t;
-    update();
-}
-
-void PictureBox::clear()
-{
-    pixmap_ = QPixmap();
-    fallback_.clear();
-    update();
+    // Screen readers name a cell by what it shows.
+    if (renamed && QAccessible::isActive()) {
+        QAccessibleEvent e(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&e);
+    }
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    if (!pixmap_.isNull()) {
+    if (!image_.isNull()) {
         // Pictures are drawn at their own size from the top-left corner; a
         // high-resolution one shrunk to an in-between scale is smoothed.
-        if (pixmap_.devicePixelRatio() != devicePixelRatioF()) p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawPixmap(0, 0, pixmap_);
+        if (image_.devicePixelRatio() != devicePixelRatioF()) p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(0, 0, image_);
     } else if (!fallback_.isEmpty()) {
         QFont f = font();
         f.setBold(true);
@@ -82,12 +96,6 @@ void PictureBox::paintEvent(QPaintEvent*)
 void PictureBox::keyPressEvent(QKeyEvent* e)
 {
     Q_EMIT keyDown(gameKeyCode(e->key(), e->modifiers(), e->nativeScanCode()));
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* e)
-{
-    setFocus(Qt::MouseFocusReason);
-    QWidget::mousePressEvent(e);
 }
 
 }  // namespace numora

@@ -1,12 +1,20 @@
 // The few controls Qt does not have as such: a label that reports clicks, and
-// a picture box that shows a bitmap and takes keys.
+// a picture box that shows a number picture and takes keys as the games number
+// them (mathmod_1/keys.h).
 #pragma once
 
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 
+#include "mathmod_1/screen.h"
+
 namespace numora {
+
+// The game's key code of a key. The main-row digits are recognised by their
+// physical key, so Shift and the keyboard layout do not matter (on a French
+// layout the key labelled "7 è" is a 7).
+int gameKeyCode(int qtKey, Qt::KeyboardModifiers mods, quint32 nativeScanCode);
 
 class ClickLabel : public QLabel {
     Q_OBJECT
@@ -29,11 +37,11 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    void setPicture(const QPixmap& p);
-    // When the picture file could not be loaded: show this text large and bold.
-    void setFallbackText(const QString& t);
-    void clear();
-    const QPixmap& picture() const { return pixmap_; }
+    // What the box shows, and the image that shows it: a loaded picture, or,
+    // when its file could not be loaded, `fallback` drawn large and bold.
+    Picture shows() const { return shows_; }
+    void setPicture(Picture p, const QPixmap& image, const QString& fallback = {});
+    const QPixmap& image() const { return image_; }
     const QString& fallbackText() const { return fallback_; }
 
 Q_SIGNALS:
@@ -42,10 +50,10 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
 
 private:
-    QPixmap pixmap_;
+    Picture shows_;
+    QPixmap image_;
     QString fallback_;
 };
 

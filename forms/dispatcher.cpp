@@ -1,52 +1,43 @@
 #include "dispatcher.h"
 
-#include <algorithm>
-
-#include "game_timer.h"
+#include <QPointer>
+#include <QWidget>
 
 namespace numora {
 
-void Dispatcher::run(const std::function<void()>& handler)
+void Dispatcher::run(QWidget* window, const std::function<void()>& handler)
 {
-    Scope scope(*this);
+    windows_.push_back(window);
+    struct Leave {
+        Dispatcher& d;
+        ~Leave()
+        {
+            d.windows_.pop_back();
+            if (d.windows_.empty()) d.finish();
+        }
+    } leave{*this};
     handler();
 }
 
 void Dispatcher::afterHandler(std::function<void()> task)
 {
     if (!busy()) {
-        run(task);
+        run(nullptr, task);
         return;
     }
-    tasks_.push_back(std::move(task));
+    tasks_.emplace_back(window(), std::move(task));
 }
 
-void Dispatcher::deferTick(GameTimer* t)
+void Dispatcher::finish()
 {
-    if (std::find(ticks_.begin(), ticks_.end(), t) == ticks_.end()) ticks_.push_back(t);
-}
-
-void Dispatcher::forget(GameTimer* t) { ticks_.erase(std::remove(ticks_.begin(), ticks_.end(), t), ticks_.end()); }
-
-void Dispatcher::leave()
-{
-    if (--depth_ > 0) return;
-    // Queued messages first, each as a handler of its own; then the ticks that
-    // waited for them. Either may queue more work, so drain until nothing is left.
-    while (!tasks_.empty() || !ticks_.empty()) {
-        if (!tasks_.empty()) {
-            auto task = std::move(tasks_.front());
-            tasks_.erase(tasks_.begin());
-            ++depth_;
-            task();
-            --depth_;
-            continue;
-        }
-        GameTimer* t = ticks_.front();
-        ticks_.erase(ticks_.begin());
-        ++depth_;
-        t->fireDeferred();
-        --depth_;
+    // In the order they came, each as a handler of its own; a task may queue
+    // more, so drain until nothing is left.
+    while (!tasks_.empty()) {
+        auto [window, task] = std::move(tasks_.front());
+        tasks_.erase(tasks_.begin());
+        windows_.push_back(window);
+        task();
+        windows_.pop_back();
     }
     if (idleCheck_) idleCheck_();
 }

@@ -2,52 +2,40 @@
 // handler (and whatever it called) has run to completion, which is the moment
 // the program may end, and the moment queued work may run: a message that is
 // not one of a handler's own steps, and timer ticks that fell due while a
-// modal message box was open.
+// modal message box was open. It also knows whose handler is running, so that
+// a message box can be shown over that window.
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <vector>
 
 namespace numora {
-
-class GameTimer;
 
 class Dispatcher {
 public:
     // Called each time the outermost handler has returned.
     void setIdleCheck(std::function<void()> check) { idleCheck_ = std::move(check); }
 
-    // Run `handler` as an event handler.
-    void run(const std::function<void()>& handler);
+    // Run `handler` as an event handler of `window` (none for the program's own).
+    void run(QWidget* window, const std::function<void()>& handler);
 
-    bool busy() const { return depth_ > 0; }
+    bool busy() const { return !windows_.empty(); }
+    // The window whose handler runs now; null when none does or it is the program's own.
+    QWidget* window() const { return windows_.empty() ? nullptr : windows_.back(); }
 
-    // Run `task` once the current handler has finished (at once when idle).
+    // Run `task` once the current handler has finished (at once when idle), as
+    // a handler of the same window: a message that is not one of the handler's
+    // own steps, or an event that fell due meanwhile.
     void afterHandler(std::function<void()> task);
 
-    // A timer whose tick fell due while busy; it fires once the handler is done.
-    void deferTick(GameTimer* t);
-    void forget(GameTimer* t);
-
-    // RAII form of run() for handlers that return values or span a block.
-    class Scope {
-    public:
-        explicit Scope(Dispatcher& d) : d_(d) { ++d_.depth_; }
-        ~Scope() { d_.leave(); }
-        Scope(const Scope&) = delete;
-        Scope& operator=(const Scope&) = delete;
-
-    private:
-        Dispatcher& d_;
-    };
-
 private:
-    void leave();
+    void finish();
 
-    int depth_ = 0;
+    std::vector<QWidget*> windows_;  // one per handler running, innermost last
     std::function<void()> idleCheck_;
-    std::vector<std::function<void()>> tasks_;
-    std::vector<GameTimer*> ticks_;
+    std::vector<std::pair<QPointer<QWidget>, std::function<void()>>> tasks_;  // a closed window's task runs without it
 };
 
 }  // namespace numora

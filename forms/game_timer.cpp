@@ -1,23 +1,25 @@
 #include "game_timer.h"
 
-#include "dispatcher.h"
+#include <QPointer>
+#include <QWidget>
+#include <utility>
 
 namespace numora {
 
-GameTimer::GameTimer(Dispatcher& d, std::function<void()> onTick, QObject* parent)
-    : QObject(parent), d_(d), onTick_(std::move(onTick))
+GameTimer::GameTimer(Dispatcher& d, QWidget* window, std::function<void()> onTick)
+    : QObject(window), d_(d), window_(window), onTick_(std::move(onTick))
 {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (d_.busy()) {
-            d_.deferTick(this);
-            return;
+        if (!d_.busy()) {
+            tick();
+        } else if (!std::exchange(queued_, true)) {
+            d_.afterHandler([t = QPointer<GameTimer>(this)] {
+                if (t && std::exchange(t->queued_, false)) t->tick();
+            });
         }
-        tick();
     });
 }
-
-GameTimer::~GameTimer() { d_.forget(this); }
 
 void GameTimer::apply(const TimerState& s)
 {
@@ -43,7 +45,7 @@ void GameTimer::sync()
 {
     if (!enabled_ || interval_ <= 0) {
         timer_.stop();
-        d_.forget(this);
+        queued_ = false;  // a switched-off timer does not tick, not even late
         return;
     }
     timer_.start(interval_);  // a full period from now
@@ -52,9 +54,7 @@ void GameTimer::sync()
 void GameTimer::tick()
 {
     if (!enabled_ || interval_ <= 0) return;
-    d_.run(onTick_);
+    d_.run(window_, onTick_);
 }
-
-void GameTimer::fireDeferred() { tick(); }
 
 }  // namespace numora

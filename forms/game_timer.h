@@ -1,24 +1,23 @@
 // A timer with the semantics the games expect: it starts off; a period of 0
 // never fires; switching on a running timer changes nothing; switching it on
 // from off starts a full period; a new period on a running timer restarts it.
-// Ticks are handlers like any other and never run inside another handler.
+// Ticks are handlers of the timer's window like any other and never run inside
+// another handler.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
 #include <functional>
 
-#include "mathmod_1/screen_types.h"
+#include "dispatcher.h"
+#include "mathmod_1/screen.h"
 
 namespace numora {
-
-class Dispatcher;
 
 class GameTimer : public QObject {
     Q_OBJECT
 public:
-    GameTimer(Dispatcher& d, std::function<void()> onTick, QObject* parent = nullptr);
-    ~GameTimer() override;
+    GameTimer(Dispatcher& d, QWidget* window, std::function<void()> onTick);
 
     void apply(const TimerState& s);
     void setEnabled(bool on);
@@ -30,17 +29,17 @@ public:
 
     // Deliver a tick now, as the timer's own event would (tests call this).
     void tick();
-    // A tick that was held back while another handler ran.
-    void fireDeferred();
 
 private:
     void sync();
 
     Dispatcher& d_;
+    QWidget* window_;
     std::function<void()> onTick_;
     QTimer timer_;
     bool enabled_ = false;
     int interval_ = 0;
+    bool queued_ = false;  // a tick fell due while a handler ran, and waits for it
 };
 
 }  // namespace numora

@@ -3,27 +3,29 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 
 #include "dispatcher.h"
+#include "game_timer.h"
 
 namespace numora {
 
-GameWindow::GameWindow(Context& ctx, int clientWidthTwips, int clientHeightTwips)
-    : ctx_(ctx), client_(new QWidget(this))
+GameWindow::GameWindow(Dispatcher& d, Navigator& nav, Window id, int clientWidthTwips, int clientHeightTwips)
+    : dispatcher_(d), nav_(nav), id_(id), client_(new QWidget(this))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     client_->setFixedSize(twips(clientWidthTwips), twips(clientHeightTwips));
     client_->setAutoFillBackground(true);
     setCentralWidget(client_);
-    setBackground(buttonFace());
 }
 
 void GameWindow::build(std::span<const ControlSpec> specs)
 {
     QWidget* first = controls_.build(client_, specs);
     if (first) first->setFocus(Qt::OtherFocusReason);
+    describe();
     // The border is fixed: the window is exactly its client area plus the menu bar.
     const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
     setFixedSize(client_->width(), client_->height() + menuHeight);
@@ -31,10 +33,10 @@ void GameWindow::build(std::span<const ControlSpec> specs)
 
 GameTimer* GameWindow::addTimer(std::function<void()> onTick)
 {
-    auto* t = new GameTimer(ctx_.dispatcher, [this, onTick] {
+    auto* t = new GameTimer(dispatcher_, this, [this, onTick = std::move(onTick)] {
         onTick();
-        render();
-    }, this);
+        if (!leaving_) render();
+    });
     timers_.push_back(t);
     return t;
 }
@@ -46,11 +48,20 @@ QMenu* GameWindow::addFileMenu(const QString& title)
     return menuBar()->addMenu(title);
 }
 
+void GameWindow::onClick(std::string_view name, std::function<void()> handler)
+{
+    auto* b = controls_.as<QPushButton>(name);
+    connect(b, &QPushButton::clicked, this, [this, b, handler = std::move(handler)] {
+        if (b->focusPolicy() != Qt::NoFocus && !b->hasFocus()) b->setFocus(Qt::ShortcutFocusReason);
+        handle(handler);
+    });
+}
+
 void GameWindow::handle(const std::function<void()>& h)
 {
-    ctx_.dispatcher.run([&] {
+    dispatcher_.run(this, [&] {
         h();
-        render();
+        if (!leaving_) render();
     });
 }
 
@@ -60,40 +71,47 @@ void GameWindow::displayed()
     if (QWidget* first = controls_.firstFocus()) first->setFocus(Qt::OtherFocusReason);
 }
 
-void GameWindow::markClosing()
+void GameWindow::leave()
 {
-    closing_ = true;
+    leaving_ = true;
     for (GameTimer* t : timers_) t->setEnabled(false);
 }
 
-void GameWindow::focusTray(int index)
-{
-    if (QWidget* w = controls_.get("tray", index)) w->setFocus(Qt::OtherFocusReason);
-}
+QColor GameWindow::background() const { return client_->palette().color(QPalette::Window); }
 
-void GameWindow::minimise() { setWindowState(windowState() | Qt::WindowMinimized); }
+void GameWindow::setBackground(Colour c)
+{
+    // The controls that keep the button face take it as their own once the
+    // window first turns another colour; until then they share the window's.
+    if (c != Colour::ButtonFace)
+        for (QWidget* w : controls_.keepingButtonFace())
+            if (!w->testAttribute(Qt::WA_SetPalette)) setColour(w, buttonFace(), true);
+    setColour(client_, colourOf(c));
+}
 
 void GameWindow::centre()
 {
     QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!s) return;
-    const QRect area = s->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    // Before a window manager has framed the window, its frame is its own size:
+    // the frame's corner goes where the window is moved, and once the frame is
+    // known the window is centred again (moveEvent).
+    const QSize outer = frameGeometry().size();
+    frameUnknown_ = outer == size();
+    move(s->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
+}
+
+void GameWindow::moveEvent(QMoveEvent* e)
+{
+    QMainWindow::moveEvent(e);
+    if (frameUnknown_ && frameGeometry().size() != size()) centre();
 }
 
 void GameWindow::closeEvent(QCloseEvent* e)
 {
     // The application closes the window (and deletes it later); Qt must not.
     e->ignore();
-    ctx_.dispatcher.run([this] { requestClose(); });
-}
-
-void GameWindow::setBackground(const QColor& c)
-{
-    QPalette p = client_->palette();
-    if (p.color(QPalette::Window) == c) return;
-    p.setColor(QPalette::Window, c);
-    client_->setPalette(p);
+    dispatcher_.run(this, [this] { nav_.close(id_); });
 }
 
 }  // namespace numora

@@ -4,64 +4,88 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QVector>
+#include <functional>
 #include <span>
+#include <string_view>
+#include <vector>
 
-#include "context.h"
-#include "game_timer.h"
-#include "layout.h"
-#include "mathmod_1/requests.h"
+#include "control_map.h"
 
 namespace numora {
 
-class GameWindow : public QMainWindow, public ScreenRequests {
+class Dispatcher;
+class GameTimer;
+
+// The moves between windows. The application carries them out: it owns the
+// windows and knows when the program has ended.
+enum class Window { Main, Multiplication, Topic };
+
+class Navigator {
+public:
+    virtual ~Navigator() = default;
+    // Load the window if it is not loaded (build, load handler), then display it.
+    virtual void show(Window w) = 0;
+    // Run the window's close-request handler, then unload it. Closing a window
+    // that is not loaded, or again from within its own close-request handler,
+    // does nothing.
+    virtual void close(Window w) = 0;
+    // Show the main window, unless this handler has already shown (or tried to
+    // load) it: one way out of the multiplication window loads it only once.
+    virtual void returnToMain() = 0;
+};
+
+class GameWindow : public QMainWindow {
     Q_OBJECT
 public:
-    GameWindow(Context& ctx, int clientWidthTwips, int clientHeightTwips);
-
     // The window's load handler; runs after the controls are built and before
     // the window is displayed.
     virtual void load() {}
     // Run once as the window is displayed after a load.
     virtual void displayed();
-    // The window is closing (or about to show another window): its timers
-    // stop for good and it no longer renders.
-    void markClosing();
-    bool isClosing() const { return closing_; }
-
-    Controls& controls() { return controls_; }
-    QWidget* client() const { return client_; }
-    QVector<GameTimer*> timers() const { return timers_; }
-
-    // ScreenRequests
-    void focusTray(int index) override;
-    void minimise() override;
-
-    // Centre on the screen the window is on.
-    void centre();
-
     // The window's close-request handler, run on every close whatever asked for it.
-    virtual void onClosing() {}
+    virtual void closeRequested() {}
+    // The player leaves this window (it closes, or it is about to show another
+    // one): its timers stop for good and it no longer renders.
+    void leave();
+
+    ControlMap& controls() { return controls_; }
+    QWidget* client() const { return client_; }
+    QColor background() const;
+    const std::vector<GameTimer*>& timers() const { return timers_; }
+
+    // Centre on the screen, frame included once the window manager has framed it.
+    void centre();
+    // Tell screen readers what each control is (when one listens).
+    virtual void describe() {}
 
 protected:
+    GameWindow(Dispatcher& d, Navigator& nav, Window id, int clientWidthTwips, int clientHeightTwips);
+
     void build(std::span<const ControlSpec> specs);
     GameTimer* addTimer(std::function<void()> onTick);
     QMenu* addFileMenu(const QString& title);
-    // Run a handler, then bring the window up to date with the game.
+    // A button click. An access key clicks without moving the focus; move it first,
+    // so that the control it leaves (the level list) sees it go, as with the mouse.
+    void onClick(std::string_view name, std::function<void()> handler);
+    // Run a handler of this window, then bring the window up to date with its game.
     void handle(const std::function<void()>& h);
     virtual void render() {}
-    // The close box asks the application to close this window.
-    virtual void requestClose() = 0;
-    void closeEvent(QCloseEvent* e) override;
-    void setBackground(const QColor& c);
+    bool leaving() const { return leaving_; }
+    void setBackground(Colour c);
 
-    Context& ctx_;
-    Controls controls_;
+    void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+
+    Dispatcher& dispatcher_;
+    Navigator& nav_;
+    ControlMap controls_;
 
 private:
+    Window id_;
     QWidget* client_;
-    QVector<GameTimer*> timers_;
-    bool closing_ = false;
+    std::vector<GameTimer*> timers_;
+    bool leaving_ = false;
+    bool frameUnknown_ = false;  // centred before a window manager framed the window
 };
 
 }  // namespace numora

@@ -1,27 +1,12 @@
 #include "layout.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFontDatabase>
-#include <QFrame>
-#include <QLabel>
 #include <QPalette>
-#include <QPushButton>
-#include <algorithm>
+#include <QWidget>
 #include <cmath>
 
-#include "controls.h"
-
 namespace numora {
-
-void installFontSubstitutes()
-{
-    // Liberation Sans has Arial's metrics; it also stands in for MS Sans Serif,
-    // whose captions it fits. Berenika is Debian's decorative font closest to Papyrus.
-    QFont::insertSubstitution("Arial", "Liberation Sans");
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    QFont::insertSubstitution("Papyrus", "Berenika");
-}
 
 namespace {
 
@@ -39,6 +24,8 @@ QString installedOr(const char* wanted, const char* standIn)
 
 QFont fontFor(const FontSpec& f)
 {
+    // Liberation Sans has Arial's metrics; it also stands in for MS Sans Serif,
+    // whose captions it fits. Berenika is Debian's decorative font closest to Papyrus.
     static const QString arial = installedOr("Arial", "Liberation Sans");
     static const QString msSansSerif = installedOr("MS Sans Serif", "Liberation Sans");
     static const QString papyrus = installedOr("Papyrus", "Berenika");
@@ -55,84 +42,22 @@ QFont fontFor(const FontSpec& f)
 
 QColor buttonFace() { return QApplication::palette().color(QPalette::Active, QPalette::Button); }
 
-namespace {
-
-QWidget* makeWidget(const ControlSpec& s, QWidget* parent)
+QColor colourOf(Colour c)
 {
-    switch (s.kind) {
-    case Kind::Button: return new QPushButton(QString::fromUtf8(s.caption), parent);
-    case Kind::Combo: return new QComboBox(parent);
-    case Kind::Label: return new QLabel(QString::fromUtf8(s.caption), parent);
-    case Kind::ClickLabel: return new ClickLabel(QString::fromUtf8(s.caption), parent);
-    case Kind::Picture: return new PictureBox(parent);
-    case Kind::Frame: {
-        auto* f = new QFrame(parent);
-        f->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        return f;
+    switch (c) {
+    case Colour::LightGreen: return {192, 255, 192};
+    case Colour::LightOrange: return {255, 224, 192};
+    case Colour::ButtonFace: break;
     }
-    }
-    return nullptr;
+    return buttonFace();
 }
 
-void paintBack(QWidget* w, Back b)
+void setColour(QWidget* w, const QColor& c, bool hold)
 {
-    QColor c;
-    switch (b) {
-    case Back::Transparent:
-    case Back::System: return;
-    case Back::Own: c = buttonFace(); break;
-    case Back::White: c = Qt::white; break;
-    case Back::LightRed: c = QColor(255, 192, 192); break;
-    }
+    if (w->palette().color(QPalette::Window) == c && !hold) return;
     QPalette p = w->palette();
     p.setColor(QPalette::Window, c);
     w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-}  // namespace
-
-QWidget* Controls::build(QWidget* client, std::span<const ControlSpec> specs)
-{
-    map_.clear();
-    tabOrder_.clear();
-    QVector<std::pair<int, QWidget*>> tabbed;
-    for (const auto& s : specs) {
-        QWidget* parent = s.parent ? get(QString::fromLatin1(s.parent)) : client;
-        QWidget* w = makeWidget(s, parent);
-        w->setObjectName(key(QString::fromLatin1(s.name), s.index));
-        w->setGeometry(twips(s.left), twips(s.top), twips(s.width), twips(s.height));
-        w->setFont(fontFor(s.font));
-        paintBack(w, s.back);
-        if (auto* l = qobject_cast<QLabel*>(w)) {
-            if (s.flags & flag::kBorder) l->setFrameStyle(QFrame::Box | QFrame::Plain);
-            l->setAlignment((s.flags & flag::kCentred) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-            l->setWordWrap(s.flags & flag::kWrap);
-        }
-        if (s.toolTip) w->setToolTip(QString::fromUtf8(s.toolTip));
-        if (s.flags & flag::kDisabled) w->setEnabled(false);
-        if (s.flags & flag::kHidden) w->hide();
-        if (s.tab < 0) w->setFocusPolicy(Qt::NoFocus);
-        else tabbed.push_back({s.tab, w});
-        map_.insert(key(QString::fromLatin1(s.name), s.index), w);
-    }
-    // Labels are drawn on their container's surface, under every control that
-    // is a window of its own (picture boxes, frames, buttons, lists), as the
-    // layouts assume where a "+" or "X" touches a cell. Lowering them in reverse
-    // keeps their own order among themselves.
-    for (auto s = specs.rbegin(); s != specs.rend(); ++s)
-        if (s->kind == Kind::Label || s->kind == Kind::ClickLabel) get(QString::fromLatin1(s->name), s->index)->lower();
-    std::stable_sort(tabbed.begin(), tabbed.end(), [](auto& a, auto& b) { return a.first < b.first; });
-    for (auto& [tab, w] : tabbed) tabOrder_.push_back(w);
-    for (int i = 1; i < tabOrder_.size(); ++i) QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
-    return firstFocus();
-}
-
-QWidget* Controls::firstFocus() const
-{
-    for (QWidget* w : tabOrder_)
-        if (w->isEnabled() && !w->isHidden() && w->focusPolicy() != Qt::NoFocus) return w;
-    return nullptr;
 }
 
 }  // namespace numora

@@ -4,11 +4,12 @@
 
 #include <QColor>
 #include <QFont>
-#include <QMap>
-#include <QString>
-#include <QVector>
-#include <QWidget>
+#include <QSize>
 #include <span>
+
+#include "mathmod_1/screen.h"
+
+class QWidget;
 
 namespace numora {
 
@@ -20,13 +21,18 @@ struct FontSpec {
     Face face = Face::Default;  // Default: the window's MS Sans Serif 8.25
     double points = 8.25;
     bool bold = false;
+    bool operator==(const FontSpec&) const = default;
 };
 
 // Fonts and flags both game windows use.
 namespace font {
 inline constexpr FontSpec kDefault{};
 inline constexpr FontSpec kBold825{Face::MsSansSerif, 8.25, true};
+inline constexpr FontSpec kArial975{Face::Arial, 9.75, false};
 inline constexpr FontSpec kArial975Bold{Face::Arial, 9.75, true};
+inline constexpr FontSpec kPapyrus975{Face::Papyrus, 9.75, false};
+inline constexpr FontSpec kPapyrus975Bold{Face::Papyrus, 9.75, true};
+inline constexpr FontSpec kPlus{Face::MsSansSerif, 12, true};
 inline constexpr FontSpec kNumbers{Face::Arial, 15.75, true};  // sums and products
 inline constexpr FontSpec kPad{Face::MsSansSerif, 18, true};
 }  // namespace font
@@ -45,9 +51,10 @@ inline constexpr unsigned kBorder = 2;
 inline constexpr unsigned kCentred = 4;
 inline constexpr unsigned kWrap = 8;
 inline constexpr unsigned kDisabled = 16;
+inline constexpr unsigned kPadKey = 32;  // a disabled pad takes no clicks but keeps the key's look
 }  // namespace flag
 
-inline constexpr unsigned kPadFlags = flag::kBorder | flag::kCentred;
+inline constexpr unsigned kPadFlags = flag::kBorder | flag::kCentred | flag::kPadKey;
 
 struct ControlSpec {
     Kind kind;
@@ -67,26 +74,22 @@ constexpr int twips(int t) { return t / 15; }
 
 QFont fontFor(const FontSpec& f);
 QColor buttonFace();
-void installFontSubstitutes();
+QColor colourOf(Colour c);
+inline const QColor kLightRed(255, 192, 192);  // the number pads
 
-// The controls of one loaded window, by name and index.
-class Controls {
-public:
-    // Builds every control of `specs` inside `client`, sets the tab order and
-    // returns the first control in it that can take the focus.
-    QWidget* build(QWidget* client, std::span<const ControlSpec> specs);
+// The background colour of a control, set where it changes; with `hold`, also
+// where the control only inherits that colour, so that it keeps it.
+void setColour(QWidget* w, const QColor& c, bool hold = false);
 
-    QWidget* get(const QString& name, int index = -1) const { return map_.value(key(name, index)); }
-    template <class T>
-    T* as(const QString& name, int index = -1) const { return static_cast<T*>(get(name, index)); }
-
-    // The first control in the tab order that can take the focus now.
-    QWidget* firstFocus() const;
-
-private:
-    static QString key(const QString& name, int index) { return index < 0 ? name : name + "(" + QString::number(index) + ")"; }
-    QMap<QString, QWidget*> map_;
-    QVector<QWidget*> tabOrder_;
+// The three windows as designed (layouts.cpp).
+namespace layouts {
+struct Layout {
+    QSize client;  // twips
+    std::span<const ControlSpec> controls;
 };
+Layout main();
+Layout multiplication();
+Layout topic();
+}  // namespace layouts
 
 }  // namespace numora

@@ -2,43 +2,38 @@
 // items, and the donation button.
 #pragma once
 
-#include "game_window.h"
+#include "game_form.h"
 #include "missing_numbers/missing_numbers.h"
 
 class QAction;
 
 namespace numora {
 
-class MainForm : public GameWindow {
+namespace online { class Online; }
+
+class MainForm final : public GameForm {
     Q_OBJECT
 public:
-    explicit MainForm(Context& ctx);
+    MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Online& online);
 
+    // The load step: the connectivity gate, the level list, the welcome page once per run.
     void load() override;
     void displayed() override;
-    void onClosing() override;
+    void closeRequested() override;
+    void describe() override;
 
     MissingNumbersGame& game() { return game_; }
-    GameTimer* tmr_1() const { return tmr_1_; }
-    GameTimer* tmr_2() const { return tmr_2_; }
     QAction* multi1() const { return multi1_; }
     QAction* chkupdte() const { return chkupdte_; }
-    QAction* dwnLd() const { return dwnLd_; }
 
 protected:
-    void render() override;
-    void requestClose() override;
     void changeEvent(QEvent* e) override;
 
 private:
     MissingNumbersGame game_;
-    GameTimer* tmr_1_;
-    GameTimer* tmr_2_;
+    online::Online& online_;
     QAction* multi1_;
     QAction* chkupdte_;
-    QAction* dwnLd_;
-    MainScreen shown_;  // what the controls show now, to touch only what changed
-    bool firstRender_ = true;
 };
 
 }  // namespace numora

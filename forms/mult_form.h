@@ -1,50 +1,34 @@
 // The multiplication window.
 #pragma once
 
-#include "game_window.h"
+#include "game_form.h"
 #include "multiplication/multiplication.h"
 
 class QAction;
 
 namespace numora {
 
-class MultForm : public GameWindow {
+class MultForm final : public GameForm {
     Q_OBJECT
 public:
-    explicit MultForm(Context& ctx);
-
-    void load() override;
+    MultForm(Dispatcher& d, Navigator& nav, const Play& play);
 
     MultiplicationGame& game() { return game_; }
-    GameTimer* tmr_1() const { return tmr_1_; }
-    GameTimer* tmr_2() const { return tmr_2_; }
     GameTimer* tmr_3() const { return tmr_3_; }
     QAction* addSub() const { return addSub_; }
 
-    void onClosing() override;
+    // Leaving this window, by any route, brings the main window back.
+    void closeRequested() override;
+    void describe() override;
 
 protected:
-    void render() override;
-    void requestClose() override;
+    void renderOwn() override;
 
 private:
     MultiplicationGame game_;
-    GameTimer* tmr_1_;
-    GameTimer* tmr_2_;
     GameTimer* tmr_3_;
     QAction* addSub_;
-    MultScreen shown_;
-    bool firstRender_ = true;
-};
-
-// The topic selector: nothing leads to it, but it can be shown.
-class TopicForm : public GameWindow {
-    Q_OBJECT
-public:
-    explicit TopicForm(Context& ctx);
-
-protected:
-    void requestClose() override;
+    QLabel* userEntered_;
 };
 
 }  // namespace numora

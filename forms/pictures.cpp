@@ -1,35 +1,16 @@
 #include "pictures.h"
 
-#include "accessibility.h"
+#include <utility>
+
 #include "controls.h"
 #include "dispatcher.h"
-#include "online.h"
+#include "services.h"
 
 namespace numora {
 
-Pictures::Pictures(QString folder, Dispatcher& d, online::Notifier& n)
-    : folder_(std::move(folder)), d_(d), notifier_(n)
-{
-}
+namespace {
 
-void Pictures::show(PictureBox& box, Picture p)
-{
-    box.setAccessibleName(spokenPicture(p));
-    if (p.kind == Picture::Kind::Empty) {
-        box.clear();
-        return;
-    }
-    const QString file = folder_ + "/" + QString::fromStdString(pictureFile(p));
-    QPixmap pix;
-    if (pix.load(file)) {
-        box.setPicture(box.devicePixelRatioF() > 1.0 ? sharper(file, pix) : pix);
-        return;
-    }
-    box.setFallbackText(p.kind == Picture::Kind::Digit ? QString::number(p.digit) : QStringLiteral("?"));
-    reportMissing();
-}
-
-QPixmap Pictures::sharper(const QString& file, const QPixmap& picture)
+QPixmap sharper(const QString& file, const QPixmap& picture)
 {
     // pno7.bmp -> pno7@2x.png: the same picture at twice the resolution, drawn
     // in the same box. Optional; one of another size is not that picture.
@@ -40,12 +21,29 @@ QPixmap Pictures::sharper(const QString& file, const QPixmap& picture)
     return hi;
 }
 
-void Pictures::reportMissing()
+}  // namespace
+
+Pictures::Pictures(QString folder, Dispatcher& d, online::Notifier& n)
+    : folder_(std::move(folder)), d_(d), notifier_(n)
 {
-    if (reported_) return;
-    reported_ = true;
+}
+
+void Pictures::show(PictureBox& box, Picture p)
+{
+    if (p.kind == Picture::Kind::Empty) {
+        box.setPicture(p, {});
+        return;
+    }
+    const QString file = folder_ + QLatin1Char('/') + QString::fromStdString(pictureFile(p));
+    QPixmap pix;
+    if (pix.load(file)) {
+        box.setPicture(p, box.devicePixelRatioF() > 1.0 ? sharper(file, pix) : pix);
+        return;
+    }
+    box.setPicture(p, {}, p.kind == Picture::Kind::Digit ? QString::number(p.digit) : QStringLiteral("?"));
+    if (std::exchange(reported_, true)) return;
     // Not inside the handler: a modal box there would let timers run mid-deal.
-    d_.afterHandler([this] { notifier_.inform(online::msg::kInstalledFilesMissing, online::msg::kTitle); });
+    d_.afterHandler([this] { notifier_.inform(online::Message::InstalledFilesMissing); });
 }
 
 }  // namespace numora

@@ -6,14 +6,13 @@
 #include <QPixmap>
 #include <QString>
 
-#include "mathmod_1/screen_types.h"
+#include "mathmod_1/screen.h"
 
 namespace numora {
 
 class Dispatcher;
-namespace online { class Notifier; }
-
 class PictureBox;
+namespace online { class Notifier; }
 
 class Pictures {
 public:
@@ -25,12 +24,7 @@ public:
     // whether the picture is there at all.
     void show(PictureBox& box, Picture p);
 
-    const QString& folder() const { return folder_; }
-
 private:
-    static QPixmap sharper(const QString& file, const QPixmap& picture);
-    void reportMissing();
-
     QString folder_;
     Dispatcher& d_;
     online::Notifier& notifier_;

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -23,17 +24,19 @@ public:
     // A longer body is a failed download: the update file is a few bytes.
     static constexpr std::size_t kMaxBytes = 64 * 1024;
 
-    CurlDownloader() = default;
-    explicit CurlDownloader(DownloadOptions options) : options_(std::move(options)) {}
+    explicit CurlDownloader(DownloadOptions options = {});
+    ~CurlDownloader() override;
 
     // HTTPS only, redirects included, certificate and host verified; 4xx and 5xx
     // fail. The body goes to a temporary file beside `path`, renamed into place
-    // on success and removed on failure. Returns 0 on success, else a libcurl
-    // error code or a negative value. Throws when libcurl cannot be loaded.
-    int download(const std::string& url, const std::string& path) override;
+    // on success and removed on failure. Throws when libcurl cannot be loaded
+    // (tried again at the next download).
+    bool download(const std::string& url, const std::string& path) override;
 
 private:
+    class Library;
     DownloadOptions options_;
+    std::unique_ptr<Library> curl_;  // loaded at the first download, kept for the run
 };
 
 }  // namespace numora::online

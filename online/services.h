@@ -1,19 +1,26 @@
-// The platform services behind the online features. Each is a small interface
-// with one real implementation (services_real.*) and a fake in the tests.
-// A run-time failure (a library that cannot be loaded, a folder that does not
-// exist, a file that cannot be read) is reported by throwing std::runtime_error.
+// The platform services behind the online features: small interfaces that the
+// desktop layer (platform/) implements and the tests fake. Results come back as
+// values; a service throws only when the platform itself fails (a table that
+// cannot be read, a library that cannot be loaded, no documents folder).
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace numora::online {
+
+// The connectivity query's answer: 0 not connected, 1 connected (a stand-in may
+// say other non-zero values), and the connection's name.
+struct Connection {
+    std::int32_t state = 0;
+    std::string name;
+};
 
 class Connectivity {
 public:
     virtual ~Connectivity() = default;
-    // 0: not connected; 1: connected. `name` receives the connection's name.
-    virtual int query(std::string& name) = 0;
+    virtual Connection query() = 0;
 };
 
 class UrlOpener {
@@ -21,29 +28,40 @@ public:
     virtual ~UrlOpener() = default;
     // Hand the address to the desktop's default handler without waiting.
     // False when no handler took it.
-    virtual bool open(const std::string& url) = 0;
+    [[nodiscard]] virtual bool open(const std::string& url) = 0;
 };
 
 class Downloader {
 public:
     virtual ~Downloader() = default;
-    // Synchronous download of `url` into the file `path`; 0 on success.
-    virtual int download(const std::string& url, const std::string& path) = 0;
+    // Synchronous download of `url` into the file `path`; false when it failed.
+    [[nodiscard]] virtual bool download(const std::string& url, const std::string& path) = 0;
 };
 
 class Folders {
 public:
     virtual ~Folders() = default;
-    // The user's documents folder, without a trailing separator. Throws when
-    // there is none.
+    // The user's documents folder, without a trailing separator.
     virtual std::string documents() = 0;
+};
+
+// Every message the online features (and a broken installation) can show. The
+// platform spells them.
+enum class Message : std::uint8_t {
+    NeedInternet,           // the load step found no connection
+    InstalledFilesMissing,  // the load step failed, or a picture is missing
+    NeedInternetIs,         // the download item or the update check found no connection
+    UpdatesAvailable,
+    NoUpdates,
+    ServerDown,             // the update check failed
+    PageNotOpened           // a web link could not be handed over
 };
 
 class Notifier {
 public:
     virtual ~Notifier() = default;
     // A modal information message box with one OK button; returns when closed.
-    virtual void inform(const std::string& prompt, const std::string& title) = 0;
+    virtual void inform(Message m) = 0;
 };
 
 class Cursor {
@@ -62,10 +80,7 @@ public:
     // Back to default now (before a message box); the destructor then does nothing.
     void release()
     {
-        if (busy_) {
-            busy_ = false;
-            c_.setBusy(false);
-        }
+        if (std::exchange(busy_, false)) c_.setBusy(false);
     }
 
 private:
@@ -80,13 +95,6 @@ struct Services {
     Folders& folders;
     Notifier& notifier;
     Cursor& cursor;
-};
-
-// Program-wide slots of the online features; they outlive the windows.
-struct OnlineSlots {
-    std::int32_t cnctState = 0;
-    std::string cnctName = std::string(255, ' ');
-    std::int16_t webPgShown = 0;
 };
 
 }  // namespace numora::online

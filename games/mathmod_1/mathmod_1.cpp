@@ -24,11 +24,10 @@ std::int16_t decSat(std::int16_t v)
     return v == std::numeric_limits<std::int16_t>::min() ? v : static_cast<std::int16_t>(v - 1);
 }
 
-int levelSeconds(const std::array<Level, 3>& levels, const std::string& text)
+std::optional<std::int16_t> levelSeconds(std::span<const std::int16_t> levels, int index)
 {
-    for (const auto& l : levels)
-        if (text == l.text) return l.seconds;
-    return -1;
+    if (index < 0 || static_cast<std::size_t>(index) >= levels.size()) return std::nullopt;
+    return levels[static_cast<std::size_t>(index)];
 }
 
 }  // namespace numora

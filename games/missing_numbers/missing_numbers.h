@@ -1,58 +1,32 @@
-// The rules of the main window's game: levels, start, stop, the level tick,
-// pause, picks by click and key, the attempt limit, lock-out and countdown.
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "mathmod_1/mathmod_1.h"
-#include "mathmod_1/requests.h"
+#include "mathmod_1/game.h"
 
 namespace numora {
 
-// Everything of the main window that the rules read or write. Default values
-// are the window's state at load.
-struct MainScreen {
-    MissingBoard board;  // tray, sumdsply, scltntray enabled, background, level text
-    bool scltntrayVisible = true;
-    std::string strlbl = kClickToSelect;
-    std::string caption = kAppTitle;
-    bool strtGmEnabled = true;
-    std::string strtGmTag = "0";
-    bool gmlvlscboEnabled = true;
-    std::vector<std::string> levelItems;  // gmlvlscbo's entries
-    TimerState tmr_1{false, 0};
-    TimerState tmr_2{false, 1000};
-};
-
-inline constexpr const char* kLockOutPrefix =
-    "You have exceeded maximum number of attempts. Wait will refresh in ";
-inline constexpr const char* kLockOutSuffix = " Sec.";
-
-class MissingNumbersGame {
+// The rules of the main window's game: picks by click and key, the attempt
+// limit, the lock-out, the countdown's warning, pause and the resize rule.
+class MissingNumbersGame final : public Game {
 public:
-    MissingNumbersGame(ModuleState& st, RandomSource& rnd, ScreenRequests& req);
+    MissingNumbersGame(ModuleState& st, RandomSource& rnd, ScreenRequests& req)
+        : Game(st, rnd, req, kMissingLevels) {}
 
-    MainScreen& screen() { return screen_; }
-    const MainScreen& screen() const { return screen_; }
-
-    void levelSetup();              // part of the window's load step
-    void levelLostFocus();          // gmlvlscbo lost the focus (its text is board.levelText)
-    void start();                   // strtGm clicked
-    void levelTick();               // tmr_1
-    void countdownTick();           // tmr_2
-    void stop();                    // stp clicked
-    void pause();                   // pose clicked
-    void resized(bool minimised);   // the window's resize rule
-    void numlblClick(int index);    // numlbl(index) clicked: a pick of index + 1
-    void trayKeyDown(int keyCode);  // key on a grid cell
+    MainScreen& screen() override { return screen_; }
+    void numlblClick(int index) override { pick(index + 1); }
+    void trayKeyDown(int keyCode) override;
+    void pause() { req_.minimise(); }  // pose clicked
+    void resized(bool minimised);      // the window's resize rule
 
 private:
+    void deal() override { gnrtMsngNums(st_, rnd_, screen_); }
+    // The level's seconds are the puzzle's until the next deal sets them again.
+    void levelsReady(std::int16_t seconds) override { st_.lvlsec = seconds; }
+    void levelChosen(std::int16_t seconds) override { st_.lvlsec = seconds; }
+    void started() override;
+    void stopped() override;
+    Status countdownStatus() const override;
     void pick(int n);
 
-    ModuleState& st_;
-    RandomSource& rnd_;
-    ScreenRequests& req_;
     MainScreen screen_;
 };
 

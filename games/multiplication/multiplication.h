@@ -1,58 +1,31 @@
-// The rules of the multiplication window's game: levels, start, stop, the three
-// timers, digit entry, the highlight and clearing.
+// The rules of the multiplication window's game: digit entry, the blinking
+// highlight of the product to find, and clearing the entry.
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "mathmod_1/mathmod_1.h"
-#include "mathmod_1/requests.h"
+#include "mathmod_1/game.h"
 
 namespace numora {
 
-inline constexpr const char* kMultCaption = "KORVELLAN : Multiplication Game";
-
-// Everything of the multiplication window that the rules read or write. Default
-// values are the window's state at load.
-struct MultScreen {
-    MultBoard board;  // tray, product captions and colours, background, level text
-    bool scltntrayEnabled = false;
-    std::string userEntered = "0";
-    std::string strlbl = kClickToSelect;
-    std::string caption = kMultCaption;
-    bool strtGmEnabled = true;
-    bool gmlvlscboEnabled = true;
-    std::vector<std::string> levelItems;
-    TimerState tmr_1{false, 0};
-    TimerState tmr_2{false, 1000};
-    TimerState tmr_3{false, 800};
-};
-
-class MultiplicationGame {
+class MultiplicationGame final : public Game {
 public:
-    MultiplicationGame(ModuleState& st, RandomSource& rnd, ScreenRequests& req);
+    MultiplicationGame(ModuleState& st, RandomSource& rnd, ScreenRequests& req)
+        : Game(st, rnd, req, kMultLevels) {}
 
-    MultScreen& screen() { return screen_; }
-    const MultScreen& screen() const { return screen_; }
-
-    void levelSetup();              // the window's load handler
-    void levelLostFocus();
-    void start();
-    void levelTick();               // tmr_1
-    void countdownTick();           // tmr_2
-    void highlightTick();           // tmr_3
-    void stop();
-    void numlblClick(int index);    // numlbl(index): the digit index
-    void clrsClick();               // "Cls."
-    void trayKeyDown(int keyCode);
+    MultScreen& screen() override { return screen_; }
+    void numlblClick(int index) override;  // the digit index
+    void trayKeyDown(int keyCode) override;
+    void highlightTick();                  // tmr_3
+    void clrsClick();                      // "Cls."
 
 private:
+    void deal() override { gnrtMultNums(st_, rnd_, screen_); }
+    void levelsReady(std::int16_t) override { st_.atmptcnt = 0; }
+    void started() override;
+    void stopped() override;
+    Status countdownStatus() const override { return {Status::Kind::Refreshing, st_.lvlsec}; }
     void enterDigit(int d);
     void clearEntry();
 
-    ModuleState& st_;
-    RandomSource& rnd_;
-    ScreenRequests& req_;
     MultScreen screen_;
 };
 

@@ -4,7 +4,7 @@
 #include <QAccessible>
 #include <QMessageBox>
 
-#include "unit/scripted_random.h"
+#include "common/scripted_random.h"
 #include "widgets/app_fixture.h"
 
 namespace numora::test {
@@ -65,8 +65,10 @@ protected:
 
     void SetUp() override
     {
-        session = std::make_unique<Session>(services, deals, QStringLiteral(NUMORA_PICTURES_DIR), [this] { ++endings; });
-        ASSERT_TRUE(session->start());
+        // As when a screen reader is listening.
+        QAccessible::setActive(true);
+        random = &deals;
+        ASSERT_TRUE(startApp());
     }
     MainForm* w() { return mainForm(); }
     QWidget* cell(int i) { return control(w(), "tray", i); }
@@ -104,7 +106,7 @@ TEST_F(ScreenReader, CellsSayWhatTheyShowAndNeverAHiddenNumber)
     press(padKey(7));
     EXPECT_EQ(name(cell(1)), "7");
     EXPECT_EQ(name(cell(5)), "7");
-    EXPECT_EQ(background(w()), kGreen);
+    EXPECT_EQ(w()->background(), kGreen);
 }
 
 TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
@@ -119,7 +121,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
     press(padKey(1));
     EXPECT_EQ(picks(), 1);
     press(padKey(7));
-    ASSERT_EQ(background(w()), kGreen);
+    ASSERT_EQ(w()->background(), kGreen);
     ASSERT_FALSE(padKey(1)->isEnabled());
     press(padKey(1));
     EXPECT_EQ(picks(), 2) << "a solved puzzle's pad is disabled";
@@ -128,7 +130,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
     deals.push(kAllNines);
     w()->tmr_1()->tick();
     for (int k = 0; k < 5; ++k) press(padKey(1));
-    ASSERT_EQ(background(w()), kOrange);
+    ASSERT_EQ(w()->background(), kOrange);
     ASSERT_FALSE(padKey(1)->isVisible());
     EXPECT_TRUE(acc(padKey(1))->state().invisible);
     press(padKey(9));

@@ -3,7 +3,8 @@
 #include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 
-#include "unit/scripted_random.h"
+#include "accessibility.h"
+#include "common/scripted_random.h"
 #include "widgets/app_fixture.h"
 
 namespace numora::test {
@@ -28,10 +29,10 @@ protected:
 
     void SetUp() override
     {
-        session = std::make_unique<Session>(services, deals, QStringLiteral(NUMORA_PICTURES_DIR), [this] { ++endings; });
-        ASSERT_TRUE(session->start());
+        random = &deals;
+        ASSERT_TRUE(startApp());
     }
-    QString cellName(GameWindow* w, int i) { return control(w, "tray", i)->accessibleName(); }
+    QString cellName(GameWindow* w, int i) { return spokenPicture(shows(w, i)); }
 };
 
 TEST_F(Keyboard, TheFrenchMainRowPicksDigitsWithoutShift)
@@ -44,7 +45,7 @@ TEST_F(Keyboard, TheFrenchMainRowPicksDigitsWithoutShift)
     EXPECT_EQ(cellName(mainForm(), 5), "hidden");
     physicalKey(control(mainForm(), "tray", 1), Qt::Key_QuoteDbl, 12, QStringLiteral("\""));
     EXPECT_EQ(cellName(mainForm(), 5), "3");
-    EXPECT_EQ(background(mainForm()), kGreen);
+    EXPECT_EQ(mainForm()->background(), kGreen);
 }
 
 TEST_F(Keyboard, ShiftIsAPickOfNothingInTheGridAndAZeroInTheProducts)

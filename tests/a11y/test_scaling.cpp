@@ -7,6 +7,7 @@
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 
+#include "texts.h"
 #include "widgets/app_fixture.h"
 
 namespace numora::test {
@@ -36,7 +37,8 @@ std::string clipped(const QFontMetrics& fm, const QRect& box, int flags, const Q
 QStringList alsoShows(const QString& name, bool multiplication)
 {
     if (name == "strlbl")
-        return {kClickToSelect, kClickNumber, QString(kLockOutPrefix) + "11" + kLockOutSuffix, "Refreshing in 18 Sec."};
+        return {texts::status({Status::Kind::ClickToSelect}), texts::status({Status::Kind::ClickNumber}),
+                texts::status({Status::Kind::LockedOut, 11}), texts::status({Status::Kind::Refreshing, 18})};
     if (name.startsWith("sumdsply")) return multiplication ? QStringList{"81", "...", "?"} : QStringList{"27"};
     if (name == "UserEntered") return {"99"};
     return {};
@@ -103,10 +105,10 @@ TEST_F(Scaled, EveryCaptionFitsItsControl)
     captionsFit(multForm(), true);
     click(multForm(), "strtGm");
     keep(multForm(), "multiplication");
-    session->dispatcher().run([&] { screens().showTopic(); });
-    ASSERT_NE(screens().topicForm(), nullptr);
-    captionsFit(screens().topicForm(), false);
-    keep(screens().topicForm(), "topic");
+    showOnly(Window::Topic);
+    ASSERT_NE(windows().topicForm(), nullptr);
+    captionsFit(windows().topicForm(), false);
+    keep(windows().topicForm(), "topic");
 }
 
 class ScaledPictures : public AppTest {
@@ -125,7 +127,7 @@ protected:
     {
         for (int i = 0; i < 9; ++i) {
             auto* cell = control<PictureBox>(mainForm(), "tray", i);
-            if (cell->accessibleName() != "hidden") return cell;
+            if (cell->shows() != Picture::placeholder()) return cell;
         }
         return nullptr;
     }
@@ -137,7 +139,7 @@ TEST_F(ScaledPictures, CellsUseTheSharpCompanionOnlyAboveOneDevicePixel)
     click(mainForm(), "strtGm");
     const bool sharp = ratio() > 1.0;
     for (int i = 0; i < 9; ++i) {
-        const QPixmap& p = control<PictureBox>(mainForm(), "tray", i)->picture();
+        const QPixmap& p = control<PictureBox>(mainForm(), "tray", i)->image();
         EXPECT_EQ(p.deviceIndependentSize(), QSizeF(35, 39)) << "cell " << i;
         EXPECT_EQ(p.size(), sharp ? QSize(70, 78) : QSize(35, 39)) << "cell " << i;
     }
@@ -152,7 +154,7 @@ TEST_F(ScaledPictures, CompanionsAreOptionalAndNeverStandInForTheBitmaps)
     ASSERT_TRUE(startApp(dir.path()));
     click(mainForm(), "strtGm");
     ASSERT_NE(firstShown(), nullptr);
-    EXPECT_EQ(firstShown()->picture().size(), QSize(35, 39));
+    EXPECT_EQ(firstShown()->image().size(), QSize(35, 39));
     EXPECT_TRUE(notifier.shown.empty());
 }
 
@@ -162,7 +164,7 @@ TEST_F(ScaledPictures, ACompanionWithoutItsBitmapIsAMissingPicture)
     ASSERT_TRUE(startApp(dir.path()));
     click(mainForm(), "strtGm");
     ASSERT_NE(firstShown(), nullptr);
-    EXPECT_TRUE(firstShown()->picture().isNull());
+    EXPECT_TRUE(firstShown()->image().isNull());
     EXPECT_FALSE(firstShown()->fallbackText().isEmpty());
     EXPECT_EQ(notifier.shown.size(), 1u);
 }

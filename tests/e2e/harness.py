@@ -133,6 +133,7 @@ class Session:
         self.numora = os.path.abspath(numora)
         self.artifacts = os.path.join(os.path.abspath(artifacts), name)
         self.xvfb = None
+        self.wm = None
         self.proc = None
         self.display = None
         self.tmp = None
@@ -157,6 +158,7 @@ class Session:
 
     def __exit__(self, *exc):
         _stop(self.proc)
+        _stop(self.wm)
         _stop(self.xvfb)
         if self.tmp:
             shutil.rmtree(self.tmp, ignore_errors=True)
@@ -257,6 +259,38 @@ class Session:
         with open(merged, "w") as f:
             f.write("\n".join(rules))
         return ":".join(options + ["suppressions=" + merged])
+
+    def start_window_manager(self):
+        """openbox, with a private configuration whose theme puts a title bar above each
+        window, so that a frame is lopsided; returns once it manages the screen."""
+        check(shutil.which("openbox"), "missing tools; install the Debian package: openbox")
+        rc = os.path.join(self.tmp, "openbox-rc.xml")
+        with open(rc, "w") as f:
+            f.write('<?xml version="1.0"?><openbox_config xmlns="http://openbox.org/3.4/rc">'
+                    "<theme><name>Clearlooks</name><titleLayout>NLIMC</titleLayout></theme>"
+                    "<desktops><number>1</number></desktops></openbox_config>")
+        with open(os.path.join(self.artifacts, "openbox.log"), "wb") as log:
+            self.wm = subprocess.Popen(["openbox", "--config-file", rc, "--sm-disable"], env=self.env,
+                                       stdout=log, stderr=subprocess.STDOUT, preexec_fn=_die_with_parent)
+        # A window mapped before openbox manages the screen would be adopted later, already placed.
+        deadline = time.monotonic() + STEP
+        while not ("window id #" in self._x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout.decode()
+                   and "_NET_FRAME_EXTENTS" in self._x("xprop", "-root", "_NET_SUPPORTED").stdout.decode()):
+            check(self.wm.poll() is None and time.monotonic() < deadline, "openbox did not start")
+            time.sleep(POLL)
+
+    def frame(self, wid):
+        """(x, y, width, height) of the window manager's frame around a window, border included."""
+        while True:
+            tree = self._x("xwininfo", "-tree", "-id", str(wid)).stdout.decode()
+            root = re.search(r"Root window id: (0x[0-9a-f]+)", tree).group(1)
+            parent = re.search(r"Parent window id: (0x[0-9a-f]+)", tree).group(1)
+            if parent == root:
+                break
+            wid = int(parent, 16)
+        x, y, w, h = self.geometry(wid)
+        border = int(re.search(r"Border width:\s*(\d+)", self._x("xwininfo", "-id", str(wid)).stdout.decode()).group(1))
+        return x, y, w + 2 * border, h + 2 * border
 
     # -- the program ---------------------------------------------------------------
 

@@ -10,7 +10,8 @@
 
 #include "connectivity.h"
 
-using numora::online::hasDefaultRoute;
+using numora::online::defaultRoute;
+using Names = std::set<std::string, std::less<>>;
 
 namespace {
 
@@ -34,34 +35,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     const std::string v4(part(rest));
     const std::string v6(part(rest));
-    std::set<std::string> up;
+    Names up;
     std::istringstream names{std::string(rest)};
     for (std::string n; names >> n;) up.insert(n);
 
-    const std::string untouched = "\x01untouched";
-    std::string iface = untouched;
-    const bool found = hasDefaultRoute(v4, v6, up, iface);
+    const auto iface = defaultRoute(v4, v6, up);
 
     // Fewer interfaces up never find a route that more did not, and keep the
     // one found while its interface stays up.
     for (const auto& n : up) {
         if (n == iface) continue;
-        std::set<std::string> fewer = up;
+        Names fewer = up;
         fewer.erase(n);
-        std::string still = untouched;
-        require(hasDefaultRoute(v4, v6, fewer, still) == found && still == iface);
+        require(defaultRoute(v4, v6, fewer) == iface);
         break;
     }
-    if (!found) {
-        require(iface == untouched);
-        return 0;
-    }
+    if (!iface) return 0;
     // A route leaves through an interface that is up, never loopback, named in a table.
-    require(up.count(iface) == 1 && iface != "lo");
-    require(v4.find(iface) != std::string::npos || v6.find(iface) != std::string::npos);
+    require(up.count(*iface) == 1 && *iface != "lo");
+    require(v4.find(*iface) != std::string::npos || v6.find(*iface) != std::string::npos);
 
     // What the IPv4 table finds, it finds whatever the IPv6 table says.
-    std::string v4Only;
-    if (hasDefaultRoute(v4, "", up, v4Only)) require(v4Only == iface);
+    if (const auto v4Only = defaultRoute(v4, "", up)) require(v4Only == iface);
     return 0;
 }

@@ -15,11 +15,11 @@
 #include <thread>
 #include <vector>
 
-#include "fakes.h"
+#include "common/fakes.h"
 
 extern char** environ;
 
-namespace numora::online::testing {
+namespace numora::test {
 
 inline pid_t spawn(std::vector<std::string> args, bool quiet)
 {
@@ -78,4 +78,4 @@ public:
     }
 };
 
-}  // namespace numora::online::testing
+}  // namespace numora::test

@@ -13,12 +13,16 @@
 #include <chrono>
 #include <thread>
 
+#include "common/fakes.h"
 #include "downloader.h"
-#include "fakes.h"
 #include "https_server.h"
+#include "online.h"
 
-namespace numora::online::testing {
+namespace numora::test {
 namespace {
+
+using online::CurlDownloader;
+using online::DownloadOptions;
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
@@ -45,15 +49,15 @@ protected:
     std::string target() const { return docs.str() + "/chkupdate2.txt"; }
 
     struct Run {
-        int rc;
+        bool stored;
         Clock::duration took;
     };
     Run fetch(const std::string& address, DownloadOptions options = trusting())
     {
         CurlDownloader d(std::move(options));
         const auto start = Clock::now();
-        const int rc = d.download(address, target());
-        return {rc, Clock::now() - start};
+        const bool stored = d.download(address, target());
+        return {stored, Clock::now() - start};
     }
 };
 
@@ -72,11 +76,11 @@ TEST_P(Responses, ResultAndWhatIsLeftInTheFolder)
     const Run r = fetch(url(s.path));
     EXPECT_LT(r.took, 5s);
     if (s.body) {
-        EXPECT_EQ(r.rc, 0);
+        EXPECT_TRUE(r.stored);
         EXPECT_EQ(docs.entries(), std::vector<std::string>{"chkupdate2.txt"});
         EXPECT_EQ(readFile(target()), s.body);
     } else {
-        EXPECT_NE(r.rc, 0);
+        EXPECT_FALSE(r.stored);
         EXPECT_TRUE(docs.entries().empty());
     }
 }
@@ -90,9 +94,9 @@ INSTANTIATE_TEST_SUITE_P(Online, Responses,
 
 TEST_F(Https, UntrustedOrMismatchedCertificateFails)
 {
-    EXPECT_NE(fetch(url("/ok"), {}).rc, 0);
-    EXPECT_NE(fetch("https://localhost:" + std::to_string(port_) + "/ok").rc, 0);
-    EXPECT_NE(fetch("http://127.0.0.1:" + std::to_string(port_) + "/ok").rc, 0);
+    EXPECT_FALSE(fetch(url("/ok"), {}).stored);
+    EXPECT_FALSE(fetch("https://localhost:" + std::to_string(port_) + "/ok").stored);
+    EXPECT_FALSE(fetch("http://127.0.0.1:" + std::to_string(port_) + "/ok").stored);
     EXPECT_TRUE(docs.entries().empty());
 }
 
@@ -110,11 +114,11 @@ TEST_F(Https, ServersThatNeverAnswerAreCutOffByTheTimeouts)
 
     const Run silent = fetch("https://127.0.0.1:" + std::to_string(ntohs(addr.sin_port)) + "/ok", trusting(1s, 2s));
     close(listener);
-    EXPECT_NE(silent.rc, 0);
+    EXPECT_FALSE(silent.stored);
     EXPECT_LT(silent.took, 1900ms);
 
     const Run stalled = fetch(url("/stall"), trusting(1s, 1500ms));
-    EXPECT_NE(stalled.rc, 0);
+    EXPECT_FALSE(stalled.stored);
     EXPECT_GE(stalled.took, 1400ms);
     EXPECT_LT(stalled.took, 3s);
     EXPECT_TRUE(docs.entries().empty());
@@ -127,10 +131,10 @@ TEST_F(Https, SymlinkAtTheTargetIsReplacedNotWrittenThrough)
     std::ofstream(victim) << "keep";
     std::filesystem::create_symlink(victim, target());
 
-    EXPECT_NE(fetch(url("/status/404")).rc, 0);
+    EXPECT_FALSE(fetch(url("/status/404")).stored);
     EXPECT_TRUE(std::filesystem::is_symlink(target()));
 
-    EXPECT_EQ(fetch(url("/ok")).rc, 0);
+    EXPECT_TRUE(fetch(url("/ok")).stored);
     EXPECT_FALSE(std::filesystem::is_symlink(target()));
     EXPECT_EQ(readFile(target()), "213\n");
     EXPECT_EQ(readFile(victim), "keep");
@@ -158,37 +162,32 @@ class UpdateCheck : public Https, public ::testing::WithParamInterface<Check> {}
 
 TEST_P(UpdateCheck, MessageAndFolder)
 {
-    FakeConnectivity connectivity;
-    FakeOpener opener;
-    FakeFolders folders;
-    folders.dir = docs.str();
-    FakeCursor cursor;
-    FakeNotifier notifier(cursor);
+    FakePlatform platform;
+    platform.folders.dir = docs.str();
     DownloadOptions o = trusting();
     o.library = GetParam().library;
     CurlDownloader downloader(o);
-    Services s{connectivity, opener, downloader, folders, notifier, cursor};
-    OnlineSlots state;
-    Addresses a = defaultAddresses();
+    online::Services s = platform.services();
+    online::Services real{s.connectivity, s.opener, downloader, s.folders, s.notifier, s.cursor};
+    online::Addresses a = online::defaultAddresses();
     a.update = url(GetParam().path);
 
-    checkForUpdates(s, state, a, "212");
+    online::Online(real, a, "212").checkForUpdates();
     std::vector<Shown> expected;
-    if (GetParam().shown)
-        expected.push_back(*GetParam().shown);
-    EXPECT_EQ(notifier.shown, expected);
-    EXPECT_FALSE(cursor.busy);
+    if (GetParam().shown) expected.push_back(*GetParam().shown);
+    EXPECT_EQ(platform.notifier.shown, expected);
+    EXPECT_FALSE(platform.cursor.busy);
     const bool leftEmptyCopy = GetParam().path == std::string("/empty");
     EXPECT_EQ(docs.entries(), leftEmptyCopy ? std::vector<std::string>{"chkupdate2.txt"} : std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Online, UpdateCheck,
-    ::testing::Values(Check{"/ok", "libcurl.so.4", message(msg::kUpdatesAvailable, msg::kTitle)},
-                      Check{"/crlf", "libcurl.so.4", message(msg::kNoUpdates, msg::kNoUpdatesTitle)},
-                      Check{"/empty", "libcurl.so.4", message(msg::kServerDown, msg::kTitle)},
+    ::testing::Values(Check{"/ok", "libcurl.so.4", Shown{Message::UpdatesAvailable}},
+                      Check{"/crlf", "libcurl.so.4", Shown{Message::NoUpdates}},
+                      Check{"/empty", "libcurl.so.4", Shown{Message::ServerDown}},
                       Check{"/status/404", "libcurl.so.4", std::nullopt},
-                      Check{"/ok", "libcurl-absent.so.4", message(msg::kServerDown, msg::kTitle)}));
+                      Check{"/ok", "libcurl-absent.so.4", Shown{Message::ServerDown}}));
 
 }  // namespace
-}  // namespace numora::online::testing
+}  // namespace numora::test

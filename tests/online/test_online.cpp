@@ -1,136 +1,134 @@
-// The gate, the welcome page, the web links and the update check, on fakes;
-// and where the documents folder comes from.
+// The gate, the welcome page, the web links and the update check, on fakes.
 #include <gtest/gtest.h>
 
-#include "fakes.h"
-#include "services_real.h"
+#include "common/fakes.h"
+#include "online.h"
+#include "online_config.h"
 
-namespace numora::online::testing {
+namespace numora::test {
 namespace {
 
-class Load : public OnlineFixture {
+using online::LoadOutcome;
+
+// Every test ends with the cursor back at default, and no message may ever be
+// shown under the hourglass.
+class Online : public ::testing::Test {
 protected:
-    int setups = 0, unloads = 0;
-    LoadOutcome load()
+    FakePlatform platform;
+    online::Addresses addresses{"https://w/welcome", "https://f/installer", "https://p/donate", "https://w/update"};
+    online::Online online{platform.services(), addresses, "212"};
+    TempDir docs;
+    int setups = 0, closes = 0;
+
+    Online() { platform.folders.dir = docs.str(); }
+    void TearDown() override
     {
-        return mainLoadStep(services, state, addresses, [&] { ++setups; }, [&] { ++unloads; });
+        EXPECT_FALSE(platform.cursor.busy) << "cursor left busy";
+        for (const Shown& s : platform.notifier.shown) EXPECT_FALSE(s.cursorBusy) << "shown under the hourglass";
     }
+    LoadOutcome load() { return online.loadStep([&] { ++setups; }, [&] { ++closes; }); }
+    std::vector<Shown> shown() const { return platform.notifier.shown; }
+    std::string localCopy() const { return docs.str() + "/chkupdate2.txt"; }
 };
 
+const Shown kNeedInternet{Message::NeedInternet};
+const Shown kNeedInternetIs{Message::NeedInternetIs};
+const Shown kMissing{Message::InstalledFilesMissing};
+const Shown kNotOpened{Message::PageNotOpened};
+const Shown kServerDown{Message::ServerDown};
+
 // Any non-zero result passes the gate; only 1 counts as connected elsewhere.
-class Result : public Load, public ::testing::WithParamInterface<int> {};
+class Result : public Online, public ::testing::WithParamInterface<int> {};
 
 TEST_P(Result, GateDownloadItemAndUpdateCheck)
 {
     const int r = GetParam();
-    connectivity.result = r;
+    platform.connectivity.result = r;
 
     const LoadOutcome outcome = load();
-    EXPECT_EQ(state.cnctState, r);
-    EXPECT_EQ(state.cnctName, "eth0" + std::string(251, ' '));
-    if (r == 0) {
-        EXPECT_EQ(outcome, LoadOutcome::ClosedOffline);
-        EXPECT_EQ(notifier.shown, std::vector{message(msg::kNeedInternet, msg::kNeedInternetTitle)});
-        EXPECT_EQ(setups, 0);
-        EXPECT_EQ(unloads, 1);
-        EXPECT_TRUE(opener.opened.empty());
-    } else {
-        EXPECT_EQ(outcome, LoadOutcome::Passed);
-        EXPECT_TRUE(notifier.shown.empty());
-        EXPECT_EQ(setups, 1);
-        EXPECT_EQ(unloads, 0);
-        EXPECT_EQ(opener.opened, std::vector<std::string>{addresses.welcome});
-    }
+    EXPECT_EQ(online.slots().cnctState, r);
+    EXPECT_EQ(online.slots().cnctName, "eth0" + std::string(251, ' '));
+    EXPECT_EQ(outcome, r == 0 ? LoadOutcome::ClosedOffline : LoadOutcome::Passed);
+    EXPECT_EQ(shown(), r == 0 ? std::vector{kNeedInternet} : std::vector<Shown>{});
+    EXPECT_EQ(std::pair(setups, closes), r == 0 ? std::pair(0, 1) : std::pair(1, 0));
+    EXPECT_EQ(platform.opener.opened, r == 0 ? std::vector<std::string>{} : std::vector{addresses.welcome});
 
-    opener.opened.clear();
-    notifier.shown.clear();
-    downloadItem(services, state, addresses);
-    checkForUpdates(services, state, addresses, "212");
-    const Shown noConnection = message(msg::kNeedInternetIs, msg::kNeedInternetIsTitle);
+    platform.opener.opened.clear();
+    platform.notifier.shown.clear();
+    online.downloadItem();
+    online.checkForUpdates();
     if (r == 1) {
-        EXPECT_EQ(opener.opened, std::vector<std::string>{addresses.installer});
-        EXPECT_EQ(notifier.shown, std::vector{message(msg::kNoUpdates, msg::kNoUpdatesTitle)});
+        EXPECT_EQ(platform.opener.opened, std::vector{addresses.installer});
+        EXPECT_EQ(shown(), std::vector{Shown{Message::NoUpdates}});
     } else {
-        EXPECT_TRUE(opener.opened.empty());
-        EXPECT_TRUE(downloader.calls.empty());
-        EXPECT_EQ(notifier.shown, (std::vector{noConnection, noConnection}));
+        EXPECT_TRUE(platform.opener.opened.empty());
+        EXPECT_TRUE(platform.downloader.calls.empty());
+        EXPECT_EQ(shown(), (std::vector{kNeedInternetIs, kNeedInternetIs}));
     }
-    EXPECT_EQ(cursor.transitions, (std::vector{true, false, true, false}));
+    EXPECT_EQ(platform.cursor.transitions, (std::vector{true, false, true, false}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Online, Result, ::testing::Values(0, 1, 2));
 
-TEST_F(Load, WelcomePageOncePerRunWhileTheGateRunsAtEveryLoad)
+TEST_F(Online, WelcomePageOncePerRunWhileTheGateRunsAtEveryLoad)
 {
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(load(), LoadOutcome::Passed);
-    EXPECT_EQ(connectivity.calls, 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(load(), LoadOutcome::Passed);
+    EXPECT_EQ(platform.connectivity.calls, 3);
     EXPECT_EQ(setups, 3);
-    EXPECT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(platform.opener.opened.size(), 1u);
 
-    connectivity.result = 0;  // the connection is lost before the next visit
+    platform.connectivity.result = 0;  // the connection is lost before the next visit
     EXPECT_EQ(load(), LoadOutcome::ClosedOffline);
-    EXPECT_EQ(unloads, 1);
-    EXPECT_EQ(notifier.shown, std::vector{message(msg::kNeedInternet, msg::kNeedInternetTitle)});
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(shown(), std::vector{kNeedInternet});
 }
 
-TEST_F(Load, FailuresShowOneMessageAndSkipTheRemainingSteps)
+TEST_F(Online, LoadFailuresShowOneMessageAndSkipTheRemainingSteps)
 {
-    const Shown missing = message(msg::kInstalledFilesMissing, msg::kTitle);
-
-    connectivity.fail = true;
+    platform.connectivity.fail = true;
     EXPECT_EQ(load(), LoadOutcome::Failed);
-    EXPECT_EQ(setups, 0);
-    EXPECT_EQ(unloads, 0);
-    EXPECT_TRUE(opener.opened.empty());
-    EXPECT_EQ(state.webPgShown, 0);
+    EXPECT_EQ(std::tie(setups, closes), std::make_tuple(0, 0));
+    EXPECT_TRUE(platform.opener.opened.empty());
+    EXPECT_FALSE(online.slots().webPgShown);
 
-    connectivity.fail = false;
-    opener.succeed = false;
+    platform.connectivity.fail = false;
+    platform.opener.succeed = false;
     EXPECT_EQ(load(), LoadOutcome::Failed);
     EXPECT_EQ(setups, 1);
-    EXPECT_EQ(opener.opened.size(), 1u);
-    EXPECT_EQ(notifier.shown, (std::vector{missing, missing}));
+    EXPECT_EQ(platform.opener.opened.size(), 1u);
+    EXPECT_EQ(shown(), (std::vector{kMissing, kMissing}));
 
     // The failed page is not tried again this run.
     EXPECT_EQ(load(), LoadOutcome::Passed);
-    EXPECT_EQ(opener.opened.size(), 1u);
-    EXPECT_EQ(notifier.shown.size(), 2u);
+    EXPECT_EQ(platform.opener.opened.size(), 1u);
+    EXPECT_EQ(shown().size(), 2u);
 
-    const LoadOutcome o = mainLoadStep(
-        services, state, addresses, [] { throw std::runtime_error("level set-up"); }, [] {});
-    EXPECT_EQ(o, LoadOutcome::Failed);
-    EXPECT_EQ(notifier.shown.back(), missing);
+    EXPECT_EQ(online.loadStep([] { throw std::runtime_error("level set-up"); }, [] {}), LoadOutcome::Failed);
+    EXPECT_EQ(shown().back(), kMissing);
 }
 
-using WebLinks = OnlineFixture;
-
-TEST_F(WebLinks, ReportAPageThatCouldNotBeOpened)
+TEST_F(Online, WebLinksReportAPageThatCouldNotBeOpened)
 {
-    const Shown notOpened = message(msg::kPageNotOpened, msg::kTitle);
+    platform.connectivity.result = 0;
+    online.donation();  // no connection needed, no query, no cursor
+    EXPECT_EQ(platform.opener.opened, std::vector{addresses.donation});
+    EXPECT_EQ(platform.connectivity.calls, 0);
+    EXPECT_TRUE(platform.cursor.transitions.empty());
+    EXPECT_TRUE(shown().empty());
 
-    connectivity.result = 0;
-    donation(services, addresses);  // no connection needed, no query, no cursor
-    EXPECT_EQ(opener.opened, std::vector<std::string>{addresses.donation});
-    EXPECT_EQ(connectivity.calls, 0);
-    EXPECT_TRUE(cursor.transitions.empty());
-    EXPECT_TRUE(notifier.shown.empty());
+    platform.opener.succeed = false;
+    online.donation();
+    EXPECT_EQ(shown(), std::vector{kNotOpened});
 
-    opener.succeed = false;
-    donation(services, addresses);
-    EXPECT_EQ(notifier.shown, std::vector{notOpened});
-    EXPECT_TRUE(cursor.transitions.empty());
+    platform.connectivity.result = 1;
+    online.downloadItem();
+    EXPECT_EQ(platform.opener.opened.back(), addresses.installer);
+    EXPECT_EQ(shown(), (std::vector{kNotOpened, kNotOpened}));
 
-    connectivity.result = 1;
-    downloadItem(services, state, addresses);
-    EXPECT_EQ(opener.opened.back(), addresses.installer);
-    EXPECT_EQ(notifier.shown, (std::vector{notOpened, notOpened}));
-
-    connectivity.fail = true;
-    downloadItem(services, state, addresses);
-    EXPECT_EQ(opener.opened.size(), 3u);
-    EXPECT_EQ(notifier.shown.size(), 3u);
-    EXPECT_EQ(notifier.shown.back(), notOpened);
+    platform.connectivity.fail = true;
+    online.downloadItem();
+    EXPECT_EQ(platform.opener.opened.size(), 3u);
+    EXPECT_EQ(shown(), (std::vector{kNotOpened, kNotOpened, kNotOpened}));
 }
 
 struct Row {
@@ -140,15 +138,14 @@ struct Row {
 
 void PrintTo(const Row& r, std::ostream* os) { *os << ::testing::PrintToString(std::string(r.file)); }
 
-class Compare : public OnlineFixture, public ::testing::WithParamInterface<Row> {};
+class Compare : public Online, public ::testing::WithParamInterface<Row> {};
 
 TEST_P(Compare, FirstLineAgainstTheKeyAsBytes)
 {
-    downloader.body = GetParam().file;
-    checkForUpdates(services, state, addresses, "212");
-    EXPECT_EQ(notifier.shown, std::vector{GetParam().newer ? message(msg::kUpdatesAvailable, msg::kTitle)
-                                                           : message(msg::kNoUpdates, msg::kNoUpdatesTitle)});
-    EXPECT_EQ(downloader.calls, std::vector<std::string>{addresses.update + " -> " + localCopy()});
+    platform.downloader.body = GetParam().file;
+    online.checkForUpdates();
+    EXPECT_EQ(shown(), std::vector{Shown{GetParam().newer ? Message::UpdatesAvailable : Message::NoUpdates}});
+    EXPECT_EQ(platform.downloader.calls, std::vector{addresses.update + " -> " + localCopy()});
     EXPECT_TRUE(docs.entries().empty());
 }
 
@@ -159,63 +156,51 @@ INSTANTIATE_TEST_SUITE_P(Online, Compare,
                                            Row{"212\r\n999\r\n", false}, Row{"212\r999", false},
                                            Row{"213", true}, Row{"21\xC3\n", true}));
 
-using UpdateCheck = OnlineFixture;
-
-TEST_F(UpdateCheck, FailuresEndItWithServerDownOrSilently)
+TEST_F(Online, UpdateCheckFailuresEndWithServerDownOrSilently)
 {
-    const Shown serverDown = message(msg::kServerDown, msg::kTitle);
-
     // Nothing to read: the empty copy stays behind.
-    downloader.body = "";
-    checkForUpdates(services, state, addresses, "212");
-    EXPECT_EQ(notifier.shown, std::vector{serverDown});
+    platform.downloader.body = "";
+    online.checkForUpdates();
+    EXPECT_EQ(shown(), std::vector{kServerDown});
     EXPECT_EQ(docs.entries(), std::vector<std::string>{"chkupdate2.txt"});
 
     // A failed download ends silently and reads no earlier copy.
     std::ofstream(localCopy()) << "999\n";
-    downloader.result = 7;
-    checkForUpdates(services, state, addresses, "212");
-    EXPECT_EQ(notifier.shown.size(), 1u);
+    platform.downloader.succeed = false;
+    online.checkForUpdates();
+    EXPECT_EQ(shown().size(), 1u);
     EXPECT_EQ(readFile(localCopy()), "999\n");
 
-    // Reported success without a file.
+    // Reported success without a file; then no documents folder; then no query.
     std::filesystem::remove(localCopy());
-    downloader.result = 0;
-    downloader.body.reset();
-    checkForUpdates(services, state, addresses, "212");
-    EXPECT_EQ(notifier.shown.back(), serverDown);
-
-    folders.missing = true;
-    checkForUpdates(services, state, addresses, "212");
-    EXPECT_EQ(notifier.shown.back(), serverDown);
-    EXPECT_EQ(downloader.calls.size(), 3u);
-
-    folders.missing = false;
-    connectivity.fail = true;
-    checkForUpdates(services, state, addresses, "212");
-    EXPECT_EQ(notifier.shown.back(), serverDown);
-    EXPECT_EQ(notifier.shown.size(), 4u);
-    EXPECT_EQ(cursor.transitions.size(), 10u);
+    platform.downloader.succeed = true;
+    platform.downloader.body.reset();
+    online.checkForUpdates();
+    platform.folders.missing = true;
+    online.checkForUpdates();
+    platform.folders.missing = false;
+    platform.connectivity.fail = true;
+    online.checkForUpdates();
+    EXPECT_EQ(shown(), (std::vector{kServerDown, kServerDown, kServerDown, kServerDown}));
+    EXPECT_EQ(platform.downloader.calls.size(), 3u);
+    EXPECT_EQ(platform.cursor.transitions.size(), 10u);
 }
 
-TEST(Online, VersionKey)
+TEST(OnlineAddresses, AsConfiguredWithTheirFixedPaths)
 {
-    EXPECT_EQ(versionKey(2, 1, 2), "212");
-    EXPECT_EQ(versionKey(2, 1, 10), "2110");
+    const online::Addresses a = online::defaultAddresses();
+    const std::string web = std::string("https://") + NUMORA_WEB_HOST;
+    EXPECT_EQ(a.welcome, web + "/_private/numora.htm");
+    EXPECT_EQ(a.installer, std::string("https://") + NUMORA_FILE_HOST + NUMORA_FILE_PATH + "/GlimmerquizSetup.exe");
+    EXPECT_EQ(a.donation, std::string("https://") + NUMORA_PAY_HOST + "/KORVELLAN");
+    EXPECT_EQ(a.update, web + "/cgi-bin/games_korvellan/updates/chkupdate_Numora.txt");
 }
 
-TEST(Online, DocumentsFolderMustExist)
+TEST(OnlineVersion, KeyIsTheThreeNumbersWritten)
 {
-    TempDir home;
-    const QByteArray oldHome = qgetenv("HOME");
-    qputenv("HOME", QByteArray::fromStdString(home.str()));
-    qunsetenv("XDG_CONFIG_HOME");
-    DocumentsFolders folders;
-    EXPECT_THROW(folders.documents(), std::runtime_error);
-    std::filesystem::create_directory(home.path() / "Documents");
-    EXPECT_EQ(folders.documents(), home.str() + "/Documents");
-    qputenv("HOME", oldHome);
+    EXPECT_EQ(online::versionKey(2, 1, 2), "212");
+    EXPECT_EQ(online::versionKey(2, 1, 10), "2110");
 }
 
 }  // namespace
-}  // namespace numora::online::testing
+}  // namespace numora::test

@@ -2,8 +2,8 @@
 
 #include <limits>
 
+#include "common/scripted_random.h"
 #include "mathmod_1/mathmod_1.h"
-#include "scripted_random.h"
 
 namespace numora {
 namespace {
@@ -14,24 +14,18 @@ constexpr std::int16_t kMin = std::numeric_limits<std::int16_t>::min();
 
 TEST(MathmodHelpers, CountersStopAtTheEdgesOfTheirRange)
 {
-    EXPECT_EQ(incSat(-1), 0);
-    EXPECT_EQ(incSat(kMax - 1), kMax);
-    EXPECT_EQ(incSat(kMax), kMax);
-    EXPECT_EQ(incSat(kMin), kMin + 1);
-    EXPECT_EQ(decSat(0), -1);
-    EXPECT_EQ(decSat(kMin + 1), kMin);
-    EXPECT_EQ(decSat(kMin), kMin);
-    EXPECT_EQ(decSat(kMax), kMax - 1);
+    const std::tuple<std::int16_t (*)(std::int16_t), std::int16_t, std::int16_t> steps[] = {
+        {incSat, -1, 0},  {incSat, kMax - 1, kMax}, {incSat, kMax, kMax}, {incSat, kMin, kMin + 1},
+        {decSat, 0, -1},  {decSat, kMin + 1, kMin}, {decSat, kMin, kMin}, {decSat, kMax, kMax - 1}};
+    for (const auto& [step, from, to] : steps) EXPECT_EQ(step(from), to) << from;
 }
 
-TEST(MathmodHelpers, LevelTextsAreComparedExactly)
+TEST(MathmodHelpers, LevelsAreChosenByPosition)
 {
-    EXPECT_EQ(levelSeconds(kMissingLevels, "Level - 1(11 Sec.)"), 11);
-    EXPECT_EQ(levelSeconds(kMissingLevels, "Level - 2(8 Sec.)"), 8);
-    EXPECT_EQ(levelSeconds(kMissingLevels, "Level - 3(6 Sec.)"), 6);
-    for (const char* near : {"", "Level - 2(8 Sec.) ", "level - 2(8 Sec.)", "Level - 2(8 Sec)",
-                             "Level - 1(18 Sec.)"})
-        EXPECT_EQ(levelSeconds(kMissingLevels, near), -1) << '"' << near << '"';
+    EXPECT_EQ(levelSeconds(kMissingLevels, 1), 8);
+    EXPECT_EQ(levelSeconds(kMultLevels, 2), 10);
+    for (const int none : {-1, 3}) EXPECT_EQ(levelSeconds(kMissingLevels, none), std::nullopt) << none;
+    EXPECT_EQ(levelSeconds({}, 0), std::nullopt) << "a list not yet filled has no entries";
 }
 
 TEST(MathmodHelpers, PictureFileNames)
@@ -45,42 +39,47 @@ TEST(MathmodHelpers, PictureFileNames)
 // Deals with chosen digits: the two positions (plus redraws), then the nine cells.
 struct Deal : ::testing::Test {
     ModuleState st;
-    MissingBoard board;
+    MainScreen screen;
     ScriptedRandom rnd;
 
-    void deal(std::vector<int> positions, std::vector<int> cells)
+    void deal(const std::vector<int>& positions, const std::vector<int>& cells)
     {
         rnd.push(positions);
         rnd.push(cells);
-        gnrtMsngNums(st, rnd, board);
+        gnrtMsngNums(st, rnd, screen);
         EXPECT_EQ(rnd.left(), 0u) << "the deal drew a different number of digits";
+    }
+    std::vector<int> sums() const
+    {
+        std::vector<int> v;
+        for (const Figure& f : screen.sumdsply) v.push_back(f.value);
+        return v;
     }
 };
 
 TEST_F(Deal, SumsFollowTheLabelOrderRowsThenColumnsRightToLeft)
 {
     deal({1, 9}, {1, 2, 3, 4, 5, 6, 7, 8, 9});
-    const std::array<std::string, 6> expected{"6", "15", "24", "18", "15", "12"};
-    EXPECT_EQ(board.sumdsply, expected);
-
-    deal({5, 6}, {9, 9, 9, 9, 9, 9, 9, 9, 9});
-    for (const auto& s : board.sumdsply) EXPECT_EQ(s, "27");
-    deal({2, 3}, {1, 1, 1, 1, 1, 1, 1, 1, 1});
-    for (const auto& s : board.sumdsply) EXPECT_EQ(s, "3");
+    EXPECT_EQ(sums(), (std::vector<int>{6, 15, 24, 18, 15, 12}));
+    deal({5, 6}, std::vector<int>(9, 9));
+    EXPECT_EQ(sums(), std::vector<int>(6, 27));
+    deal({2, 3}, std::vector<int>(9, 1));
+    EXPECT_EQ(sums(), std::vector<int>(6, 3));
 }
 
 TEST_F(Deal, HiddenCellsShowThePlaceholderTheRestTheirNumber)
 {
-    // The second position is redrawn while it equals the first, without a re-seed.
+    // The second position is redrawn while it equals the first, without a
+    // re-seed; every cell is re-seeded before its draw.
     deal({4, 4, 4, 8}, {3, 1, 4, 1, 5, 9, 2, 6, 5});
+    EXPECT_EQ(rnd.log, "rdddd" "rdrdrdrdrdrdrdrdrd");
     EXPECT_EQ(st.msngpos_1, 4);
     EXPECT_EQ(st.msngpos_2, 8);
-    EXPECT_EQ(rnd.reseeds, 10);
     const std::array<std::int16_t, 9> numbers{3, 1, 4, 1, 5, 9, 2, 6, 5};
     EXPECT_EQ(st.numary, numbers);
-    for (int i = 0; i < 9; ++i) {
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
         const Picture want = (i == 3 || i == 7) ? Picture::placeholder() : Picture::number(numbers[i]);
-        EXPECT_EQ(board.tray[i], want) << "cell " << i;
+        EXPECT_EQ(screen.tray[i], want) << "cell " << i;
     }
 }
 
@@ -89,41 +88,35 @@ TEST_F(Deal, RestoresAnOpenPuzzle)
     st.fndcnt = 1;
     st.atmptcnt = 7;
     st.uncovered = {true, true};
-    board.back = Colour::LightOrange;
-    board.scltntrayEnabled = false;
-    board.tray.fill(Picture::empty());
-    deal({1, 2}, {5, 5, 5, 5, 5, 5, 5, 5, 5});
+    screen.back = Colour::LightOrange;
+    screen.scltntrayEnabled = false;
+    deal({1, 2}, std::vector<int>(9, 5));
     EXPECT_EQ(st.fndcnt, 0);
     EXPECT_EQ(st.atmptcnt, 0);
     EXPECT_FALSE(st.uncovered[0] || st.uncovered[1]);
-    EXPECT_EQ(board.back, Colour::ButtonFace);
-    EXPECT_TRUE(board.scltntrayEnabled);
+    EXPECT_EQ(screen.back, Colour::ButtonFace);
+    EXPECT_TRUE(screen.scltntrayEnabled);
 }
 
-TEST_F(Deal, SecondsComeFromTheExactLevelText)
+TEST_F(Deal, SecondsComeFromTheChosenLevel)
 {
-    const std::vector<int> cells(9, 2);
-    for (const auto& l : kMissingLevels) {
-        board.levelText = l.text;
-        deal({1, 2}, cells);
-        EXPECT_EQ(st.lvlsec, l.seconds) << l.text;
-    }
-    for (const char* other : {"", "Level - 1(18 Sec.)", "Level - 3(6 Sec.) "}) {
-        st.lvlsec = 0;  // as after a Stop
-        board.levelText = other;
-        deal({1, 2}, cells);
-        EXPECT_EQ(st.lvlsec, 0) << '"' << other << '"';
+    screen.levels = kMissingLevels;
+    for (const int level : {0, 1, 2, -1}) {
+        st.lvlsec = 42;  // a value no level has
+        screen.level = level;
+        deal({1, 2}, std::vector<int>(9, 2));
+        EXPECT_EQ(st.lvlsec, level < 0 ? 42 : kMissingLevels[static_cast<std::size_t>(level)]) << level;
     }
 }
 
 TEST(DealClockRandom, PositionsAlwaysDifferAndEveryDigitTurnsUp)
 {
     ModuleState st;
-    MissingBoard board;
+    MainScreen screen;
     ClockRandom rnd;
     std::array<int, 10> posSeen{}, digitSeen{};
     for (int n = 0; n < 500; ++n) {
-        gnrtMsngNums(st, rnd, board);
+        gnrtMsngNums(st, rnd, screen);
         ASSERT_NE(st.msngpos_1, st.msngpos_2);
         for (const int p : {st.msngpos_1, st.msngpos_2}) {
             ASSERT_TRUE(p >= 1 && p <= 9) << p;

@@ -3,25 +3,21 @@
 #include <functional>
 #include <limits>
 
+#include "common/requests.h"
+#include "common/scripted_random.h"
+#include "mathmod_1/keys.h"
 #include "missing_numbers/missing_numbers.h"
-#include "scripted_random.h"
 
 namespace numora {
 namespace {
 
-struct FakeRequests final : ScreenRequests {
-    std::vector<int> focused;
-    int minimised = 0;
-    void focusTray(int index) override { focused.push_back(index); }
-    void minimise() override { ++minimised; }
-};
-
-const std::string kLockOut9 = "You have exceeded maximum number of attempts. Wait will refresh in 9 Sec.";
+const Status kClickNumber{Status::Kind::ClickNumber};
+Status lockedOut(int seconds) { return {Status::Kind::LockedOut, static_cast<std::int16_t>(seconds)}; }
 
 struct Missing : ::testing::Test {
     ModuleState st;
     test::ScriptedRandom rnd;
-    FakeRequests req;
+    test::FakeRequests req;
     MissingNumbersGame game{st, rnd, req};
     MainScreen& scr = game.screen();
 
@@ -56,33 +52,32 @@ struct Missing : ::testing::Test {
 TEST_F(Missing, LoadChoosesLevelOneAndLostFocusChangesLevel)
 {
     game.levelSetup();  // a second load must not add entries
-    EXPECT_EQ(scr.levelItems,
-              (std::vector<std::string>{"Level - 1(11 Sec.)", "Level - 2(8 Sec.)", "Level - 3(6 Sec.)"}));
-    EXPECT_EQ(scr.board.levelText, "Level - 1(11 Sec.)");
+    EXPECT_EQ(std::vector<std::int16_t>(scr.levels.begin(), scr.levels.end()), (std::vector<std::int16_t>{11, 8, 6}));
+    EXPECT_EQ(scr.level, 0);
     EXPECT_EQ(scr.tmr_1, (TimerState{false, 11000}));
     EXPECT_EQ(st.lvlsec, 11);
 
-    const std::pair<const char*, int> choices[] = {
-        {"Level - 3(6 Sec.)", 6}, {"Level - 3(6 Sec)", 6}, {"Level - 2(8 Sec.)", 8}, {"", 8}};
-    for (const auto& [text, secs] : choices) {
-        scr.board.levelText = text;
+    // A list with no entry chosen changes nothing.
+    for (const auto& [level, secs] : {std::pair{2, 6}, {-1, 6}, {1, 8}}) {
+        scr.level = level;
         game.levelLostFocus();
-        EXPECT_EQ(scr.tmr_1.interval, secs * 1000) << text;
-        EXPECT_EQ(st.lvlsec, secs) << text;
+        EXPECT_EQ(scr.tmr_1.interval, secs * 1000) << level;
+        EXPECT_EQ(st.lvlsec, secs) << level;
     }
 }
 
 TEST_F(Missing, StartDealsAndFocusesTheTopMiddleCell)
 {
-    scr.board.levelText = "Level - 3(6 Sec.)";
+    scr.level = 2;
     game.levelLostFocus();
+    st.lvlsec = 42;  // the deal, not the level choice, must set the seconds
     startWith(2, 5, 6, 3);
     EXPECT_EQ(req.focused, std::vector<int>{1});
-    EXPECT_EQ(scr.strtGmTag, "1");
+    EXPECT_TRUE(scr.started);
     EXPECT_EQ(scr.tmr_1, (TimerState{true, 6000}));
     EXPECT_EQ(st.lvlsec, 6);
-    EXPECT_EQ(scr.board.tray[1], Picture::placeholder());
-    EXPECT_EQ(scr.strlbl, kClickToSelect);  // left to the first countdown tick
+    EXPECT_EQ(scr.tray[1], Picture::placeholder());
+    EXPECT_EQ(scr.strlbl, Status{});  // left to the first countdown tick
 }
 
 // Start, Stop, the level tick, Pause and the resize rule, one event after another.
@@ -117,58 +112,69 @@ TEST_F(Missing, TimersAndButtonsFollowTheGameState)
     EXPECT_EQ(req.minimised, 1);
 }
 
-TEST_F(Missing, StopEmptiesTheBoardButKeepsThePuzzle)
+// Stop empties the board but keeps the puzzle, the colour, the caption and the
+// pad's state: after a solve the pad stays disabled, after a lock-out it shows again.
+TEST_F(Missing, StopEmptiesTheBoardButKeepsThePuzzleAndItsColour)
 {
-    startWith(3, 2, 7, 6);
-    clicks({2, 6});
-    game.countdownTick();
-    const std::string caption = scr.caption;
-    game.stop();
-    for (const auto& p : scr.board.tray) EXPECT_EQ(p, Picture::empty());
-    for (const auto& s : scr.board.sumdsply) EXPECT_EQ(s, "0");
-    EXPECT_EQ(st.lvlsec, 0);
-    EXPECT_EQ(st.atmptcnt, 2);
-    EXPECT_EQ(st.numary[2], 2);
-    EXPECT_EQ(scr.caption, caption);
-    EXPECT_EQ(scr.board.back, Colour::LightGreen);
-    EXPECT_TRUE(scr.scltntrayVisible);
-    EXPECT_FALSE(scr.board.scltntrayEnabled);
-    EXPECT_EQ(scr.strlbl, kClickNumber);
+    const std::pair<std::vector<int>, Colour> endings[] = {{{2, 6}, Colour::LightGreen},
+                                                           {{1, 1, 1, 1, 1}, Colour::LightOrange}};
+    for (const auto& [picks, colour] : endings) {
+        startWith(3, 2, 7, 6);
+        for (const int n : picks) game.numlblClick(n - 1);
+        game.countdownTick();
+        const Caption caption = scr.caption;
+        game.stop();
+        for (const auto& p : scr.tray) EXPECT_EQ(p, Picture::empty());
+        for (const auto& s : scr.sumdsply) EXPECT_EQ(s, Figure::number(0));
+        EXPECT_EQ(st.lvlsec, 0);
+        EXPECT_EQ(st.atmptcnt, static_cast<int>(picks.size()));
+        EXPECT_EQ(st.numary[2], 2);
+        EXPECT_EQ(scr.caption, caption);
+        EXPECT_EQ(scr.back, colour);
+        EXPECT_TRUE(scr.scltntrayVisible);
+        EXPECT_EQ(scr.scltntrayEnabled, colour != Colour::LightGreen);
+        EXPECT_EQ(scr.strlbl, kClickNumber);
+    }
 }
 
 TEST_F(Missing, TwoFindsSolveButTheSameNumberTwiceDoesNot)
 {
     startWith(3, 2, 7, 6);
     clicks({7, 2});  // a visible number finds nothing
-    EXPECT_EQ(scr.board.tray[2], Picture::number(2));
+    EXPECT_EQ(scr.tray[2], Picture::number(2));
     EXPECT_EQ(st.fndcnt, 1);
     clicks({2});
     EXPECT_EQ(st.fndcnt, 1);
-    EXPECT_EQ(scr.board.back, Colour::ButtonFace);
-    EXPECT_TRUE(scr.board.scltntrayEnabled);
+    EXPECT_EQ(scr.back, Colour::ButtonFace);
+    EXPECT_TRUE(scr.scltntrayEnabled);
 
     clicks({6});
-    EXPECT_EQ(scr.board.tray[6], Picture::number(6));
-    EXPECT_EQ(scr.board.back, Colour::LightGreen);
-    EXPECT_FALSE(scr.board.scltntrayEnabled);
+    EXPECT_EQ(scr.tray[6], Picture::number(6));
+    EXPECT_EQ(scr.back, Colour::LightGreen);
+    EXPECT_FALSE(scr.scltntrayEnabled);
     EXPECT_TRUE(scr.scltntrayVisible);
     EXPECT_EQ(st.fndcnt, 0);
     EXPECT_EQ(st.atmptcnt, 4);
 
-    // Solved: picks still count, find nothing more, and the fifth locks out.
-    game.trayKeyDown(50);
+    // Solved with the last compared pick: the next tick already warns, as the
+    // count says, though the puzzle is solved.
+    game.countdownTick();
+    EXPECT_EQ(scr.strlbl, lockedOut(10));
+
+    // Picks still count and find nothing more, and the fifth locks out.
+    game.trayKeyDown(keys::mainRow(2));
     EXPECT_EQ(st.fndcnt, 0);
-    EXPECT_EQ(scr.board.back, Colour::LightOrange);
+    EXPECT_EQ(scr.back, Colour::LightOrange);
     EXPECT_FALSE(scr.scltntrayVisible);
 }
 
 TEST_F(Missing, EqualHiddenNumbersAreFoundByOnePick)
 {
     startWith(1, 4, 4, 4);  // same column
-    game.trayKeyDown(100);  // keypad 4
-    EXPECT_EQ(scr.board.tray[0], Picture::number(4));
-    EXPECT_EQ(scr.board.tray[3], Picture::number(4));
-    EXPECT_EQ(scr.board.back, Colour::LightGreen);
+    game.trayKeyDown(keys::keypad(4));
+    EXPECT_EQ(scr.tray[0], Picture::number(4));
+    EXPECT_EQ(scr.tray[3], Picture::number(4));
+    EXPECT_EQ(scr.back, Colour::LightGreen);
     EXPECT_EQ(st.atmptcnt, 1);
 }
 
@@ -177,24 +183,24 @@ TEST_F(Missing, FifthPickLocksOutWithoutComparing)
     startWith(3, 2, 7, 6);
     clicks({1, 3, 4, 5});
     EXPECT_TRUE(scr.scltntrayVisible);
-    EXPECT_EQ(scr.board.back, Colour::ButtonFace);
+    EXPECT_EQ(scr.back, Colour::ButtonFace);
     game.countdownTick();
     game.countdownTick();
     clicks({2});
-    EXPECT_EQ(scr.board.tray[2], Picture::placeholder());
+    EXPECT_EQ(scr.tray[2], Picture::placeholder());
     EXPECT_EQ(st.fndcnt, 0);
     EXPECT_FALSE(scr.scltntrayVisible);
-    EXPECT_EQ(scr.board.back, Colour::LightOrange);
-    EXPECT_EQ(scr.strlbl, kLockOut9);
+    EXPECT_EQ(scr.back, Colour::LightOrange);
+    EXPECT_EQ(scr.strlbl, lockedOut(9));
 
-    game.trayKeyDown(54);  // still locked, still not compared
+    game.trayKeyDown(keys::mainRow(6));  // still locked, still not compared
     EXPECT_EQ(st.atmptcnt, 6);
-    EXPECT_EQ(scr.board.tray[6], Picture::placeholder());
+    EXPECT_EQ(scr.tray[6], Picture::placeholder());
 
     tick();
     EXPECT_TRUE(scr.scltntrayVisible);
-    EXPECT_TRUE(scr.board.scltntrayEnabled);
-    EXPECT_EQ(scr.board.back, Colour::ButtonFace);
+    EXPECT_TRUE(scr.scltntrayEnabled);
+    EXPECT_EQ(scr.back, Colour::ButtonFace);
     EXPECT_EQ(scr.strlbl, kClickNumber);
 }
 
@@ -204,13 +210,13 @@ TEST_F(Missing, PicksAfterStopCompareWithTheLastPuzzle)
     clicks({2});
     game.stop();
     clicks({2});  // found before the Stop: does not come back
-    EXPECT_EQ(scr.board.tray[2], Picture::empty());
+    EXPECT_EQ(scr.tray[2], Picture::empty());
     clicks({6});
-    EXPECT_EQ(scr.board.tray[6], Picture::number(6));
-    EXPECT_EQ(scr.board.back, Colour::LightGreen);
+    EXPECT_EQ(scr.tray[6], Picture::number(6));
+    EXPECT_EQ(scr.back, Colour::LightGreen);
     clicks({1, 1});
-    EXPECT_EQ(scr.board.back, Colour::LightOrange);
-    EXPECT_EQ(scr.strlbl, "You have exceeded maximum number of attempts. Wait will refresh in 0 Sec.");
+    EXPECT_EQ(scr.back, Colour::LightOrange);
+    EXPECT_EQ(scr.strlbl, lockedOut(0));
 }
 
 TEST_F(Missing, PicksBeforeTheFirstDealAreIgnored)
@@ -219,48 +225,48 @@ TEST_F(Missing, PicksBeforeTheFirstDealAreIgnored)
     for (int code = 0; code < 256; ++code) game.trayKeyDown(code);
     EXPECT_EQ(st.atmptcnt, 0);
     EXPECT_EQ(st.fndcnt, 0);
-    for (const auto& p : scr.board.tray) EXPECT_EQ(p, Picture::empty());
-    EXPECT_EQ(scr.board.back, Colour::ButtonFace);
+    for (const auto& p : scr.tray) EXPECT_EQ(p, Picture::empty());
+    EXPECT_EQ(scr.back, Colour::ButtonFace);
     EXPECT_TRUE(scr.scltntrayVisible);
-    EXPECT_EQ(scr.strlbl, kClickToSelect);
+    EXPECT_EQ(scr.strlbl, Status{});
 }
 
-// Every key code against every hidden number: main-row and keypad digits 1..9
-// name their number, any other key is a pick that matches nothing.
+// Main-row and keypad digits 1..9 name their number; the 0 keys and every other
+// key are picks that match nothing.
 TEST_F(Missing, KeyCodesNameNumbers)
 {
-    for (int code = 0; code < 256; ++code) {
-        int want = 0;
-        if (code >= 49 && code <= 57) want = code - 48;
-        if (code >= 97 && code <= 105) want = code - 96;
+    const std::pair<int, int> keysAndNumbers[] = {
+        {keys::mainRow(1), 1}, {keys::mainRow(9), 9}, {keys::keypad(1), 1}, {keys::keypad(7), 7},
+        {keys::keypad(9), 9},  {keys::mainRow(0), 0}, {keys::keypad(0), 0}, {keys::kDelete, 0},
+        {keys::kOther, 0},     {58, 0},               {95, 0},              {106, 0}};
+    for (const auto& [code, number] : keysAndNumbers)
         for (int d = 1; d <= 9; ++d) {
             script(5, d, 9, d);
             game.levelTick();
             game.trayKeyDown(code);
             ASSERT_EQ(st.atmptcnt, 1) << code;
-            ASSERT_EQ(scr.board.back == Colour::LightGreen, want == d) << "key " << code << ", hidden " << d;
+            ASSERT_EQ(scr.back == Colour::LightGreen, number == d) << "key " << code << ", hidden " << d;
         }
-    }
 }
 
-TEST_F(Missing, CountdownTexts)
+TEST_F(Missing, Countdown)
 {
     startWith(3, 2, 7, 6);
     game.countdownTick();
-    EXPECT_EQ(scr.caption, "KORVELLAN - Refreshing in - 10");
-    EXPECT_EQ(scr.strlbl, "Click number to select.");
+    EXPECT_EQ(scr.caption, (Caption{Caption::Kind::Countdown, 10}));
+    EXPECT_EQ(scr.strlbl, kClickNumber);
 
     clicks({1, 1, 1});
     game.countdownTick();
     EXPECT_EQ(scr.strlbl, kClickNumber);
     clicks({1});  // the fourth pick: warned, but the pad stays
     game.countdownTick();
-    EXPECT_EQ(scr.strlbl, "You have exceeded maximum number of attempts. Wait will refresh in 8 Sec.");
+    EXPECT_EQ(scr.strlbl, lockedOut(8));
     EXPECT_TRUE(scr.scltntrayVisible);
 
     for (int i = 0; i < 11; ++i) game.countdownTick();
-    EXPECT_EQ(scr.caption, "KORVELLAN - Refreshing in - -3");
-    EXPECT_EQ(scr.strlbl, "You have exceeded maximum number of attempts. Wait will refresh in -3 Sec.");
+    EXPECT_EQ(scr.caption, (Caption{Caption::Kind::Countdown, -3}));
+    EXPECT_EQ(scr.strlbl, lockedOut(-3));
 }
 
 TEST_F(Missing, CountersStopAtTheirLimits)
@@ -271,13 +277,13 @@ TEST_F(Missing, CountersStopAtTheirLimits)
     st.atmptcnt = kMax - 1;
     clicks({2, 2, 2});
     EXPECT_EQ(st.atmptcnt, kMax);
-    EXPECT_EQ(scr.board.back, Colour::LightOrange);
+    EXPECT_EQ(scr.back, Colour::LightOrange);
 
     st.lvlsec = kMin + 1;
     game.countdownTick();
     game.countdownTick();
     EXPECT_EQ(st.lvlsec, kMin);
-    EXPECT_EQ(scr.caption, "KORVELLAN - Refreshing in - -32768");
+    EXPECT_EQ(scr.caption.seconds, kMin);
 }
 
 }  // namespace

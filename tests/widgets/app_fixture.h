@@ -5,37 +5,27 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
 
+#include "common/fakes.h"
 #include "controls.h"
-#include "dispatcher.h"
+#include "game_timer.h"
 #include "main_form.h"
 #include "mult_form.h"
-#include "online/fakes.h"
 #include "session.h"
 
 namespace numora::test {
 
-using online::testing::FakeConnectivity;
-using online::testing::FakeCursor;
-using online::testing::FakeDownloader;
-using online::testing::FakeFolders;
-using online::testing::FakeNotifier;
-using online::testing::FakeOpener;
-
-class AppTest : public ::testing::Test {
+class AppTest : public ::testing::Test, protected FakePlatform {
 protected:
-    FakeConnectivity connectivity;
-    FakeOpener opener;
-    FakeDownloader downloader;
-    FakeFolders folders;
-    FakeCursor cursor;
-    FakeNotifier notifier{cursor};
-    online::Services services{connectivity, opener, downloader, folders, notifier, cursor};
-    online::Downloader* realDownloader = nullptr;  // instead of the fake, when set
-    ClockRandom random;
+    // Instead of the fakes, when set.
+    online::Downloader* realDownloader = nullptr;
+    online::Notifier* realNotifier = nullptr;
+    ClockRandom clockRandom;
+    RandomSource* random = &clockRandom;
     int endings = 0;
     std::unique_ptr<Session> session;
 
@@ -45,19 +35,29 @@ protected:
     bool startApp(const QString& pictures = QStringLiteral(NUMORA_PICTURES_DIR),
                   online::Addresses addresses = online::defaultAddresses())
     {
-        const online::Services use{connectivity, opener, realDownloader ? *realDownloader : downloader,
-                                   folders, notifier, cursor};
-        session = std::make_unique<Session>(use, random, pictures, [this] { ++endings; }, std::move(addresses));
+        const online::Services use{connectivity, opener, realDownloader ? *realDownloader : downloader, folders,
+                                   realNotifier ? *realNotifier : notifier, cursor};
+        session.reset();  // the windows of an ended run go with it
+        session = std::make_unique<Session>(use, *random, pictures, [this] { ++endings; }, std::move(addresses));
         return session->start();
     }
-    Screens& screens() { return session->screens(); }
-    MainForm* mainForm() { return screens().mainForm(); }
-    MultForm* multForm() { return screens().multForm(); }
+    Windows& windows() { return session->windows(); }
+    MainForm* mainForm() { return windows().mainForm(); }
+    MultForm* multForm() { return windows().multForm(); }
+    // A window shown by hand (nothing in the program leads to the topic selector).
+    void showOnly(Window w)
+    {
+        session->dispatcher().run(nullptr, [&] {
+            windows().close(Window::Multiplication);
+            windows().close(Window::Main);
+            windows().show(w);
+        });
+    }
 
     template <class T = QWidget>
     static T* control(GameWindow* w, const char* name, int index = -1)
     {
-        return w->controls().as<T>(QString::fromLatin1(name), index);
+        return w->controls().as<T>(name, index);
     }
     static void click(GameWindow* w, const char* name, int index = -1)
     {
@@ -67,11 +67,14 @@ protected:
     {
         QTest::keyClick(control(w, "tray", index), k, m);
     }
-    static QString text(GameWindow* w, const char* name, int index = -1)
+    static QString text(GameWindow* w, const char* name, int index = -1) { return control<QLabel>(w, name, index)->text(); }
+    static Picture shows(GameWindow* w, int cell) { return control<PictureBox>(w, "tray", cell)->shows(); }
+    // The colour its window shows at point `at` of control `c`, as drawn.
+    static QColor shownAt(QWidget* c, QPoint at = {1, 1})
     {
-        return control<QLabel>(w, name, index)->text();
+        const QImage image = c->window()->grab().toImage();
+        return image.pixelColor((QPointF(c->mapTo(c->window(), at)) * image.devicePixelRatio()).toPoint());
     }
-    static QColor background(GameWindow* w) { return w->client()->palette().color(QPalette::Window); }
 
     // Wait for the windows to be deleted that earlier handlers closed.
     static void settle() { QTest::qWait(0); }

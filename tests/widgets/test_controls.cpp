@@ -7,7 +7,7 @@
 #include "controls.h"
 #include "dispatcher.h"
 #include "game_timer.h"
-#include "keycodes.h"
+#include "mathmod_1/keys.h"
 
 namespace numora {
 namespace {
@@ -16,29 +16,29 @@ TEST(KeyCodes, MainRowDigitsByPhysicalKeyKeypadByModifier)
 {
     // Main row by scan code, whatever the layout made of it: "7 è" on French
     // AZERTY, "&" with Shift on US.
-    EXPECT_EQ(gameKeyCode(Qt::Key_Egrave, Qt::NoModifier, 16), 55);
-    EXPECT_EQ(gameKeyCode(Qt::Key_Ampersand, Qt::ShiftModifier, 16), 55);
-    EXPECT_EQ(gameKeyCode(Qt::Key_1, Qt::NoModifier, 10), 49);
-    EXPECT_EQ(gameKeyCode(Qt::Key_0, Qt::NoModifier, 19), 48);
-    // Keypad with Num Lock on.
-    EXPECT_EQ(gameKeyCode(Qt::Key_7, Qt::KeypadModifier, 79), 103);
-    EXPECT_EQ(gameKeyCode(Qt::Key_0, Qt::KeypadModifier, 90), 96);
-    // Synthetic events carry no scan code.
-    EXPECT_EQ(gameKeyCode(Qt::Key_9, Qt::NoModifier, 0), 57);
-    EXPECT_EQ(gameKeyCode(Qt::Key_Delete, Qt::NoModifier, 119), 46);
-    // Qt's own codes must not leak through: '.' is 46 and '`' is 96 in Qt.
-    for (int k : {int(Qt::Key_Period), int(Qt::Key_QuoteLeft), int(Qt::Key_A), int(Qt::Key_Shift),
-                  int(Qt::Key_Backspace), int(Qt::Key_Home), int(Qt::Key_Ampersand)}) {
-        const int code = gameKeyCode(k, Qt::NoModifier, 0);
-        EXPECT_FALSE((code >= 48 && code <= 57) || (code >= 96 && code <= 105) || code == 46) << k << " -> " << code;
-    }
+    using namespace keys;
+    const std::tuple<int, Qt::KeyboardModifiers, quint32, int> cases[] = {
+        {Qt::Key_Egrave, Qt::NoModifier, 16, mainRow(7)},        // "7 è" on French AZERTY
+        {Qt::Key_Ampersand, Qt::ShiftModifier, 16, mainRow(7)},   // "&" with Shift on US
+        {Qt::Key_1, Qt::NoModifier, 10, mainRow(1)},
+        {Qt::Key_0, Qt::NoModifier, 19, mainRow(0)},
+        {Qt::Key_7, Qt::KeypadModifier, 79, keypad(7)},           // Num Lock on
+        {Qt::Key_0, Qt::KeypadModifier, 90, keypad(0)},
+        {Qt::Key_9, Qt::NoModifier, 0, mainRow(9)},               // synthetic events carry no scan code
+        {Qt::Key_Delete, Qt::NoModifier, 119, kDelete},
+        // Qt's own codes must not leak through: '.' is 46 and '`' is 96 in Qt.
+        {Qt::Key_Period, Qt::NoModifier, 0, kOther},
+        {Qt::Key_QuoteLeft, Qt::NoModifier, 0, kOther},
+        {Qt::Key_Shift, Qt::ShiftModifier, 50, kOther},
+        {Qt::Key_Backspace, Qt::NoModifier, 22, kOther}};
+    for (const auto& [key, mods, scan, code] : cases) EXPECT_EQ(gameKeyCode(key, mods, scan), code) << key;
 }
 
 TEST(GameTimer, OffAtFirstZeroPeriodNeverRunsOnTwiceKeepsItsPeriod)
 {
     Dispatcher d;
     int ticks = 0;
-    GameTimer t(d, [&] { ++ticks; });
+    GameTimer t(d, nullptr, [&] { ++ticks; });
     EXPECT_FALSE(t.isEnabled());
     t.setEnabled(true);
     EXPECT_FALSE(t.isRunning()) << "a period of 0 never fires";
@@ -58,17 +58,20 @@ TEST(GameTimer, OffAtFirstZeroPeriodNeverRunsOnTwiceKeepsItsPeriod)
     EXPECT_EQ(ticks, 1) << "a switched-off timer does not tick";
 }
 
+// Queued work runs as a handler of the window that queued it, and a timer's
+// tick as one of the timer's window: message boxes are shown over them.
 TEST(Dispatcher, TicksAndQueuedWorkWaitForTheRunningHandler)
 {
     Dispatcher d;
     std::vector<std::string> log;
     int idle = 0;
     d.setIdleCheck([&] { ++idle; });
-    GameTimer t(d, [&] { log.push_back("tick"); });
+    QWidget window, timerWindow;
+    GameTimer t(d, &timerWindow, [&] { log.push_back(d.window() == &timerWindow ? "tick" : "tick elsewhere"); });
     t.setInterval(10);
     t.setEnabled(true);
-    d.run([&] {
-        d.afterHandler([&] { log.push_back("message"); });
+    d.run(&window, [&] {
+        d.afterHandler([&] { log.push_back(d.window() == &window ? "message" : "message elsewhere"); });
         // A modal box would spin an event loop here; the timer falls due meanwhile.
         QTest::qWait(50);
         log.push_back("handler done");

@@ -64,7 +64,7 @@ TEST_F(MainWindow, TabOrderAndFirstFocus)
 
 TEST_F(MainWindow, APuzzlePlayedByClicksTurnsGreen)
 {
-    EXPECT_EQ(background(w()), buttonFace());
+    EXPECT_EQ(w()->background(), buttonFace());
     click(w(), "strtGm");
     EXPECT_FALSE(control(w(), "strtGm")->isEnabled());
     EXPECT_FALSE(control(w(), "gmlvlscbo")->isEnabled());
@@ -77,7 +77,7 @@ TEST_F(MainWindow, APuzzlePlayedByClicksTurnsGreen)
     const QImage placeholder(QStringLiteral(NUMORA_PICTURES_DIR "/pnoGus.bmp"));
     for (int i = 0; i < 9; ++i) {
         const bool hidden = i == hiddenCell(0) || i == hiddenCell(1);
-        const QImage shown = control<PictureBox>(w(), "tray", i)->picture().toImage();
+        const QImage shown = control<PictureBox>(w(), "tray", i)->image().toImage();
         EXPECT_EQ(shown.size(), QSize(35, 39));
         EXPECT_EQ(shown.convertToFormat(placeholder.format()) == placeholder, hidden) << "cell " << i;
     }
@@ -86,11 +86,12 @@ TEST_F(MainWindow, APuzzlePlayedByClicksTurnsGreen)
 
     click(w(), "numlbl", hiddenNumber(0) - 1);
     if (hiddenNumber(1) != hiddenNumber(0)) click(w(), "numlbl", hiddenNumber(1) - 1);
-    EXPECT_EQ(background(w()), kGreen);
+    EXPECT_EQ(w()->background(), kGreen);
     EXPECT_FALSE(control(w(), "scltntray")->isEnabled());
     w()->grab().save(QStringLiteral("missing-numbers-solved.png"));  // for review
     // Labels that are not transparent keep their own colour.
-    EXPECT_EQ(control(w(), "PlusLbl", 0)->palette().color(QPalette::Window), buttonFace());
+    EXPECT_EQ(shownAt(control(w(), "PlusLbl", 0)), buttonFace());
+    EXPECT_EQ(shownAt(control(w(), "sumdsply", 0)), kGreen) << "transparent labels show the window's colour";
 }
 
 TEST_F(MainWindow, KeysOnTheGridAreMainRowAndKeypadDigitsAlike)
@@ -99,7 +100,7 @@ TEST_F(MainWindow, KeysOnTheGridAreMainRowAndKeypadDigitsAlike)
     const int a = hiddenNumber(0), b = hiddenNumber(1);
     key(w(), 1, Qt::Key(Qt::Key_0 + a));                          // main row
     key(w(), 4, Qt::Key(Qt::Key_0 + b), Qt::KeypadModifier);     // keypad
-    EXPECT_EQ(background(w()), kGreen);
+    EXPECT_EQ(w()->background(), kGreen);
 }
 
 TEST_F(MainWindow, FiveWrongKeysLockOut)
@@ -112,10 +113,10 @@ TEST_F(MainWindow, FiveWrongKeysLockOut)
     EXPECT_EQ(w()->windowTitle(), "KORVELLAN - Refreshing in - 10");
     key(w(), 1, Qt::Key_Shift);
     EXPECT_FALSE(control(w(), "scltntray")->isVisible());
-    EXPECT_EQ(background(w()), kOrange);
+    EXPECT_EQ(w()->background(), kOrange);
     w()->tmr_1()->tick();
     EXPECT_TRUE(control(w(), "scltntray")->isVisible());
-    EXPECT_EQ(background(w()), buttonFace());
+    EXPECT_EQ(w()->background(), buttonFace());
     EXPECT_EQ(text(w(), "strlbl"), "Click number to select.");
 }
 
@@ -128,6 +129,28 @@ TEST_F(MainWindow, TheLevelChosenBeforeStartSetsThePeriod)
     combo->setFocus();
     combo->setCurrentIndex(2);
     click(w(), "strtGm");  // the focus leaves the list first
+    EXPECT_EQ(w()->tmr_1()->interval(), 6000);
+    EXPECT_EQ(session->state().lvlsec, 6);
+}
+
+// The choice takes effect when the focus moves to another control of the window,
+// not when the window merely loses activation.
+TEST_F(MainWindow, TheLevelChoiceWaitsForTheFocusToMoveOn)
+{
+    auto* combo = control<QComboBox>(w(), "gmlvlscbo");
+    w()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
+    combo->setFocus(Qt::TabFocusReason);
+    combo->setCurrentIndex(2);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(w()->tmr_1()->interval(), 11000) << "the window lost activation, the list kept the focus";
+    w()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
+    ASSERT_EQ(QApplication::focusWidget(), combo);
+    QTest::keyClick(combo, Qt::Key_Tab);
     EXPECT_EQ(w()->tmr_1()->interval(), 6000);
     EXPECT_EQ(session->state().lvlsec, 6);
 }
@@ -158,6 +181,32 @@ TEST_F(MainWindow, AccessKeysStartAndExit)
     EXPECT_EQ(endings, 1);
 }
 
+// The darkest colour drawn inside control `c`: its caption's.
+QColor ink(QWidget* c)
+{
+    const QImage image = c->window()->grab().toImage();
+    const QRect r(QPointF(c->mapTo(c->window(), QPoint(2, 2)) * image.devicePixelRatio()).toPoint(),
+                  (QSizeF(c->size() - QSize(4, 4)) * image.devicePixelRatio()).toSize());
+    QColor darkest = Qt::white;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (const QColor p = image.pixelColor(x, y); p.lightness() < darkest.lightness()) darkest = p;
+    return darkest;
+}
+
+// A disabled pad only stops taking clicks: its keys keep their look.
+TEST_F(MainWindow, ADisabledPadDrawsItsDigitsInTheWindowTextColour)
+{
+    const QColor windowText = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
+    ASSERT_FALSE(control(w(), "scltntray")->isEnabled());
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(ink(control(w(), "numlbl", i)), windowText) << "key " << i + 1;
+    w()->multi1()->trigger();
+    ASSERT_NE(multForm(), nullptr);
+    ASSERT_FALSE(control(multForm(), "scltntray")->isEnabled());
+    EXPECT_EQ(ink(control(multForm(), "numlbl", 0)), windowText);
+    EXPECT_EQ(ink(control(multForm(), "Clrs")), windowText);
+}
+
 class BrokenPictures : public AppTest {};
 
 TEST_F(BrokenPictures, AMissingPictureShowsTextAndOneMessage)
@@ -165,9 +214,7 @@ TEST_F(BrokenPictures, AMissingPictureShowsTextAndOneMessage)
     QTemporaryDir dir;  // an empty numpic folder
     ASSERT_TRUE(startApp(dir.path()));
     click(mainForm(), "strtGm");
-    ASSERT_EQ(notifier.shown.size(), 1u);
-    EXPECT_EQ(notifier.shown[0].prompt, "Installed files missing run setup again. Contact KORVELLAN");
-    EXPECT_EQ(notifier.shown[0].title, "KORVELLAN");
+    EXPECT_EQ(notifier.shown, std::vector{Shown{Message::InstalledFilesMissing}});
     const auto& st = session->state();
     for (int i = 0; i < 9; ++i) {
         const bool hidden = i == st.msngpos_1 - 1 || i == st.msngpos_2 - 1;

@@ -16,9 +16,7 @@
 #include <QPointer>
 #include <malloc.h>
 
-#include <cstdlib>
 #include <iostream>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,12 +27,12 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 #include "app_fixture.h"
-#include "layout.h"
+#include "common/random_play.h"
+#include "texts.h"
+#include "topic_form.h"
 
 namespace numora::test {
 namespace {
-
-using online::testing::TempDir;
 
 // QTest warns of every click or key a disabled or uninterested control ignores,
 // and the offscreen platform of every raise or keyboard grab it cannot do;
@@ -48,12 +46,6 @@ void quietIgnoredInput(QtMsgType type, const QMessageLogContext& where, const QS
     passOn(type, where, text);
 }
 
-std::uint32_t chooseSeed()
-{
-    if (const char* s = std::getenv("NUMORA_TEST_SEED")) return static_cast<std::uint32_t>(std::strtoul(s, nullptr, 10));
-    return std::random_device{}();
-}
-
 // Bytes the program holds on the heap now.
 std::size_t heapInUse()
 {
@@ -63,14 +55,6 @@ std::size_t heapInUse()
     return mallinfo2().uordblks;
 #endif
 }
-
-// Puzzles from the test's own engine, so that a seed replays the deals too.
-struct SeededDigits final : RandomSource {
-    std::mt19937& engine;
-    explicit SeededDigits(std::mt19937& e) : engine(e) {}
-    void reseed() override {}
-    int digit() override { return std::uniform_int_distribution<int>(1, 9)(engine); }
-};
 
 // Every key Qt names.
 std::vector<int> allQtKeys()
@@ -83,7 +67,6 @@ std::vector<int> allQtKeys()
 
 class RandomWindows : public AppTest {
 protected:
-    RandomWindows() { folders.dir = docs.str(); }
     void SetUp() override { passOn = qInstallMessageHandler(quietIgnoredInput); }
     void TearDown() override
     {
@@ -94,16 +77,11 @@ protected:
     TempDir docs;  // the update check's local copy goes here
     std::mt19937 engine;
     SeededDigits digits{engine};
+    RandomWindows() { folders.dir = docs.str(); random = &digits; }
     std::size_t messagesChecked = 0;
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine); }
 
-    bool start()
-    {
-        session.reset();  // the windows of an ended run go with it
-        session = std::make_unique<Session>(services, digits, QStringLiteral(NUMORA_PICTURES_DIR), [this] { ++endings; });
-        return session->start();
-    }
 
     // Between two events: dismiss any menu or drop-down the event opened, as the
     // player would, then deliver what was posted.
@@ -119,7 +97,7 @@ protected:
     {
         if (mainForm()) return mainForm();
         if (multForm()) return multForm();
-        return screens().topicForm();
+        return windows().topicForm();
     }
 
     // The controls a player can reach with the mouse, enabled or not.
@@ -138,35 +116,28 @@ protected:
         return {l.begin(), l.end()};
     }
 
-    static QColor colourOf(Colour c)
-    {
-        switch (c) {
-        case Colour::LightGreen: return kGreen;
-        case Colour::LightOrange: return kOrange;
-        case Colour::ButtonFace: break;
-        }
-        return buttonFace();
-    }
-
     // What every loaded window shows must be what its game says, once the
     // handler has returned, and every picture must have been found.
-    template <class Form, class Shown>
-    static std::string showsItsGame(Form& f, const Shown& s)
+    static std::string showsItsGame(GameForm& f, const GameScreen& s, const char* title)
     {
-        if (f.windowTitle().toStdString() != s.caption) return "caption not shown: " + f.windowTitle().toStdString();
-        if (text(&f, "strlbl").toStdString() != s.strlbl) return "status not shown";
-        if (background(&f) != colourOf(s.board.back)) return "background not shown";
-        for (std::size_t i = 0; i < s.board.tray.size(); ++i) {
+        const QString caption = s.caption.kind == Caption::Kind::Title ? QString::fromLatin1(title) : texts::caption(s.caption, {});
+        if (f.windowTitle() != caption) return "caption not shown: " + f.windowTitle().toStdString();
+        if (text(&f, "strlbl") != texts::status(s.strlbl)) return "status not shown";
+        if (f.background() != colourOf(s.back)) return "background not shown";
+        for (std::size_t i = 0; i < s.tray.size(); ++i) {
             const auto* box = control<PictureBox>(&f, "tray", static_cast<int>(i));
             if (!box->fallbackText().isEmpty()) return "a picture file that does not exist was asked for";
-            if (box->picture().isNull() != (s.board.tray[i] == Picture::empty())) return "tray picture not shown";
+            if (box->shows() != s.tray[i] || box->image().isNull() != (s.tray[i] == Picture::empty()))
+                return "tray picture not shown";
         }
-        for (std::size_t i = 0; i < s.board.sumdsply.size(); ++i)
-            if (text(&f, "sumdsply", static_cast<int>(i)).toStdString() != s.board.sumdsply[i]) return "sum not shown";
+        for (std::size_t i = 0; i < s.sumdsply.size(); ++i)
+            if (text(&f, "sumdsply", static_cast<int>(i)) != texts::figure(s.sumdsply[i])) return "sum not shown";
         if (control(&f, "strtGm")->isEnabled() != s.strtGmEnabled) return "Start button state";
+        if (control(&f, "scltntray")->isEnabled() != s.scltntrayEnabled) return "pad state";
         const auto* combo = control<QComboBox>(&f, "gmlvlscbo");
-        if (combo->count() != static_cast<int>(s.levelItems.size())) return "level list";
+        if (combo->count() != static_cast<int>(s.levels.size()) || combo->currentIndex() != s.level) return "level list";
         if (combo->isEnabled() != s.gmlvlscboEnabled) return "level list state";
+        if (!timerShows(f.tmr_1(), s.tmr_1) || !timerShows(f.tmr_2(), s.tmr_2)) return "timers";
         return {};
     }
     static bool timerShows(const GameTimer* t, const TimerState& s) { return t->isEnabled() == s.enabled && t->interval() == s.interval; }
@@ -175,40 +146,26 @@ protected:
     {
         if (session->dispatcher().busy()) return "a handler still running at idle";
         if (cursor.busy) return "hourglass left on";
-        static const std::set<std::string> texts{
-            online::msg::kNeedInternet,   online::msg::kInstalledFilesMissing, online::msg::kNeedInternetIs,
-            online::msg::kUpdatesAvailable, online::msg::kNoUpdates,           online::msg::kServerDown,
-            online::msg::kPageNotOpened};
-        for (; messagesChecked < notifier.shown.size(); ++messagesChecked) {
-            const auto& m = notifier.shown[messagesChecked];
-            if (m.cursorBusy) return "message under the hourglass: " + m.prompt;
-            if (!texts.count(m.prompt)) return "unknown message: " + m.prompt;
-        }
+        for (; messagesChecked < notifier.shown.size(); ++messagesChecked)
+            if (notifier.shown[messagesChecked].cursorBusy) return "message under the hourglass";
 
         int gameWindows = 0, visible = 0;
         for (QWidget* t : QApplication::topLevelWidgets()) {
             gameWindows += qobject_cast<GameWindow*>(t) != nullptr;
             visible += t->isVisible();
         }
-        const int loaded = (mainForm() != nullptr) + (multForm() != nullptr) + (screens().topicForm() != nullptr);
+        const int loaded = (mainForm() != nullptr) + (multForm() != nullptr) + (windows().topicForm() != nullptr);
         if (gameWindows != loaded) return "closed windows not deleted: " + std::to_string(gameWindows - loaded);
-        if (screens().ended()) return loaded == 0 && visible == 0 ? "" : "a window left after the end";
+        if (windows().ended()) return loaded == 0 && visible == 0 ? "" : "a window left after the end";
         if (loaded != 1 || visible != 1) return "windows on view: " + std::to_string(visible);
         if (!onView()->isVisible()) return "the loaded window is hidden";
 
-        if (MainForm* m = mainForm()) {
-            const MainScreen& s = m->game().screen();
-            if (!timerShows(m->tmr_1(), s.tmr_1) || !timerShows(m->tmr_2(), s.tmr_2)) return "main timers";
-            if (control(m, "scltntray")->isEnabled() != s.board.scltntrayEnabled) return "main pad state";
-            return showsItsGame(*m, s);
-        }
+        if (MainForm* m = mainForm()) return showsItsGame(*m, m->game().screen(), "KORVELLAN");
         if (MultForm* m = multForm()) {
             const MultScreen& s = m->game().screen();
-            if (!timerShows(m->tmr_1(), s.tmr_1) || !timerShows(m->tmr_2(), s.tmr_2) || !timerShows(m->tmr_3(), s.tmr_3))
-                return "multiplication timers";
-            if (text(m, "UserEntered").toStdString() != s.userEntered) return "entry not shown";
-            if (control(m, "scltntray")->isEnabled() != s.scltntrayEnabled) return "multiplication pad state";
-            return showsItsGame(*m, s);
+            if (!timerShows(m->tmr_3(), s.tmr_3)) return "highlight timer";
+            if (text(m, "UserEntered") != texts::entry(s.userEntered)) return "entry not shown";
+            return showsItsGame(*m, s, "KORVELLAN : Multiplication Game");
         }
         return {};
     }
@@ -229,7 +186,7 @@ protected:
             break;
         default: {
             const int v = below(5);
-            downloader.result = v == 4 ? 22 : 0;
+            downloader.succeed = v != 4;
             if (v < 3) downloader.body = std::vector<std::string>{"212\r\n", "213", ""}[static_cast<std::size_t>(v)];
             else downloader.body.reset();
             name = "download variant " + std::to_string(v);
@@ -311,11 +268,11 @@ protected:
             name += "close request";
             w->close();
         } else if (r < 92) {
-            const auto timers = w->timers();
-            if (timers.isEmpty()) return "no timers";
+            const auto& timers = w->timers();
+            if (timers.empty()) return "no timers";
             const int t = below(static_cast<int>(timers.size()));
             name = "tick of timer " + std::to_string(t);
-            timers[t]->tick();
+            timers[static_cast<std::size_t>(t)]->tick();
         } else if (r < 95) {
             const bool minimise = below(2);
             name = minimise ? "minimise" : "restore";
@@ -327,11 +284,7 @@ protected:
             // Nothing in the program leads to the topic selector: bring it up by
             // hand, in place of the game windows.
             name = "topic selector";
-            session->dispatcher().run([&] {
-                screens().closeMultiplication();
-                screens().closeMain();
-                screens().showTopic();
-            });
+            showOnly(Window::Topic);
         }
         return name;
     }
@@ -339,7 +292,7 @@ protected:
 
 TEST_F(RandomWindows, TwentyThousandEventsAcrossAllWindows)
 {
-    const std::uint32_t seed = chooseSeed();
+    const std::uint32_t seed = test::chooseSeed();
     std::cout << "[ seed     ] RandomWindows " << seed << '\n';
     RecordProperty("seed", std::to_string(seed));
     engine.seed(seed);
@@ -353,12 +306,12 @@ TEST_F(RandomWindows, TwentyThousandEventsAcrossAllWindows)
     std::set<int> mainColours;
     for (int event = 0; event < 20000; ++event) {
         std::string name;
-        if (!session || screens().ended()) {
+        if (!session || windows().ended()) {
             // The program ended: start it again, mostly connected.
             connectivity.result = below(10) == 0 ? 0 : 1 + below(2);
             connectivity.fail = false;
             name = "start with connectivity " + std::to_string(connectivity.result);
-            start();
+            startApp();
             ++runs;
             last = nullptr;
         } else {
@@ -367,13 +320,13 @@ TEST_F(RandomWindows, TwentyThousandEventsAcrossAllWindows)
         idle();
         digest = digest * 31 + std::hash<std::string>{}(name);
         ASSERT_EQ(violation(), "") << "event " << event << ": " << name << " (seed " << seed << ")";
-        if (!screens().ended() && onView() != last) {
+        if (!windows().ended() && onView() != last) {
             last = onView();
             mainLoads += last == mainForm();
             multLoads += last == multForm();
-            topicLoads += last == screens().topicForm();
+            topicLoads += last == windows().topicForm();
         }
-        if (mainForm()) mainColours.insert(static_cast<int>(mainForm()->game().screen().board.back));
+        if (mainForm()) mainColours.insert(static_cast<int>(mainForm()->game().screen().back));
     }
     std::cout << "[ reached  ] " << runs << " runs, " << mainLoads << " main, " << multLoads << " multiplication, "
               << topicLoads << " topic windows; digest " << std::hex << digest << std::dec << '\n';
@@ -395,7 +348,7 @@ TEST_F(RandomWindows, MemoryStaysFlatOverAThousandRoundTrips)
     } noCache;
 
     engine.seed(1);
-    ASSERT_TRUE(start());
+    ASSERT_TRUE(startApp());
     const auto settled = [] {
         idle();
         return std::make_pair(QApplication::allWidgets().size(), QGuiApplication::allWindows().size());

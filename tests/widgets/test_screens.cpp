@@ -14,7 +14,7 @@ TEST_F(Screens_, StartUpShowsOnlyTheMainWindowCentred)
     ASSERT_NE(mainForm(), nullptr);
     EXPECT_TRUE(mainForm()->isVisible());
     EXPECT_EQ(multForm(), nullptr);
-    EXPECT_EQ(screens().topicForm(), nullptr);
+    EXPECT_EQ(windows().topicForm(), nullptr);
     EXPECT_EQ(mainForm()->windowTitle(), "KORVELLAN");
     const QRect screen = mainForm()->screen()->availableGeometry();
     EXPECT_LE(std::abs(mainForm()->geometry().center().x() - screen.center().x()), 1);
@@ -27,7 +27,7 @@ TEST_F(Screens_, MainExitAndCloseBoxEndTheProgram)
     ASSERT_TRUE(startApp());
     click(mainForm(), "extgm");
     EXPECT_EQ(endings, 1);
-    EXPECT_TRUE(screens().ended());
+    EXPECT_TRUE(windows().ended());
     EXPECT_EQ(mainForm(), nullptr);
 
     endings = 0;
@@ -85,8 +85,7 @@ TEST_F(Screens_, LeavingMultiplicationOfflineEndsWithOneMessage)
         EXPECT_EQ(endings, 1) << "way out " << how;
         EXPECT_EQ(mainForm(), nullptr);
         EXPECT_EQ(multForm(), nullptr);
-        ASSERT_EQ(notifier.shown.size(), 1u) << "way out " << how;
-        EXPECT_EQ(notifier.shown[0].title, "KORVELLAN : Internet Required.");
+        EXPECT_EQ(notifier.shown, std::vector{Shown{Message::NeedInternet}}) << "way out " << how;
     }
 }
 
@@ -96,8 +95,7 @@ TEST_F(Screens_, NoConnectionAtStartUpEndsWithoutAWindow)
     EXPECT_FALSE(startApp());
     EXPECT_EQ(endings, 1);
     EXPECT_EQ(mainForm(), nullptr);
-    ASSERT_EQ(notifier.shown.size(), 1u);
-    EXPECT_EQ(notifier.shown[0].prompt, "Active Internet connection required.");
+    EXPECT_EQ(notifier.shown, std::vector{Shown{Message::NeedInternet}});
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty() ||
                 std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
@@ -114,27 +112,21 @@ TEST_F(Screens_, TheTopicSelectorCanBeShownAndLeadsToTheMainWindow)
     // the program when it is the only window, "Numora - 1" opens the main one.
     endings = 0;
     ASSERT_TRUE(startApp());
-    session->dispatcher().run([&] {
-        screens().closeMain();
-        screens().showTopic();
-    });
-    ASSERT_NE(screens().topicForm(), nullptr);
-    EXPECT_EQ(screens().topicForm()->windowTitle(), "KORVELLAN : Select your topic");
-    EXPECT_EQ(screens().topicForm()->client()->size(), QSize(345, 251));
+    showOnly(Window::Topic);
+    ASSERT_NE(windows().topicForm(), nullptr);
+    EXPECT_EQ(windows().topicForm()->windowTitle(), "KORVELLAN : Select your topic");
+    EXPECT_EQ(windows().topicForm()->client()->size(), QSize(345, 251));
     // Nothing in the program shows this window: keep a picture of it for review.
-    screens().topicForm()->grab().save(QStringLiteral("topic-selector.png"));
-    ASSERT_NE(screens().topicForm()->focusWidget(), nullptr);
-    EXPECT_EQ(screens().topicForm()->focusWidget()->objectName(), "maths1");
-    click(screens().topicForm(), "maths1");
-    EXPECT_EQ(screens().topicForm(), nullptr);
+    windows().topicForm()->grab().save(QStringLiteral("topic-selector.png"));
+    ASSERT_NE(windows().topicForm()->focusWidget(), nullptr);
+    EXPECT_EQ(windows().topicForm()->focusWidget()->objectName(), "maths1");
+    click(windows().topicForm(), "maths1");
+    EXPECT_EQ(windows().topicForm(), nullptr);
     ASSERT_NE(mainForm(), nullptr);
     EXPECT_EQ(endings, 0);
 
-    session->dispatcher().run([&] {
-        screens().closeMain();
-        screens().showTopic();
-    });
-    click(screens().topicForm(), "algebra1");
+    showOnly(Window::Topic);
+    click(windows().topicForm(), "algebra1");
     EXPECT_EQ(endings, 1);
 }
 

@@ -7,9 +7,6 @@
 namespace numora::test {
 namespace {
 
-using online::testing::Server;
-using online::testing::TempDir;
-
 class UpdateCheck : public AppTest {
 protected:
     // Only this suite needs the server: the other widget tests start without it.
@@ -47,18 +44,14 @@ protected:
 TEST_F(UpdateCheck, ANewerVersionOnTheServer)
 {
     check("/ok");  // serves 213
-    ASSERT_EQ(notifier.shown.size(), 1u);
-    EXPECT_EQ(notifier.shown[0].prompt, "updates available. Send email for the link to download Updates");
-    EXPECT_EQ(notifier.shown[0].title, "KORVELLAN");
+    EXPECT_EQ(notifier.shown, std::vector{Shown{Message::UpdatesAvailable}});
     EXPECT_TRUE(docs.entries().empty()) << "the local copy is deleted after reading";
 }
 
 TEST_F(UpdateCheck, ACrLfFileWithTheSameVersion)
 {
     check("/crlf");  // serves 212 CR LF, then 999
-    ASSERT_EQ(notifier.shown.size(), 1u);
-    EXPECT_EQ(notifier.shown[0].prompt, "No updates available.");
-    EXPECT_EQ(notifier.shown[0].title, "KORVELLAN : Update");
+    EXPECT_EQ(notifier.shown, std::vector{Shown{Message::NoUpdates}});
 }
 
 TEST_F(UpdateCheck, AnErrorPageIsASilentFailureAndAnEmptyFileAServerFault)
@@ -68,8 +61,7 @@ TEST_F(UpdateCheck, AnErrorPageIsASilentFailureAndAnEmptyFileAServerFault)
     EXPECT_TRUE(docs.entries().empty());
     session.reset();
     check("/empty");
-    ASSERT_EQ(notifier.shown.size(), 1u);
-    EXPECT_EQ(notifier.shown[0].prompt, "Server down check later.");
+    EXPECT_EQ(notifier.shown, std::vector{Shown{Message::ServerDown}});
     EXPECT_EQ(docs.entries(), std::vector<std::string>{"chkupdate2.txt"}) << "left as it was";
 }
 

@@ -1,4 +1,4 @@
-#include "services_real.h"
+#include "desktop.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -10,13 +10,14 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
 #include <QWindow>
 
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
-namespace numora::online {
+namespace numora::platform {
 
 // Watches for the first exposure of any window of ours, then hands the kept
 // addresses over from the event loop, once that exposure's paint has been
@@ -100,10 +101,36 @@ std::string DocumentsFolders::documents()
     return QFile::encodeName(path).toStdString();
 }
 
-void MessageBoxNotifier::inform(const std::string& prompt, const std::string& title)
+namespace {
+
+struct Wording {
+    const char* prompt;
+    const char* title;
+};
+
+// In the order of online::Message.
+constexpr Wording kMessages[] = {
+    {"Active Internet connection required.", "KORVELLAN : Internet Required."},
+    {"Installed files missing run setup again. Contact KORVELLAN", "KORVELLAN"},
+    {"Active Internet connection is required.", "KORVELLAN : Internet connection required."},
+    {"updates available. Send email for the link to download Updates", "KORVELLAN"},
+    {"No updates available.", "KORVELLAN : Update"},
+    {"Server down check later.", "KORVELLAN"},
+    {"The web page could not be opened.", "KORVELLAN"},
+};
+
+}  // namespace
+
+QString prompt(online::Message m) { return QString::fromLatin1(kMessages[static_cast<int>(m)].prompt); }
+QString title(online::Message m) { return QString::fromLatin1(kMessages[static_cast<int>(m)].title); }
+
+void MessageBoxNotifier::inform(online::Message m)
 {
-    QMessageBox box(QMessageBox::Information, QString::fromStdString(title), QString::fromStdString(prompt),
-                    QMessageBox::Ok, parent_.data());
+    // A window that is not on view yet (the offline start) would place the box
+    // where it is going to be; the screen's centre is the honest place then.
+    QWidget* over = owner_ ? owner_() : nullptr;
+    if (over && !over->isVisible()) over = nullptr;
+    QMessageBox box(QMessageBox::Information, title(m), prompt(m), QMessageBox::Ok, over);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -119,4 +146,4 @@ void AppCursor::setBusy(bool busy)
         QGuiApplication::restoreOverrideCursor();
 }
 
-}  // namespace numora::online
+}  // namespace numora::platform

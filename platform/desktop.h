@@ -1,18 +1,19 @@
-// The desktop's side of the platform services: Qt for the browser hand-over,
-// the documents folder, message boxes and the application-wide cursor.
+// The desktop's side of the online features' services: Qt for the browser
+// hand-over, the documents folder, message boxes and the application-wide cursor.
 #pragma once
 
-#include <QPointer>
+#include <QString>
 #include <QUrl>
-#include <QWidget>
 #include <functional>
 #include <memory>
 
 #include "services.h"
 
-namespace numora::online {
+class QWidget;
 
-class DesktopUrlOpener : public UrlOpener {
+namespace numora::platform {
+
+class DesktopUrlOpener : public online::UrlOpener {
 public:
     // Gives an address to the desktop; false when nothing took it.
     using HandOver = std::function<bool(const QUrl&)>;
@@ -38,22 +39,28 @@ private:
     std::unique_ptr<Hold> hold_;
 };
 
-class DocumentsFolders : public Folders {
+class DocumentsFolders : public online::Folders {
 public:
+    // Throws when the user has no documents folder.
     std::string documents() override;
 };
 
-class MessageBoxNotifier : public Notifier {
+// The prompt and title of a message, as the player reads them.
+QString prompt(online::Message m);
+QString title(online::Message m);
+
+class MessageBoxNotifier : public online::Notifier {
 public:
-    // The window the boxes are centred on and modal to; none by default.
-    void setParent(QWidget* parent) { parent_ = parent; }
-    void inform(const std::string& prompt, const std::string& title) override;
+    // `owner` names the window whose handler is running: a box is modal over it
+    // and centred on it. Without one on view, the box is centred on the screen.
+    void setOwner(std::function<QWidget*()> owner) { owner_ = std::move(owner); }
+    void inform(online::Message m) override;
 
 private:
-    QPointer<QWidget> parent_;  // the main window comes and goes; the notifier stays
+    std::function<QWidget*()> owner_;
 };
 
-class AppCursor : public Cursor {
+class AppCursor : public online::Cursor {
 public:
     ~AppCursor() override { setBusy(false); }
     // Each override pushed is popped once, however often it is asked for.
@@ -63,4 +70,4 @@ private:
     bool busy_ = false;
 };
 
-}  // namespace numora::online
+}  // namespace numora::platform

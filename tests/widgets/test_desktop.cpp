@@ -1,17 +1,17 @@
-// The real browser hand-over: at start-up it waits until a window of ours has
-// been painted, then goes exactly once.
-#include <gtest/gtest.h>
-
+// The desktop's services: the browser hand-over (at start-up it waits until a
+// window of ours has been painted, then goes exactly once), the documents
+// folder, and message boxes over the window that asks.
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QWidget>
+#include <QTimer>
 #include <string>
 #include <vector>
 
-#include "services_real.h"
+#include "desktop.h"
+#include "widgets/app_fixture.h"
 
-namespace numora::online {
+namespace numora::platform {
 namespace {
 
 const std::string kWelcome = "https://w.example/welcome";
@@ -132,5 +132,88 @@ TEST_F(UrlOpener, WhatIsStillKeptGoesWhenTheOpenerDoes)
     EXPECT_EQ(lateFailures, 0) << "nobody is left to tell";
 }
 
+TEST(DocumentsFolder, MustExist)
+{
+    test::TempDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QByteArray::fromStdString(home.str()));
+    qunsetenv("XDG_CONFIG_HOME");
+    DocumentsFolders folders;
+    EXPECT_THROW(folders.documents(), std::runtime_error);
+    std::filesystem::create_directory(home.path() / "Documents");
+    EXPECT_EQ(folders.documents(), home.str() + "/Documents");
+    qputenv("HOME", oldHome);
+}
+
+TEST(MessageBoxes, ReadAsDesigned)
+{
+    using online::Message;
+    const std::tuple<Message, const char*, const char*> messages[] = {
+        {Message::NeedInternet, "Active Internet connection required.", "KORVELLAN : Internet Required."},
+        {Message::InstalledFilesMissing, "Installed files missing run setup again. Contact KORVELLAN", "KORVELLAN"},
+        {Message::NeedInternetIs, "Active Internet connection is required.", "KORVELLAN : Internet connection required."},
+        {Message::UpdatesAvailable, "updates available. Send email for the link to download Updates", "KORVELLAN"},
+        {Message::NoUpdates, "No updates available.", "KORVELLAN : Update"},
+        {Message::ServerDown, "Server down check later.", "KORVELLAN"},
+        {Message::PageNotOpened, "The web page could not be opened.", "KORVELLAN"}};
+    for (const auto& [m, text, caption] : messages) {
+        EXPECT_EQ(prompt(m), text);
+        EXPECT_EQ(title(m), caption);
+    }
+}
+
+// The program wired as main() wires it, with a real message box.
+class MessageBoxOver : public test::AppTest {
+protected:
+    MessageBoxNotifier boxes;
+    struct Seen {
+        QWidget* parent = nullptr;
+        QPoint centre;
+        bool modal = false;
+    };
+    std::vector<Seen> seen;
+
+    bool startWithBoxes(const QString& pictures)
+    {
+        realNotifier = &boxes;
+        return startApp(pictures);
+    }
+    void SetUp() override
+    {
+        boxes.setOwner([this] { return session ? session->dispatcher().window() : nullptr; });
+    }
+    // Each box, once it is up: where it stands, then OK.
+    void watch()
+    {
+        QTimer::singleShot(0, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen.push_back({box->parentWidget(), box->geometry().center(), box->isModal()});
+            box->accept();
+        });
+    }
+};
+
+TEST_F(MessageBoxOver, TheWindowWhoseHandlerShowsItOrTheScreenBeforeAnyWindow)
+{
+    test::TempDir noPictures;
+    startWithBoxes(QString::fromStdString(noPictures.str()));
+    ASSERT_NE(mainForm(), nullptr);
+    EXPECT_TRUE(seen.empty());
+    watch();
+    click(mainForm(), "strtGm");  // the pictures are missing: one message, after the handler
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].parent, mainForm());
+    EXPECT_TRUE(seen[0].modal);
+    EXPECT_LE((seen[0].centre - mainForm()->geometry().center()).manhattanLength(), 2);
+
+    connectivity.result = 0;  // the offline start: no window on view yet
+    watch();
+    EXPECT_FALSE(startWithBoxes(QStringLiteral(NUMORA_PICTURES_DIR)));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].parent, nullptr);
+    EXPECT_LE((seen[1].centre - QGuiApplication::primaryScreen()->availableGeometry().center()).manhattanLength(), 2);
+}
+
 }  // namespace
-}  // namespace numora::online
+}  // namespace numora::platform

@@ -1,0 +1,83 @@
+#include "windows.h"
+
+#include <QTimer>
+#include <algorithm>
+
+#include "dispatcher.h"
+#include "main_form.h"
+#include "mult_form.h"
+
+namespace numora {
+
+Windows::Windows(Dispatcher& d, std::array<Factory, 3> factories, std::function<void()> onEnd)
+    : d_(d), onEnd_(std::move(onEnd))
+{
+    for (std::size_t i = 0; i < slots_.size(); ++i) slots_[i].factory = std::move(factories[i]);
+}
+
+Windows::~Windows()
+{
+    // Delete the windows before the dispatcher and services they refer to.
+    grave_.clear();
+}
+
+MainForm* Windows::mainForm() const { return static_cast<MainForm*>(window(Window::Main)); }
+MultForm* Windows::multForm() const { return static_cast<MultForm*>(window(Window::Multiplication)); }
+
+void Windows::show(Window which)
+{
+    if (which == Window::Main) mainShownInHandler_ = true;
+    Slot& s = slot(which);
+    if (s.window) {
+        s.window->show();
+        s.window->raise();
+        s.window->activateWindow();
+        return;
+    }
+    s.window = s.factory();
+    GameWindow* w = s.window.get();
+    // The load handler is the window's own: its messages belong to it.
+    d_.run(w, [w] { w->load(); });
+    // The load handler may have closed the window again.
+    if (s.window.get() != w) return;
+    w->centre();
+    w->show();
+    w->raise();
+    w->activateWindow();
+    w->displayed();
+}
+
+void Windows::close(Window which)
+{
+    Slot& s = slot(which);
+    if (!s.window || s.closing) return;
+    s.closing = true;
+    s.window->leave();
+    s.window->closeRequested();
+    s.window->hide();
+    grave_.push_back(std::move(s.window));
+    s.closing = false;
+}
+
+void Windows::returnToMain()
+{
+    if (!mainShownInHandler_) show(Window::Main);
+}
+
+void Windows::handlerFinished()
+{
+    mainShownInHandler_ = false;
+    // A closed window may still be deep in its own handler's stack frames when
+    // the dispatcher reports idle (a Qt signal emitter, say): delete it from the
+    // event loop, never from here, and only the windows closed by now.
+    if (!grave_.empty()) {
+        auto closed = std::make_shared<std::vector<std::unique_ptr<GameWindow>>>(std::move(grave_));
+        grave_.clear();
+        QTimer::singleShot(0, &burial_, [closed] { closed->clear(); });
+    }
+    if (ended_ || std::any_of(slots_.begin(), slots_.end(), [](const Slot& s) { return s.window != nullptr; })) return;
+    ended_ = true;
+    if (onEnd_) onEnd_();
+}
+
+}  // namespace numora

@@ -1,0 +1,118 @@
+#include "control_map.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <utility>
+
+#include "controls.h"
+
+namespace numora {
+
+namespace {
+
+QWidget* makeWidget(const ControlSpec& s, QWidget* parent)
+{
+    switch (s.kind) {
+    case Kind::Button: return new QPushButton(QString::fromUtf8(s.caption), parent);
+    case Kind::Combo: return new QComboBox(parent);
+    case Kind::Label: return new QLabel(QString::fromUtf8(s.caption), parent);
+    case Kind::ClickLabel: return new ClickLabel(QString::fromUtf8(s.caption), parent);
+    case Kind::Picture: return new PictureBox(parent);
+    case Kind::Frame: {
+        auto* f = new QFrame(parent);
+        f->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        return f;
+    }
+    }
+    return nullptr;
+}
+
+void paintBack(QWidget* w, Back b)
+{
+    switch (b) {
+    case Back::Transparent:
+    case Back::System: return;
+    case Back::Own: break;  // the button face, inherited while the window has it
+    case Back::White: setColour(w, Qt::white); break;
+    case Back::LightRed: setColour(w, kLightRed); break;
+    }
+    w->setAutoFillBackground(true);
+}
+
+// Captions in the window-text colour also while the control is disabled.
+void keepCaptionColour(QWidget* w)
+{
+    QPalette p = w->palette();
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, p.color(QPalette::Active, QPalette::WindowText));
+    w->setPalette(p);
+}
+
+}  // namespace
+
+QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
+{
+    entries_.clear();
+    tabOrder_.clear();
+    buttonFace_.clear();
+    // Controls without a font of their own inherit the window's; the others share
+    // one font object per design font.
+    client->setFont(fontFor(font::kDefault));
+    std::vector<std::pair<FontSpec, QFont>> fonts;
+    std::vector<std::pair<int, QWidget*>> tabbed;
+    for (const auto& s : specs) {
+        QWidget* parent = s.parent ? get(s.parent) : client;
+        QWidget* w = makeWidget(s, parent);
+        const QString name = QString::fromLatin1(s.name);
+        w->setObjectName(s.index < 0 ? name : name + QLatin1Char('(') + QString::number(s.index) + QLatin1Char(')'));
+        w->setGeometry(twips(s.left), twips(s.top), twips(s.width), twips(s.height));
+        if (s.font != font::kDefault) {
+            auto f = std::find_if(fonts.begin(), fonts.end(), [&](const auto& p) { return p.first == s.font; });
+            if (f == fonts.end()) f = fonts.insert(fonts.end(), {s.font, fontFor(s.font)});
+            w->setFont(f->second);
+        }
+        paintBack(w, s.back);
+        if (s.back == Back::Own) buttonFace_.push_back(w);
+        if (s.flags & flag::kPadKey) keepCaptionColour(w);
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            if (s.flags & flag::kBorder) l->setFrameStyle(QFrame::Box | QFrame::Plain);
+            l->setAlignment((s.flags & flag::kCentred) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+            l->setWordWrap(s.flags & flag::kWrap);
+        }
+        if (s.toolTip) w->setToolTip(QString::fromUtf8(s.toolTip));
+        if (s.flags & flag::kDisabled) w->setEnabled(false);
+        if (s.flags & flag::kHidden) w->hide();
+        if (s.tab < 0) w->setFocusPolicy(Qt::NoFocus);
+        else tabbed.emplace_back(s.tab, w);
+        entries_.push_back({s.name, s.index, w});
+    }
+    // Labels are drawn on their container's surface, under every control that
+    // is a window of its own (picture boxes, frames, buttons, lists), as the
+    // layouts assume where a "+" or "X" touches a cell. Lowering them in reverse
+    // keeps their own order among themselves.
+    for (auto e = entries_.rbegin(); e != entries_.rend(); ++e)
+        if (qobject_cast<QLabel*>(e->widget)) e->widget->lower();
+    std::stable_sort(tabbed.begin(), tabbed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [tab, w] : tabbed) tabOrder_.push_back(w);
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i) QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+    return firstFocus();
+}
+
+QWidget* ControlMap::get(std::string_view name, int index) const
+{
+    for (const Entry& e : entries_)
+        if (e.index == index && e.name == name) return e.widget;
+    return nullptr;
+}
+
+QWidget* ControlMap::firstFocus() const
+{
+    for (QWidget* w : tabOrder_)
+        if (w->isEnabled() && !w->isHidden() && w->focusPolicy() != Qt::NoFocus) return w;
+    return nullptr;
+}
+
+}  // namespace numora

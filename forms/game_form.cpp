@@ -1,0 +1,124 @@
+#include "game_form.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "controls.h"
+#include "dispatcher.h"
+#include "game_timer.h"
+#include "pictures.h"
+#include "texts.h"
+
+namespace numora {
+
+namespace {
+
+// The level list's choice takes effect when the focus moves from the list to
+// another control of the same window (Tab, a click, an access key): not when the
+// window loses activation, the list's drop-down opens or the menu bar is entered.
+class LevelLostFocus : public QObject {
+public:
+    LevelLostFocus(QComboBox* list, std::function<void()> f) : QObject(list), list_(list), f_(std::move(f)) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        // By the time the list hears of it, the application has moved its focus on.
+        const QWidget* to = QApplication::focusWidget();
+        if (e->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(e)->reason() != Qt::MenuBarFocusReason && to
+            && to != list_ && to->window() == list_->window())
+            f_();
+        return false;
+    }
+
+private:
+    QComboBox* list_;
+    std::function<void()> f_;
+};
+
+}  // namespace
+
+GameForm::GameForm(Dispatcher& d, Navigator& nav, Window id, QSize clientTwips, QString title, Pictures& pictures)
+    : GameWindow(d, nav, id, clientTwips.width(), clientTwips.height()), pictures_(pictures), title_(std::move(title))
+{
+    setWindowTitle(title_);
+}
+
+void GameForm::play(Game& game)
+{
+    game_ = &game;
+    cells_ = controls_.array<PictureBox>("tray");
+    figures_ = controls_.array<QLabel>("sumdsply");
+    pad_ = controls_.get("scltntray");
+    strlbl_ = controls_.as<QLabel>("strlbl");
+    strtGm_ = controls_.as<QPushButton>("strtGm");
+    levels_ = controls_.as<QComboBox>("gmlvlscbo");
+
+    tmr_1_ = addTimer([this] { game_->levelTick(); });
+    tmr_2_ = addTimer([this] { game_->countdownTick(); });
+    onClick("strtGm", [this] { game_->start(); });
+    onClick("stp", [this] { game_->stop(); });
+    // The player's choice goes to the game at once, so that rendering never undoes it.
+    connect(levels_, &QComboBox::currentIndexChanged, this, [this](int i) { game_->screen().level = i; });
+    // A handler that moves the focus (to a cell, say) has the choice run after it, not inside it.
+    levels_->installEventFilter(new LevelLostFocus(levels_, [this] {
+        dispatcher_.afterHandler([this] {
+            if (!leaving()) handle([this] { game_->levelLostFocus(); });
+        });
+    }));
+    const auto keys = controls_.array<ClickLabel>("numlbl");
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        connect(keys[i], &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->numlblClick(static_cast<int>(i)); }); });
+    for (PictureBox* cell : cells_)
+        connect(cell, &PictureBox::keyDown, this, [this](int code) { handle([this, code] { game_->trayKeyDown(code); }); });
+}
+
+void GameForm::load()
+{
+    game_->levelSetup();
+    render();
+}
+
+void GameForm::focusTray(int index)
+{
+    if (QWidget* w = controls_.get("tray", index)) w->setFocus(Qt::OtherFocusReason);
+}
+
+void GameForm::minimise() { setWindowState(windowState() | Qt::WindowMinimized); }
+
+void GameForm::render()
+{
+    const GameScreen& s = game_->screen();
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        if (cells_[i]->shows() != s.tray[i]) pictures_.show(*cells_[i], s.tray[i]);
+    for (std::size_t i = 0; i < figures_.size(); ++i) {
+        QLabel* l = figures_[i];
+        const QString text = texts::figure(s.sumdsply[i]);
+        if (l->text() != text) l->setText(text);
+        if (l->autoFillBackground()) setColour(l, colourOf(s.sumdsply[i].back));
+    }
+    setBackground(s.back);
+    pad_->setEnabled(s.scltntrayEnabled);
+    pad_->setVisible(s.scltntrayVisible);
+    if (const QString text = texts::status(s.strlbl); strlbl_->text() != text) strlbl_->setText(text);
+    if (const QString caption = texts::caption(s.caption, title_); windowTitle() != caption) setWindowTitle(caption);
+    strtGm_->setEnabled(s.strtGmEnabled);
+
+    // Rendering must not echo back as a choice of the player.
+    const QSignalBlocker block(levels_);
+    bool same = levels_->count() == static_cast<int>(s.levels.size());
+    for (int i = 0; same && i < levels_->count(); ++i) same = levels_->itemData(i).toInt() == s.levels[static_cast<std::size_t>(i)];
+    if (!same) {
+        levels_->clear();
+        for (std::size_t i = 0; i < s.levels.size(); ++i) levels_->addItem(texts::level(static_cast<int>(i), s.levels[i]), s.levels[i]);
+    }
+    if (levels_->currentIndex() != s.level) levels_->setCurrentIndex(s.level);
+    levels_->setEnabled(s.gmlvlscboEnabled);
+
+    tmr_1_->apply(s.tmr_1);
+    tmr_2_->apply(s.tmr_2);
+    renderOwn();
+}
+
+}  // namespace numora

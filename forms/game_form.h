@@ -1,0 +1,67 @@
+// One form for both game windows: it wires the controls they share (start,
+// stop, the level list, the number pad, the cells) to its game and renders what
+// the game's screen says, touching only what changed. Each window adds only
+// what is its own.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "game_window.h"
+#include "mathmod_1/game.h"
+#include "mathmod_1/mathmod_1.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace numora {
+
+class Pictures;
+class PictureBox;
+
+// What a game window needs to play: the run's game state, where puzzles come
+// from, and the number pictures.
+struct Play {
+    ModuleState& state;
+    RandomSource& random;
+    Pictures& pictures;
+};
+
+class GameForm : public GameWindow, public ScreenRequests {
+    Q_OBJECT
+public:
+    // The load handler: the level list is set up and shown.
+    void load() override;
+
+    GameTimer* tmr_1() const { return tmr_1_; }
+    GameTimer* tmr_2() const { return tmr_2_; }
+
+    // ScreenRequests
+    void focusTray(int index) override;
+    void minimise() override;
+
+protected:
+    GameForm(Dispatcher& d, Navigator& nav, Window id, QSize clientTwips, QString title, Pictures& pictures);
+
+    // Wire the shared controls and timers to `game`; call once the controls are
+    // built and the game exists.
+    void play(Game& game);
+    void render() override;
+    virtual void renderOwn() {}
+
+private:
+    Pictures& pictures_;
+    QString title_;  // the caption at load
+    Game* game_ = nullptr;
+    GameTimer* tmr_1_ = nullptr;
+    GameTimer* tmr_2_ = nullptr;
+    std::vector<PictureBox*> cells_;
+    std::vector<QLabel*> figures_;
+    QWidget* pad_ = nullptr;
+    QLabel* strlbl_ = nullptr;
+    QPushButton* strtGm_ = nullptr;
+    QComboBox* levels_ = nullptr;
+};
+
+}  // namespace numora

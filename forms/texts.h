@@ -1,0 +1,18 @@
+// The program's texts for what the games say as kinds and numbers.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "mathmod_1/screen.h"
+
+namespace numora::texts {
+
+QString status(Status s);
+// `title` is the window's own caption.
+QString caption(Caption c, const QString& title);
+QString figure(Figure f);
+QString level(int index, int seconds);
+QString entry(std::optional<std::int16_t> value);
+
+}  // namespace numora::texts

@@ -1,0 +1,56 @@
+// What a game window and its game ask of each other, and what both games share:
+// the level list, Start, Stop and the two timers every game window has.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "mathmod_1/mathmod_1.h"
+
+namespace numora {
+
+// One-shot requests a game makes of its window: they are actions, not state.
+class ScreenRequests {
+public:
+    virtual ~ScreenRequests() = default;
+    virtual void focusTray(int index) = 0;  // give the keyboard focus to tray(index)
+    virtual void minimise() = 0;            // set the window state to minimised
+};
+
+// The events both game windows hand to their game, one method each. After
+// each, the window shows what screen() then says.
+class Game {
+public:
+    virtual ~Game() = default;
+    virtual GameScreen& screen() = 0;
+
+    void levelSetup();                          // part of the window's load step
+    void levelLostFocus();                      // gmlvlscbo lost the focus; screen().level is the choice
+    void start();                               // strtGm clicked
+    void stop();                                // stp clicked
+    void levelTick();                           // tmr_1: the level period is over
+    void countdownTick();                       // tmr_2: one second has passed
+    virtual void numlblClick(int index) = 0;    // the pad key numlbl(index)
+    virtual void trayKeyDown(int keyCode) = 0;  // a key on a cell (codes in keys.h)
+
+protected:
+    Game(ModuleState& st, RandomSource& rnd, ScreenRequests& req, std::span<const std::int16_t> levels)
+        : st_(st), rnd_(rnd), req_(req), levels_(levels) {}
+
+    // What each game adds to the shared steps.
+    virtual void deal() = 0;
+    virtual void levelsReady(std::int16_t firstSeconds) = 0;  // at the level set-up
+    virtual void levelChosen(std::int16_t /*seconds*/) {}     // a level choice took effect
+    virtual void started() = 0;                               // Start, after the deal
+    virtual void stopped() = 0;
+    virtual Status countdownStatus() const = 0;
+
+    ModuleState& st_;
+    RandomSource& rnd_;
+    ScreenRequests& req_;
+
+private:
+    std::span<const std::int16_t> levels_;  // seconds per puzzle, in list order
+};
+
+}  // namespace numora

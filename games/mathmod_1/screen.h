@@ -1,0 +1,111 @@
+// What a game window shows that play changes, as plain values: the rules write
+// them, a form reads them and spells them. No toolkit types and no sentences
+// here: a caption or status line is a kind with its number.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace numora {
+
+inline constexpr int kMsPerSecond = 1000;
+
+// Background colours the games use. ButtonFace is the desktop's own neutral colour.
+enum class Colour : std::uint8_t { ButtonFace, LightGreen, LightOrange };
+
+// What a picture box shows: nothing, the number 1..9, or the "hidden" placeholder.
+struct Picture {
+    enum class Kind : std::uint8_t { Empty, Digit, Placeholder };
+    Kind kind = Kind::Empty;
+    int digit = 0;  // 1..9 when kind == Digit
+
+    static Picture empty() { return {}; }
+    static Picture placeholder() { return {Kind::Placeholder, 0}; }
+    static Picture number(int n) { return {Kind::Digit, n}; }
+    bool operator==(const Picture&) const = default;
+};
+
+// File name inside numpic/ for a picture ("" for Empty): pno1.bmp .. pno9.bmp, pnoGus.bmp.
+std::string pictureFile(Picture p);
+
+// What a sum or product label shows: a number, or, for a product still to be
+// found, "?" and the "..." it blinks to.
+struct Figure {
+    enum class Kind : std::uint8_t { Number, Unknown, Blink };
+    Kind kind = Kind::Number;
+    std::int16_t value = 0;                // when kind == Number
+    Colour back = Colour::ButtonFace;      // drawn where the label is opaque
+
+    static Figure number(int n) { return {Kind::Number, static_cast<std::int16_t>(n)}; }
+    static Figure unknown() { return {Kind::Unknown}; }
+    bool operator==(const Figure&) const = default;
+};
+
+// The status label: the words at load, during play, when the attempts are used
+// up, and the multiplication countdown; the last two with the seconds left.
+struct Status {
+    enum class Kind : std::uint8_t { ClickToSelect, ClickNumber, LockedOut, Refreshing };
+    Kind kind = Kind::ClickToSelect;
+    std::int16_t seconds = 0;
+    bool operator==(const Status&) const = default;
+};
+
+// The window caption: the window's own title, or the countdown.
+struct Caption {
+    enum class Kind : std::uint8_t { Title, Countdown };
+    Kind kind = Kind::Title;
+    std::int16_t seconds = 0;
+    bool operator==(const Caption&) const = default;
+};
+
+// A timer as the rules see it: on or off, and its period in milliseconds.
+struct TimerState {
+    bool enabled = false;
+    int interval = 0;
+    bool operator==(const TimerState&) const = default;
+};
+
+// What both game windows show that play changes. Default values are a window's
+// state at load.
+struct GameScreen {
+    GameScreen(std::size_t cells, std::size_t figures, Figure atLoad)
+        : tray(cells), sumdsply(figures, atLoad) {}
+
+    std::vector<Picture> tray;     // the picture cells
+    std::vector<Figure> sumdsply;  // the sums or products
+    Colour back = Colour::ButtonFace;
+    bool scltntrayEnabled = false;  // the number pad's frame
+    bool scltntrayVisible = true;
+    Status strlbl;
+    Caption caption;
+    bool strtGmEnabled = true;
+    bool gmlvlscboEnabled = true;
+    // The level list: its entries as seconds per puzzle (none before the level
+    // set-up), and the entry chosen (-1: none).
+    std::span<const std::int16_t> levels;
+    int level = -1;
+    TimerState tmr_1{false, 0};
+    TimerState tmr_2{false, kMsPerSecond};
+};
+
+struct MainScreen : GameScreen {
+    static constexpr std::size_t kCells = 9;
+    static constexpr std::size_t kSums = 6;
+    MainScreen() : GameScreen(kCells, kSums, Figure::number(0)) {}
+    bool started = false;  // strtGm's marker: a game was started since the load
+};
+
+struct MultScreen : GameScreen {
+    static constexpr std::size_t kFactors = 4;
+    static constexpr std::size_t kProducts = 4;
+    static constexpr int kHighlightMs = 800;
+    MultScreen() : GameScreen(kFactors, kProducts, Figure::unknown()) {}
+    std::optional<std::int16_t> userEntered = 0;  // the entry display; empty once a puzzle is complete
+    TimerState tmr_3{false, kHighlightMs};
+};
+
+}  // namespace numora

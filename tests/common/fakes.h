@@ -1,0 +1,131 @@
+// Scripted stand-ins for the platform services, and a temporary folder. Plain
+// C++: the tests and the benchmarks share them.
+#pragma once
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "services.h"
+
+namespace numora::test {
+
+using online::Message;
+
+struct FakeConnectivity : online::Connectivity {
+    int result = 1;
+    bool fail = false;
+    int calls = 0;
+    online::Connection query() override
+    {
+        ++calls;
+        if (fail) throw std::runtime_error("connectivity unavailable");
+        return {result, "eth0"};
+    }
+};
+
+struct FakeOpener : online::UrlOpener {
+    bool succeed = true;
+    std::vector<std::string> opened;
+    bool open(const std::string& url) override
+    {
+        opened.push_back(url);
+        return succeed;
+    }
+};
+
+// Writes `body` to the target when it reports success; nullopt writes nothing.
+struct FakeDownloader : online::Downloader {
+    bool succeed = true;
+    std::optional<std::string> body = "212\n";
+    std::vector<std::string> calls;  // "url -> path"
+    bool download(const std::string& url, const std::string& path) override
+    {
+        calls.push_back(url + " -> " + path);
+        if (succeed && body) std::ofstream(path, std::ios::binary) << *body;
+        return succeed;
+    }
+};
+
+struct FakeFolders : online::Folders {
+    std::string dir;
+    bool missing = false;
+    std::string documents() override
+    {
+        if (missing) throw std::runtime_error("no documents folder");
+        return dir;
+    }
+};
+
+struct FakeCursor : online::Cursor {
+    bool busy = false;
+    std::vector<bool> transitions;
+    void setBusy(bool b) override
+    {
+        busy = b;
+        transitions.push_back(b);
+    }
+};
+
+struct Shown {
+    Message message;
+    bool cursorBusy = false;
+    bool operator==(const Shown&) const = default;
+};
+
+struct FakeNotifier : online::Notifier {
+    explicit FakeNotifier(const FakeCursor& c) : cursor(c) {}
+    const FakeCursor& cursor;
+    std::vector<Shown> shown;
+    void inform(Message m) override { shown.push_back({m, cursor.busy}); }
+};
+
+// Every service faked, wired together.
+struct FakePlatform {
+    FakeConnectivity connectivity;
+    FakeOpener opener;
+    FakeDownloader downloader;
+    FakeFolders folders;
+    FakeCursor cursor;
+    FakeNotifier notifier{cursor};
+    online::Services services() { return {connectivity, opener, downloader, folders, notifier, cursor}; }
+};
+
+class TempDir {
+public:
+    TempDir()
+    {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "numora-test-XXXXXX").string();
+        if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+        path_ = tmpl;
+    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string str() const { return path_.string(); }
+    std::vector<std::string> entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string readFile(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace numora::test
