@@ -2,6 +2,10 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QLabel>
 #include <span>
 
 #include "control_map.h"
@@ -62,30 +66,37 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     return nullptr;
 }
 
+QString tr(const char* text) { return QCoreApplication::translate("Accessibility", text); }
+
 // What each control of a window is, by name; the members of an array in index order.
 struct Described {
     const char* name;
     const char* descriptions[MainScreen::kCells];  // one for a single control
 };
 
+// The cells row by row; their descriptions go on with what the sums or products say.
 constexpr Described kMain[] = {
-    {"tray", {"top row, left column", "top row, middle column", "top row, right column",  // row by row
-              "middle row, left column", "middle row, middle column", "middle row, right column",
-              "bottom row, left column", "bottom row, middle column", "bottom row, right column"}},
+    {"tray", {QT_TRANSLATE_NOOP("Accessibility", "top row, left column"), QT_TRANSLATE_NOOP("Accessibility", "top row, middle column"),
+              QT_TRANSLATE_NOOP("Accessibility", "top row, right column"), QT_TRANSLATE_NOOP("Accessibility", "middle row, left column"),
+              QT_TRANSLATE_NOOP("Accessibility", "middle row, middle column"), QT_TRANSLATE_NOOP("Accessibility", "middle row, right column"),
+              QT_TRANSLATE_NOOP("Accessibility", "bottom row, left column"), QT_TRANSLATE_NOOP("Accessibility", "bottom row, middle column"),
+              QT_TRANSLATE_NOOP("Accessibility", "bottom row, right column")}},
     // Rows top to bottom, then the columns from right to left, as they stand.
-    {"sumdsply", {"sum of the top row", "sum of the middle row", "sum of the bottom row", "sum of the right column",
-                  "sum of the middle column", "sum of the left column"}},
-    {"strlbl", {"status"}},
+    {"sumdsply", {QT_TRANSLATE_NOOP("Accessibility", "sum of the top row"), QT_TRANSLATE_NOOP("Accessibility", "sum of the middle row"),
+                  QT_TRANSLATE_NOOP("Accessibility", "sum of the bottom row"), QT_TRANSLATE_NOOP("Accessibility", "sum of the right column"),
+                  QT_TRANSLATE_NOOP("Accessibility", "sum of the middle column"), QT_TRANSLATE_NOOP("Accessibility", "sum of the left column")}},
+    {"strlbl", {QT_TRANSLATE_NOOP("Accessibility", "status")}},
 };
 
 constexpr Described kMult[] = {
-    {"tray", {"factor, top left", "factor, top right", "factor, bottom left", "factor, bottom right"}},
+    {"tray", {QT_TRANSLATE_NOOP("Accessibility", "factor, top left"), QT_TRANSLATE_NOOP("Accessibility", "factor, top right"),
+              QT_TRANSLATE_NOOP("Accessibility", "factor, bottom left"), QT_TRANSLATE_NOOP("Accessibility", "factor, bottom right")}},
     // In the order the player finds them.
-    {"sumdsply", {"product of the top row", "product of the bottom row", "product of the right column",
-                  "product of the left column"}},
-    {"UserEntered", {"your answer"}},
-    {"strlbl", {"status"}},
-    {"Clrs", {"clears your answer"}},
+    {"sumdsply", {QT_TRANSLATE_NOOP("Accessibility", "product of the top row"), QT_TRANSLATE_NOOP("Accessibility", "product of the bottom row"),
+                  QT_TRANSLATE_NOOP("Accessibility", "product of the right column"), QT_TRANSLATE_NOOP("Accessibility", "product of the left column")}},
+    {"UserEntered", {QT_TRANSLATE_NOOP("Accessibility", "your answer")}},
+    {"strlbl", {QT_TRANSLATE_NOOP("Accessibility", "status")}},
+    {"Clrs", {QT_TRANSLATE_NOOP("Accessibility", "clears your answer")}},
 };
 
 // Descriptions cost a little at every load; they are made only once a screen
@@ -104,20 +115,57 @@ public:
 
 Describer describer;
 
+// Qt tells screen readers of every description set, changed or not: a deal that
+// set them all would flood a screen reader, which then drops what matters.
+void describeAs(QWidget* w, const QString& description)
+{
+    if (w->accessibleDescription() != description) w->setAccessibleDescription(description);
+}
+
 void describe(ControlMap& c, std::span<const Described> table)
 {
-    if (!describer.listening && !QAccessible::isActive()) return;
     for (const auto& [name, descriptions] : table) {
         const bool array = descriptions[1] != nullptr;
         for (std::size_t i = 0; i < std::size(descriptions) && descriptions[i]; ++i)
-            if (QWidget* w = c.get(name, array ? static_cast<int>(i) : -1))
-                w->setAccessibleDescription(QString::fromLatin1(descriptions[i]));
+            if (QWidget* w = c.get(name, array ? static_cast<int>(i) : -1)) describeAs(w, tr(descriptions[i]));
     }
     // The pad's frame has no caption of its own; the level list is named by its
     // current entry, and says what it is in its description.
-    if (QWidget* pad = c.get("scltntray")) pad->setAccessibleName(QStringLiteral("number pad"));
-    if (QWidget* level = c.get("gmlvlscbo")) level->setAccessibleDescription(QStringLiteral("level"));
-    for (QWidget* key : c.array<QWidget>("numlbl")) key->setAccessibleDescription(QStringLiteral("number pad"));
+    if (QWidget* pad = c.get("scltntray"); pad && pad->accessibleName().isEmpty()) pad->setAccessibleName(tr("number pad"));
+    if (QWidget* level = c.get("gmlvlscbo")) describeAs(level, tr("level"));
+    for (QWidget* key : c.array<QWidget>("numlbl")) describeAs(key, tr("number pad"));
+}
+
+// A cell's description goes on with the figures of its row and its column: a
+// number, or a product not found yet.
+void describeCells(ControlMap& c, const char* const* places, const char* rowAndColumn, auto figuresOf)
+{
+    const auto cells = c.array<QWidget>("tray");
+    const auto figures = c.array<QLabel>("sumdsply");
+    const auto said = [&](std::size_t k) {
+        bool number = false;
+        figures[k]->text().toInt(&number);
+        return number ? figures[k]->text() : tr("not found yet");
+    };
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const auto [row, column] = figuresOf(i);
+        describeAs(cells[i], tr(places[i]) + QStringLiteral(". ") + tr(rowAndColumn).arg(said(row), said(column)));
+    }
+}
+
+// Sends the name of `o` to screen readers with the name itself in the event:
+// Qt 6.4's AT-SPI bridge sends the object instead, which Orca cannot speak. It
+// goes out on the bridge's own connection; without one, nothing is listening.
+bool sendName(QObject* o, const QString& name)
+{
+    QDBusConnection bridge(QStringLiteral("a11y"));
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
+    if (!bridge.isConnected() || !i) return false;
+    QDBusMessage m = QDBusMessage::createSignal(
+        QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(i)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    m << QStringLiteral("accessible-name") << 0 << 0 << QVariant::fromValue(QDBusVariant(name)) << QVariantMap();
+    return bridge.send(m);
 }
 
 }  // namespace
@@ -134,13 +182,46 @@ QString spokenPicture(Picture p)
 {
     switch (p.kind) {
     case Picture::Kind::Digit: return QString::number(p.digit);
-    case Picture::Kind::Placeholder: return QStringLiteral("hidden");
+    case Picture::Kind::Placeholder: return tr("hidden");
     case Picture::Kind::Empty: break;
     }
-    return QStringLiteral("empty");
+    return tr("empty");
 }
 
-void describeMainWindow(ControlMap& c) { describe(c, kMain); }
-void describeMultWindow(ControlMap& c) { describe(c, kMult); }
+bool listening() { return describer.listening || QAccessible::isActive(); }
+
+void describeMainWindow(ControlMap& c)
+{
+    if (!listening()) return;
+    describe(c, std::span(kMain).subspan(1));
+    // Rows are summed in sumdsply(0..2); the columns, right to left, in sumdsply(3..5).
+    describeCells(c, kMain[0].descriptions, QT_TRANSLATE_NOOP("Accessibility", "Row sum %1, column sum %2."),
+                  [](std::size_t i) { return std::pair{i / 3, 5 - i % 3}; });
+}
+
+void describeMultWindow(ControlMap& c)
+{
+    if (!listening()) return;
+    describe(c, std::span(kMult).subspan(1));
+    // The rows' products are sumdsply(0, 1), the right column's 2, the left's 3.
+    describeCells(c, kMult[0].descriptions, QT_TRANSLATE_NOOP("Accessibility", "Row product %1, column product %2."),
+                  [](std::size_t i) { return std::pair{i / 2, i % 2 == 0 ? std::size_t{3} : std::size_t{2}}; });
+}
+
+void renamed(QWidget* w, const QString& name)
+{
+    if (sendName(w, name)) return;
+    QAccessibleEvent e(w, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&e);
+}
+
+void announce(QWidget* window, const QString& sentence)
+{
+    // Orca 43 speaks a change of the active window's name, and nothing else that
+    // Qt 6.4 can send a sentence with. Qt's own event then has the real title read again.
+    if (!sendName(window, sentence)) return;
+    QAccessibleEvent e(window, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&e);
+}
 
 }  // namespace numora

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QWidget;
+
 #include "mathmod_1/screen.h"
 
 namespace numora {
@@ -21,8 +23,18 @@ void installAccessibility();
 // cell's number is never part of it.
 QString spokenPicture(Picture p);
 
-// Describe the controls of each game window, when a screen reader is listening.
+// True while a screen reader listens: then the windows describe their controls
+// and tell their news.
+bool listening();
+
+// Describe the controls of each game window (a cell with the sums or found
+// products of its row and column), when a screen reader is listening.
 void describeMainWindow(ControlMap& c);
 void describeMultWindow(ControlMap& c);
+
+// Tell a screen reader the new name of `w` (the focused one speaks it).
+void renamed(QWidget* w, const QString& name);
+// Have a screen reader speak `sentence` now, for the active `window`.
+void announce(QWidget* window, const QString& sentence);
 
 }  // namespace numora

@@ -1,6 +1,5 @@
 #include "controls.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -62,16 +61,10 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 
 void PictureBox::setPicture(Picture p, const QPixmap& image, const QString& fallback)
 {
-    const bool renamed = p != shows_;
     shows_ = p;
     image_ = image;
     fallback_ = fallback;
     update();
-    // Screen readers name a cell by what it shows.
-    if (renamed && QAccessible::isActive()) {
-        QAccessibleEvent e(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&e);
-    }
 }
 
 void PictureBox::paintEvent(QPaintEvent*)

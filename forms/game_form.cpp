@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "accessibility.h"
 #include "controls.h"
 #include "dispatcher.h"
 #include "game_timer.h"
@@ -89,15 +90,28 @@ void GameForm::minimise() { setWindowState(windowState() | Qt::WindowMinimized);
 
 void GameForm::render()
 {
-    const GameScreen& s = game_->screen();
-    for (std::size_t i = 0; i < cells_.size(); ++i)
-        if (cells_[i]->shows() != s.tray[i]) pictures_.show(*cells_[i], s.tray[i]);
+    GameScreen& s = game_->screen();
+    // What a sighted player sees change at once, a screen reader hears first.
+    const bool heard = listening();
+    if (heard)
+        for (const News& n : s.news) announce(this, texts::news(n, s));
+    s.news.clear();
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        if (cells_[i]->shows() == s.tray[i]) continue;
+        pictures_.show(*cells_[i], s.tray[i]);
+        if (heard) renamed(cells_[i], spokenPicture(s.tray[i]));
+    }
+    bool figuresChanged = false;
     for (std::size_t i = 0; i < figures_.size(); ++i) {
         QLabel* l = figures_[i];
         const QString text = texts::figure(s.sumdsply[i]);
-        if (l->text() != text) l->setText(text);
+        if (l->text() != text) {
+            l->setText(text);
+            figuresChanged = true;
+        }
         if (l->autoFillBackground()) setColour(l, colourOf(s.sumdsply[i].back));
     }
+    if (figuresChanged) describe();  // the cells tell their rows' and columns' figures
     setBackground(s.back);
     pad_->setEnabled(s.scltntrayEnabled);
     pad_->setVisible(s.scltntrayVisible);

@@ -42,4 +42,22 @@ QString level(int index, int seconds) { return tr("Level - %1(%2 Sec.)").arg(ind
 
 QString entry(std::optional<std::int16_t> value) { return value ? QString::number(*value) : QString(); }
 
+QString news(News n, const GameScreen& s)
+{
+    static const char* const sought[] = {QT_TRANSLATE_NOOP("Game", "Product of the top row."),
+                                         QT_TRANSLATE_NOOP("Game", "Product of the bottom row."),
+                                         QT_TRANSLATE_NOOP("Game", "Product of the right column."),
+                                         QT_TRANSLATE_NOOP("Game", "Product of the left column.")};
+    switch (n.kind) {
+    case News::Kind::Dealt: return tr("New puzzle.");
+    case News::Kind::Solved: return tr("Solved!");
+    case News::Kind::Completed: return tr("All four found!");
+    case News::Kind::LockedOut: return status(s.strlbl);  // as the status line reads it
+    case News::Kind::Stopped: return tr("Stopped.");
+    case News::Kind::ProductSought: return tr(sought[n.number]);
+    case News::Kind::ProductFound: return tr("%1 is right!").arg(n.number);
+    }
+    return {};
+}
+
 }  // namespace numora::texts

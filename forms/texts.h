@@ -14,5 +14,7 @@ QString caption(Caption c, const QString& title);
 QString figure(Figure f);
 QString level(int index, int seconds);
 QString entry(std::optional<std::int16_t> value);
+// What a screen reader says of `n`, on a window that now shows `s`.
+QString news(News n, const GameScreen& s);
 
 }  // namespace numora::texts

@@ -48,7 +48,10 @@ void Game::countdownTick()
     st_.lvlsec = decSat(st_.lvlsec);
     GameScreen& s = screen();
     s.caption = {Caption::Kind::Countdown, st_.lvlsec};
+    const Status::Kind was = s.strlbl.kind;
     s.strlbl = countdownStatus();
+    // The warning that one pick is left reads as the lock-out does.
+    if (s.strlbl.kind == Status::Kind::LockedOut && was != Status::Kind::LockedOut) s.news.push_back({News::Kind::LockedOut});
 }
 
 void Game::stop()
@@ -64,6 +67,7 @@ void Game::stop()
     s.scltntrayVisible = true;
     s.strlbl = {Status::Kind::ClickNumber};
     stopped();
+    s.news.push_back({News::Kind::Stopped});
 }
 
 }  // namespace numora

@@ -62,6 +62,16 @@ struct Caption {
     bool operator==(const Caption&) const = default;
 };
 
+// A change the player sees at once, for a screen reader to tell: a new puzzle,
+// a solved or completed one, a lock-out (as the status then reads), a Stop, the
+// product to find next (its cell) and a product found (its value).
+struct News {
+    enum class Kind : std::uint8_t { Dealt, Solved, Completed, LockedOut, Stopped, ProductSought, ProductFound };
+    Kind kind;
+    std::int16_t number = 0;
+    bool operator==(const News&) const = default;
+};
+
 // A timer as the rules see it: on or off, and its period in milliseconds.
 struct TimerState {
     bool enabled = false;
@@ -90,6 +100,7 @@ struct GameScreen {
     int level = -1;
     TimerState tmr_1{false, 0};
     TimerState tmr_2{false, kMsPerSecond};
+    std::vector<News> news;  // since the window last showed the screen; it takes them
 };
 
 struct MainScreen : GameScreen {

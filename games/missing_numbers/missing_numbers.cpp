@@ -6,6 +6,12 @@
 
 namespace numora {
 
+void MissingNumbersGame::deal()
+{
+    gnrtMsngNums(st_, rnd_, screen_);
+    screen_.news.push_back({News::Kind::Dealt});
+}
+
 void MissingNumbersGame::started()
 {
     screen_.started = true;
@@ -44,6 +50,7 @@ void MissingNumbersGame::pick(int n)
 
     st_.atmptcnt = incSat(st_.atmptcnt);
     if (st_.atmptcnt > kPicksCompared) {
+        if (screen_.scltntrayVisible) screen_.news.push_back({News::Kind::LockedOut});
         screen_.scltntrayVisible = false;
         screen_.back = Colour::LightOrange;
         screen_.strlbl = {Status::Kind::LockedOut, st_.lvlsec};
@@ -61,6 +68,7 @@ void MissingNumbersGame::pick(int n)
     }
 
     if (st_.fndcnt >= kHiddenCells) {
+        screen_.news.push_back({News::Kind::Solved});
         screen_.back = Colour::LightGreen;
         screen_.scltntrayEnabled = false;
         st_.fndcnt = 0;

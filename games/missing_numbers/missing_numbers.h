@@ -18,7 +18,7 @@ public:
     void resized(bool minimised);      // the window's resize rule
 
 private:
-    void deal() override { gnrtMsngNums(st_, rnd_, screen_); }
+    void deal() override;
     // The level's seconds are the puzzle's until the next deal sets them again.
     void levelsReady(std::int16_t seconds) override { st_.lvlsec = seconds; }
     void levelChosen(std::int16_t seconds) override { st_.lvlsec = seconds; }

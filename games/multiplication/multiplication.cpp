@@ -14,6 +14,13 @@ bool acceptsDigits(const ModuleState& st) { return st.multDealt && st.prdfndcnt 
 
 }  // namespace
 
+void MultiplicationGame::deal()
+{
+    gnrtMultNums(st_, rnd_, screen_);
+    screen_.news.push_back({News::Kind::Dealt});
+    screen_.news.push_back({News::Kind::ProductSought, st_.curprd});
+}
+
 void MultiplicationGame::started()
 {
     screen_.scltntrayEnabled = true;
@@ -66,7 +73,9 @@ void MultiplicationGame::highlightTick()
     switch (cell.kind) {
     case Figure::Kind::Unknown: cell.kind = Figure::Kind::Blink; break;
     case Figure::Kind::Blink: cell.kind = Figure::Kind::Unknown; break;
-    case Figure::Kind::Number: ++st_.curprd; break;  // the cell shows its product: move on
+    case Figure::Kind::Number:  // the cell shows its product: move on
+        if (++st_.curprd < kProducts) screen_.news.push_back({News::Kind::ProductSought, st_.curprd});
+        break;
     }
 }
 
@@ -96,6 +105,7 @@ void MultiplicationGame::enterDigit(int d)
         // no second find, and keeps justfnd so the cell still settles at the tick.
         if (st_.prdfndcnt <= st_.curprd) {
             screen_.sumdsply[c] = {Figure::Kind::Number, st_.prdary[c], Colour::LightGreen};
+            screen_.news.push_back({News::Kind::ProductFound, st_.prdary[c]});
             st_.entval = 0;
             st_.enttxt = "0";
             st_.dgtcnt = 0;
@@ -107,6 +117,7 @@ void MultiplicationGame::enterDigit(int d)
     }
 
     if (st_.prdfndcnt == kProducts) {
+        screen_.news.push_back({News::Kind::Completed});
         screen_.back = Colour::LightGreen;
         screen_.userEntered.reset();
     }

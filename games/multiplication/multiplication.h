@@ -18,7 +18,7 @@ public:
     void clrsClick();                      // "Cls."
 
 private:
-    void deal() override { gnrtMultNums(st_, rnd_, screen_); }
+    void deal() override;
     void levelsReady(std::int16_t) override { st_.atmptcnt = 0; }
     void started() override;
     void stopped() override;

@@ -235,8 +235,11 @@ def frame(app, title, timeout=STEP):
 
 
 def described(root, description, kind=None):
-    """The one accessible below `root` with this description (and role name)."""
-    found = [a for a in walk(root) if a.description == description and (kind is None or role(a) == kind)]
+    """The one accessible below `root` with this description, or a longer one that
+    goes on after it with ". " (a cell tells its row's and column's figures), and
+    this role name."""
+    found = [a for a in walk(root) if (a.description == description or a.description.startswith(description + ". "))
+             and (kind is None or role(a) == kind)]
     check(len(found) == 1, "%d accessibles described %r" % (len(found), description))
     return found[0]
 

@@ -269,6 +269,27 @@ TEST_F(Missing, Countdown)
     EXPECT_EQ(scr.strlbl, lockedOut(-3));
 }
 
+// What a screen reader is to tell: each change a sighted player sees at once.
+TEST_F(Missing, TellsWhatThePlayerSeesChange)
+{
+    using K = News::Kind;
+    const std::pair<std::function<void()>, std::vector<News>> steps[] = {
+        {[&] { startWith(3, 2, 7, 6); }, {{K::Dealt}}},
+        {[&] { clicks({1, 1, 1}); game.countdownTick(); }, {}},
+        {[&] { clicks({1}); }, {}},
+        {[&] { game.countdownTick(); game.countdownTick(); }, {{K::LockedOut}}},  // the warning, once
+        {[&] { clicks({2, 2}); }, {{K::LockedOut}}},                              // the fifth pick; not again
+        {[&] { tick(); }, {{K::Dealt}}},
+        {[&] { clicks({1, 2}); }, {{K::Solved}}},
+        {[&] { game.stop(); }, {{K::Stopped}}},
+    };
+    for (const auto& [run, heard] : steps) {
+        scr.news.clear();
+        run();
+        EXPECT_EQ(scr.news, heard);
+    }
+}
+
 TEST_F(Missing, CountersStopAtTheirLimits)
 {
     constexpr auto kMax = std::numeric_limits<std::int16_t>::max();

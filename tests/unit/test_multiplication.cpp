@@ -323,6 +323,28 @@ TEST_F(MultGame, HighlightRunsThroughAWholePuzzle)
     EXPECT_EQ(captions(), answers);
 }
 
+// What a screen reader is to tell: a new puzzle, the product to find as the
+// highlight moves, each product found, the completed puzzle, a Stop.
+TEST_F(MultGame, TellsWhatThePlayerSeesChange)
+{
+    using K = News::Kind;
+    startWith({2, 3, 5, 7});  // 6, 35, 21, 10
+    EXPECT_EQ(scr.news, (std::vector<News>{{K::Dealt}, {K::ProductSought, 0}}));
+    std::vector<News> heard;
+    for (const char* answer : {"6", "35", "21", "10"}) {
+        scr.news.clear();
+        type(answer);
+        game.highlightTick();
+        heard.insert(heard.end(), scr.news.begin(), scr.news.end());
+    }
+    EXPECT_EQ(heard, (std::vector<News>{{K::ProductFound, 6}, {K::ProductSought, 1}, {K::ProductFound, 35},
+                                        {K::ProductSought, 2}, {K::ProductFound, 21}, {K::ProductSought, 3},
+                                        {K::ProductFound, 10}, {K::Completed}}));
+    scr.news.clear();
+    game.stop();
+    EXPECT_EQ(scr.news, (std::vector<News>{{K::Stopped}}));
+}
+
 using MultControl = MultGame;
 using Row = std::tuple<bool, bool, bool, bool, bool, bool>;  // tmr_1..3, strtGm, gmlvlscbo, scltntray
 const Row kFresh{false, false, false, true, true, false};

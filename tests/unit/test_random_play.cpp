@@ -4,6 +4,7 @@
 // the long run uses a million).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <iostream>
@@ -186,6 +187,12 @@ TEST(RandomPlay, MissingNumbersInvariantsHold)
         const bool counted = picked && p.st.msngpos_1 != 0;
         EXPECT_EQ(p.st.atmptcnt, dealt ? 0 : counted ? incSat(attemptsBefore) : attemptsBefore) << "attempts";
         seen.insert(game->screen().back);
+        auto& news = game->screen().news;
+        EXPECT_EQ(std::count(news.begin(), news.end(), News{News::Kind::Dealt}), dealt ? 1 : 0) << "a deal is told once";
+        if (std::count(news.begin(), news.end(), News{News::Kind::Solved})) {
+            EXPECT_EQ(game->screen().back, Colour::LightGreen) << "a solve is told as it shows";
+        }
+        news.clear();
         return name;
     };
     p.play("RandomPlayMissing", step, [&] { return missingViolation(p.st, game->screen(), m); });
@@ -313,6 +320,12 @@ TEST(RandomPlay, MultiplicationInvariantsHold)
         }
         EXPECT_EQ(p.st.atmptcnt, zeroed ? 0 : digit ? incSat(attemptsBefore) : attemptsBefore) << "attempts";
         EXPECT_TRUE(p.focusedOnly(0, focusWant)) << "focus";
+        for (const News& n : game->screen().news) {
+            if (n.kind == News::Kind::ProductFound) {
+                EXPECT_EQ(game->screen().sumdsply[p.st.curprd].value, n.number) << "a find is told as it shows";
+            }
+        }
+        game->screen().news.clear();
         return name;
     };
     p.play("RandomPlayMult", step, [&] { return multViolation(p.st, game->screen(), m); });
