@@ -1,8 +1,11 @@
 #include "session.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "accessibility.h"
 #include "main_form.h"
@@ -22,6 +25,14 @@ void configureApplication()
     // The same look on every desktop: the designs' button face and controls.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
+    // The user's language where the program has it (fr_CA falls back to French),
+    // else the English it is written in; Qt's own texts (the OK button) from Qt.
+    static QTranslator qt, ours;
+    const QLocale language;
+    if (qt.load(language, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    if (ours.load(language, QStringLiteral("numora"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&ours);
     installAccessibility();
 }
 

@@ -66,7 +66,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     return nullptr;
 }
 
-QString tr(const char* text) { return QCoreApplication::translate("Accessibility", text); }
+QString translated(const char* text) { return QCoreApplication::translate("Accessibility", text); }
 
 // What each control of a window is, by name; the members of an array in index order.
 struct Described {
@@ -127,13 +127,14 @@ void describe(ControlMap& c, std::span<const Described> table)
     for (const auto& [name, descriptions] : table) {
         const bool array = descriptions[1] != nullptr;
         for (std::size_t i = 0; i < std::size(descriptions) && descriptions[i]; ++i)
-            if (QWidget* w = c.get(name, array ? static_cast<int>(i) : -1)) describeAs(w, tr(descriptions[i]));
+            if (QWidget* w = c.get(name, array ? static_cast<int>(i) : -1)) describeAs(w, translated(descriptions[i]));
     }
     // The pad's frame has no caption of its own; the level list is named by its
     // current entry, and says what it is in its description.
-    if (QWidget* pad = c.get("scltntray"); pad && pad->accessibleName().isEmpty()) pad->setAccessibleName(tr("number pad"));
-    if (QWidget* level = c.get("gmlvlscbo")) describeAs(level, tr("level"));
-    for (QWidget* key : c.array<QWidget>("numlbl")) describeAs(key, tr("number pad"));
+    const QString pad = translated(QT_TRANSLATE_NOOP("Accessibility", "number pad"));
+    if (QWidget* frame = c.get("scltntray"); frame && frame->accessibleName() != pad) frame->setAccessibleName(pad);
+    if (QWidget* level = c.get("gmlvlscbo")) describeAs(level, translated(QT_TRANSLATE_NOOP("Accessibility", "level")));
+    for (QWidget* key : c.array<QWidget>("numlbl")) describeAs(key, pad);
 }
 
 // A cell's description goes on with the figures of its row and its column: a
@@ -145,11 +146,12 @@ void describeCells(ControlMap& c, const char* const* places, const char* rowAndC
     const auto said = [&](std::size_t k) {
         bool number = false;
         figures[k]->text().toInt(&number);
-        return number ? figures[k]->text() : tr("not found yet");
+        return number ? figures[k]->text() : translated(QT_TRANSLATE_NOOP("Accessibility", "not found yet"));
     };
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const auto [row, column] = figuresOf(i);
-        describeAs(cells[i], tr(places[i]) + QStringLiteral(". ") + tr(rowAndColumn).arg(said(row), said(column)));
+        describeAs(cells[i],
+                   translated(places[i]) + QStringLiteral(". ") + translated(rowAndColumn).arg(said(row), said(column)));
     }
 }
 
@@ -182,10 +184,10 @@ QString spokenPicture(Picture p)
 {
     switch (p.kind) {
     case Picture::Kind::Digit: return QString::number(p.digit);
-    case Picture::Kind::Placeholder: return tr("hidden");
+    case Picture::Kind::Placeholder: return translated(QT_TRANSLATE_NOOP("Accessibility", "hidden"));
     case Picture::Kind::Empty: break;
     }
-    return tr("empty");
+    return translated(QT_TRANSLATE_NOOP("Accessibility", "empty"));
 }
 
 bool listening() { return describer.listening || QAccessible::isActive(); }

@@ -1,10 +1,12 @@
 #include "control_map.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "controls.h"
@@ -13,13 +15,21 @@ namespace numora {
 
 namespace {
 
+QString translated(const char* text, const char* meaning = nullptr)
+{
+    // Digits stay digits in every language.
+    const bool digits = *text && std::all_of(text, text + std::strlen(text), [](char c) { return c >= '0' && c <= '9'; });
+    return digits ? QString::fromLatin1(text) : QCoreApplication::translate("Layout", text, meaning);
+}
+
 QWidget* makeWidget(const ControlSpec& s, QWidget* parent)
 {
+    const QString caption = translated(s.caption, s.meaning);
     switch (s.kind) {
-    case Kind::Button: return new QPushButton(QString::fromUtf8(s.caption), parent);
+    case Kind::Button: return new QPushButton(caption, parent);
     case Kind::Combo: return new QComboBox(parent);
-    case Kind::Label: return new QLabel(QString::fromUtf8(s.caption), parent);
-    case Kind::ClickLabel: return new ClickLabel(QString::fromUtf8(s.caption), parent);
+    case Kind::Label: return new QLabel(caption, parent);
+    case Kind::ClickLabel: return new ClickLabel(caption, parent);
     case Kind::Picture: return new PictureBox(parent);
     case Kind::Frame: {
         auto* f = new QFrame(parent);
@@ -82,7 +92,7 @@ QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
             l->setAlignment((s.flags & flag::kCentred) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
             l->setWordWrap(s.flags & flag::kWrap);
         }
-        if (s.toolTip) w->setToolTip(QString::fromUtf8(s.toolTip));
+        if (s.toolTip) w->setToolTip(translated(s.toolTip));
         if (s.flags & flag::kDisabled) w->setEnabled(false);
         if (s.flags & flag::kHidden) w->hide();
         if (s.tab < 0) w->setFocusPolicy(Qt::NoFocus);

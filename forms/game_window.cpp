@@ -41,11 +41,13 @@ GameTimer* GameWindow::addTimer(std::function<void()> onTick)
     return t;
 }
 
-QMenu* GameWindow::addFileMenu(const QString& title)
+QMenu* GameWindow::addFileMenu(const char* objectName)
 {
     // Keep the menu in the window on desktops with a global menu bar.
     menuBar()->setNativeMenuBar(false);
-    return menuBar()->addMenu(title);
+    QMenu* file = menuBar()->addMenu(tr("File"));
+    file->setObjectName(QString::fromLatin1(objectName));
+    return file;
 }
 
 void GameWindow::onClick(std::string_view name, std::function<void()> handler)

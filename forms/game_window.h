@@ -63,7 +63,7 @@ protected:
 
     void build(std::span<const ControlSpec> specs);
     GameTimer* addTimer(std::function<void()> onTick);
-    QMenu* addFileMenu(const QString& title);
+    QMenu* addFileMenu(const char* objectName);
     // A button click. An access key clicks without moving the focus; move it first,
     // so that the control it leaves (the level list) sees it go, as with the mouse.
     void onClick(std::string_view name, std::function<void()> handler);

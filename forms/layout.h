@@ -1,5 +1,6 @@
 // Windows are built from tables: one row per control, measures in twips
-// (15 twips to a logical pixel), as the window designs give them.
+// (15 twips to a logical pixel), as the window designs give them. Captions and
+// tool tips are translated (context "Layout"), digits aside.
 #pragma once
 
 #include <QColor>
@@ -68,6 +69,7 @@ struct ControlSpec {
     int tab;                       // -1: takes no focus
     unsigned flags = 0;
     const char* toolTip = nullptr;
+    const char* meaning = nullptr;  // tells translators apart captions that read alike
 };
 
 constexpr int twips(int t) { return t / 15; }

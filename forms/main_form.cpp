@@ -15,11 +15,10 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
       online_(online)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
-    QMenu* fle = addFileMenu(QStringLiteral("File"));
-    fle->setObjectName(QStringLiteral("fle"));
-    multi1_ = fle->addAction(QStringLiteral("Multiplication Game -1"));
-    chkupdte_ = fle->addAction(QStringLiteral("Check for updates..."));
-    QAction* dwnLd = fle->addAction(QStringLiteral("Download Glimmerquiz Game"));
+    QMenu* fle = addFileMenu("fle");
+    multi1_ = fle->addAction(tr("Multiplication Game -1"));
+    chkupdte_ = fle->addAction(tr("Check for updates..."));
+    QAction* dwnLd = fle->addAction(tr("Download Glimmerquiz Game"));
     build(layouts::main().controls);
     GameForm::play(game_);
 

@@ -12,13 +12,11 @@ namespace numora {
 
 MultForm::MultForm(Dispatcher& d, Navigator& nav, const Play& play)
     : GameForm(d, nav, Window::Multiplication, layouts::multiplication().client,
-               QStringLiteral("KORVELLAN : Multiplication Game"), play.pictures),
+               tr("KORVELLAN : Multiplication Game"), play.pictures),
       game_(play.state, play.random, *this)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/topic.png")));
-    QMenu* file = addFileMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("file"));
-    addSub_ = file->addAction(QStringLiteral("Addition and Subtraction game"));
+    addSub_ = addFileMenu("file")->addAction(tr("Addition and Subtraction game"));
     build(layouts::multiplication().controls);
     GameForm::play(game_);
     tmr_3_ = addTimer([this] { game_.highlightTick(); });

@@ -6,18 +6,20 @@ namespace numora::texts {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Game", text); }
+QString translated(const char* text) { return QCoreApplication::translate("Game", text); }
 
 }  // namespace
 
 QString status(Status s)
 {
     switch (s.kind) {
-    case Status::Kind::ClickToSelect: return tr("Click to select number.");
-    case Status::Kind::ClickNumber: return tr("Click number to select.");
+    case Status::Kind::ClickToSelect: return translated(QT_TRANSLATE_NOOP("Game", "Click to select number."));
+    case Status::Kind::ClickNumber: return translated(QT_TRANSLATE_NOOP("Game", "Click number to select."));
     case Status::Kind::LockedOut:
-        return tr("You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.").arg(s.seconds);
-    case Status::Kind::Refreshing: return tr("Refreshing in %1 Sec.").arg(s.seconds);
+        return translated(QT_TRANSLATE_NOOP(
+                              "Game", "You have exceeded maximum number of attempts. Wait will refresh in %1 Sec."))
+            .arg(s.seconds);
+    case Status::Kind::Refreshing: return translated(QT_TRANSLATE_NOOP("Game", "Refreshing in %1 Sec.")).arg(s.seconds);
     }
     return {};
 }
@@ -25,20 +27,25 @@ QString status(Status s)
 QString caption(Caption c, const QString& title)
 {
     if (c.kind == Caption::Kind::Title) return title;
-    return tr("KORVELLAN - Refreshing in - %1").arg(c.seconds);
+    return translated(QT_TRANSLATE_NOOP("Game", "KORVELLAN - Refreshing in - %1")).arg(c.seconds);
 }
 
 QString figure(Figure f)
 {
     switch (f.kind) {
     case Figure::Kind::Number: return QString::number(f.value);
-    case Figure::Kind::Unknown: return QStringLiteral("?");
-    case Figure::Kind::Blink: return QStringLiteral("...");
+    //: A product still to find.
+    case Figure::Kind::Unknown: return translated(QT_TRANSLATE_NOOP("Game", "?"));
+    //: A product still to find, blinking.
+    case Figure::Kind::Blink: return translated(QT_TRANSLATE_NOOP("Game", "..."));
     }
     return {};
 }
 
-QString level(int index, int seconds) { return tr("Level - %1(%2 Sec.)").arg(index + 1).arg(seconds); }
+QString level(int index, int seconds)
+{
+    return translated(QT_TRANSLATE_NOOP("Game", "Level - %1(%2 Sec.)")).arg(index + 1).arg(seconds);
+}
 
 QString entry(std::optional<std::int16_t> value) { return value ? QString::number(*value) : QString(); }
 
@@ -49,13 +56,13 @@ QString news(News n, const GameScreen& s)
                                          QT_TRANSLATE_NOOP("Game", "Product of the right column."),
                                          QT_TRANSLATE_NOOP("Game", "Product of the left column.")};
     switch (n.kind) {
-    case News::Kind::Dealt: return tr("New puzzle.");
-    case News::Kind::Solved: return tr("Solved!");
-    case News::Kind::Completed: return tr("All four found!");
+    case News::Kind::Dealt: return translated(QT_TRANSLATE_NOOP("Game", "New puzzle."));
+    case News::Kind::Solved: return translated(QT_TRANSLATE_NOOP("Game", "Solved!"));
+    case News::Kind::Completed: return translated(QT_TRANSLATE_NOOP("Game", "All four found!"));
     case News::Kind::LockedOut: return status(s.strlbl);  // as the status line reads it
-    case News::Kind::Stopped: return tr("Stopped.");
-    case News::Kind::ProductSought: return tr(sought[n.number]);
-    case News::Kind::ProductFound: return tr("%1 is right!").arg(n.number);
+    case News::Kind::Stopped: return translated(QT_TRANSLATE_NOOP("Game", "Stopped."));
+    case News::Kind::ProductSought: return translated(sought[n.number]);
+    case News::Kind::ProductFound: return translated(QT_TRANSLATE_NOOP("Game", "%1 is right!")).arg(n.number);
     }
     return {};
 }

@@ -7,7 +7,7 @@ namespace numora {
 TopicForm::TopicForm(Dispatcher& d, Navigator& nav)
     : GameWindow(d, nav, Window::Topic, layouts::topic().client.width(), layouts::topic().client.height())
 {
-    setWindowTitle(QStringLiteral("KORVELLAN : Select your topic"));
+    setWindowTitle(tr("KORVELLAN : Select your topic"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/topic.png")));
     build(layouts::topic().controls);
     onClick("maths1", [this] {

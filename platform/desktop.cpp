@@ -108,21 +108,27 @@ struct Wording {
     const char* title;
 };
 
-// In the order of online::Message.
+// In the order of online::Message. The maker's name stays as it is.
 constexpr Wording kMessages[] = {
-    {"Active Internet connection required.", "KORVELLAN : Internet Required."},
-    {"Installed files missing run setup again. Contact KORVELLAN", "KORVELLAN"},
-    {"Active Internet connection is required.", "KORVELLAN : Internet connection required."},
-    {"updates available. Send email for the link to download Updates", "KORVELLAN"},
-    {"No updates available.", "KORVELLAN : Update"},
-    {"Server down check later.", "KORVELLAN"},
-    {"The web page could not be opened.", "KORVELLAN"},
+    {QT_TRANSLATE_NOOP("Message", "Active Internet connection required."),
+     QT_TRANSLATE_NOOP("Message", "KORVELLAN : Internet Required.")},
+    {QT_TRANSLATE_NOOP("Message", "Installed files missing run setup again. Contact KORVELLAN"), "KORVELLAN"},
+    {QT_TRANSLATE_NOOP("Message", "Active Internet connection is required."),
+     QT_TRANSLATE_NOOP("Message", "KORVELLAN : Internet connection required.")},
+    {QT_TRANSLATE_NOOP("Message", "updates available. Send email for the link to download Updates"), "KORVELLAN"},
+    {QT_TRANSLATE_NOOP("Message", "No updates available."), QT_TRANSLATE_NOOP("Message", "KORVELLAN : Update")},
+    {QT_TRANSLATE_NOOP("Message", "Server down check later."), "KORVELLAN"},
+    {QT_TRANSLATE_NOOP("Message", "The web page could not be opened."), "KORVELLAN"},
 };
 
 }  // namespace
 
-QString prompt(online::Message m) { return QString::fromLatin1(kMessages[static_cast<int>(m)].prompt); }
-QString title(online::Message m) { return QString::fromLatin1(kMessages[static_cast<int>(m)].title); }
+QString prompt(online::Message m)
+{
+    return QCoreApplication::translate("Message", kMessages[static_cast<int>(m)].prompt);
+}
+
+QString title(online::Message m) { return QCoreApplication::translate("Message", kMessages[static_cast<int>(m)].title); }
 
 void MessageBoxNotifier::inform(online::Message m)
 {

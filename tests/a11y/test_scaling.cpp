@@ -1,11 +1,15 @@
 // The windows at any scale (ctest runs this file at QT_SCALE_FACTOR 1, 1.5 and
-// 2): every caption fits its control, and the cells use the high-resolution
-// pictures where a logical pixel is more than one device pixel.
+// 2) and in every language: every caption fits its control and every character
+// is in the font that draws it, and the cells use the high-resolution pictures
+// where a logical pixel is more than one device pixel.
 #include <QDir>
 #include <QFile>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QToolTip>
+#include <QTranslator>
 
 #include "texts.h"
 #include "widgets/app_fixture.h"
@@ -33,14 +37,35 @@ std::string clipped(const QFontMetrics& fm, const QRect& box, int flags, const Q
     return why;
 }
 
-// Texts a label shows at some time, besides the one it has now.
-QStringList alsoShows(const QString& name, bool multiplication)
+// The characters of `text` that its font lacks.
+std::string missingGlyphs(const QFont& font, const QString& text)
 {
+    const QFontMetrics fm(font);
+    std::string missing;
+    for (const char32_t c : text.toUcs4())
+        if (!fm.inFontUcs4(c)) missing += QString::fromUcs4(&c, 1).toStdString();
+    return missing;
+}
+
+// A text a label shows at some time; `besidePad`: while the number pad lies
+// over the status line's lower part, so that it must fit above the pad.
+struct Shown {
+    QString text;
+    bool besidePad = false;
+};
+
+// What a label shows over a game, besides the text it has now.
+std::vector<Shown> alsoShows(const QString& name, bool multiplication)
+{
+    using K = Status::Kind;
     if (name == "strlbl")
-        return {texts::status({Status::Kind::ClickToSelect}), texts::status({Status::Kind::ClickNumber}),
-                texts::status({Status::Kind::LockedOut, 11}), texts::status({Status::Kind::Refreshing, 18})};
-    if (name.startsWith("sumdsply")) return multiplication ? QStringList{"81", "...", "?"} : QStringList{"27"};
-    if (name == "UserEntered") return {"99"};
+        return {{texts::status({K::ClickToSelect}), true},
+                {texts::status({K::ClickNumber}), true},
+                multiplication ? Shown{texts::status({K::Refreshing, 18}), true} : Shown{texts::status({K::LockedOut, 11})}};
+    if (name.startsWith("sumdsply"))
+        return multiplication ? std::vector<Shown>{{"81"}, {texts::figure({Figure::Kind::Blink})}, {texts::figure(Figure::unknown())}}
+                              : std::vector<Shown>{{"27"}};
+    if (name == "UserEntered") return {{"99"}};
     return {};
 }
 
@@ -48,37 +73,43 @@ void captionsFit(GameWindow* w, bool multiplication)
 {
     const std::string where = w->windowTitle().toStdString() + " at scale " + std::to_string(ratio()) + ": ";
     int checked = 0;
+    const auto fits = [&](QWidget* c, const QRect& box, int flags, const QString& text) {
+        EXPECT_EQ(clipped(QFontMetrics(c->font()), box, flags, text), "")
+            << where << c->objectName().toStdString() << " \"" << text.toStdString() << "\"";
+        EXPECT_EQ(missingGlyphs(c->font(), QString(text).remove(QLatin1Char('&'))), "")
+            << where << c->objectName().toStdString() << " \"" << text.toStdString() << "\"";
+        ++checked;
+    };
     for (QWidget* c : w->client()->findChildren<QWidget*>()) {
         if (c->isHidden()) continue;
-        const QFontMetrics fm(c->font());
+        EXPECT_EQ(missingGlyphs(QToolTip::font(), c->toolTip()), "") << where << c->objectName().toStdString();
         if (auto* l = qobject_cast<QLabel*>(c)) {
             const QRect box = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
             const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
-            for (const QString& t : QStringList{l->text()} + alsoShows(l->objectName(), multiplication)) {
-                EXPECT_EQ(clipped(fm, box, flags, t), "") << where << l->objectName().toStdString() << " \""
-                                                          << t.toStdString() << "\"";
-                ++checked;
-            }
+            QRect abovePad = box;
+            if (auto* pad = w->client()->findChild<QWidget*>("scltntray"); pad && pad->geometry().intersects(l->geometry()))
+                abovePad.setBottom(pad->y() - l->y() - 1);
+            fits(l, box, flags, l->text());
+            for (const Shown& t : alsoShows(l->objectName(), multiplication))
+                fits(l, t.besidePad ? abovePad : box, flags, t.text);
         } else if (auto* b = qobject_cast<QPushButton*>(c)) {
             QStyleOptionButton opt;
             opt.initFrom(b);
             opt.text = b->text();
-            const QRect box = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
-            EXPECT_EQ(clipped(fm, box, Qt::AlignCenter | Qt::TextShowMnemonic, b->text()), "")
-                << where << b->objectName().toStdString() << " \"" << b->text().toStdString() << "\"";
-            ++checked;
+            fits(b, b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b),
+                 Qt::AlignCenter | Qt::TextShowMnemonic, b->text());
         } else if (auto* combo = qobject_cast<QComboBox*>(c)) {
             QStyleOptionComboBox opt;
             opt.initFrom(combo);
             opt.editable = combo->isEditable();
             const QRect box = combo->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, combo);
-            for (int i = 0; i < combo->count(); ++i) {
-                EXPECT_EQ(clipped(fm, box, Qt::AlignLeft | Qt::AlignVCenter, combo->itemText(i)), "")
-                    << where << combo->objectName().toStdString() << " \"" << combo->itemText(i).toStdString() << "\"";
-                ++checked;
-            }
+            for (int i = 0; i < combo->count(); ++i) fits(combo, box, Qt::AlignLeft | Qt::AlignVCenter, combo->itemText(i));
         }
     }
+    // Menus size themselves; their texts must still be in their font.
+    for (QMenu* m : w->findChildren<QMenu*>())
+        for (QAction* a : m->actions() + QList<QAction*>{m->menuAction()})
+            EXPECT_EQ(missingGlyphs(m->font(), a->text().remove(QLatin1Char('&'))), "") << where << a->text().toStdString();
     EXPECT_GE(checked, 3) << where;
 }
 
@@ -93,22 +124,31 @@ void keep(QWidget* w, const QString& name)
 
 class Scaled : public AppTest {};
 
-TEST_F(Scaled, EveryCaptionFitsItsControl)
+TEST_F(Scaled, EveryCaptionFitsItsControlInEveryLanguage)
 {
-    ASSERT_TRUE(startApp());
-    captionsFit(mainForm(), false);
-    click(mainForm(), "strtGm");
-    captionsFit(mainForm(), false);
-    keep(mainForm(), "main");
-    mainForm()->multi1()->trigger();
-    ASSERT_NE(multForm(), nullptr);
-    captionsFit(multForm(), true);
-    click(multForm(), "strtGm");
-    keep(multForm(), "multiplication");
-    showOnly(Window::Topic);
-    ASSERT_NE(windows().topicForm(), nullptr);
-    captionsFit(windows().topicForm(), false);
-    keep(windows().topicForm(), "topic");
+    for (const char* language : {"en", "fr", "de", "es", "it", "pt_BR", "nl"}) {
+        SCOPED_TRACE(language);
+        QTranslator words;
+        if (QLatin1String(language) != QLatin1String("en")) {
+            ASSERT_TRUE(words.load(QStringLiteral(":/i18n/numora_") + QLatin1String(language)));
+            QCoreApplication::installTranslator(&words);
+        }
+        ASSERT_TRUE(startApp());
+        captionsFit(mainForm(), false);
+        click(mainForm(), "strtGm");
+        captionsFit(mainForm(), false);
+        keep(mainForm(), QStringLiteral("main-") + QLatin1String(language));
+        mainForm()->multi1()->trigger();
+        ASSERT_NE(multForm(), nullptr);
+        captionsFit(multForm(), true);
+        click(multForm(), "strtGm");
+        keep(multForm(), QStringLiteral("multiplication-") + QLatin1String(language));
+        showOnly(Window::Topic);
+        ASSERT_NE(windows().topicForm(), nullptr);
+        captionsFit(windows().topicForm(), false);
+        keep(windows().topicForm(), QStringLiteral("topic-") + QLatin1String(language));
+        session.reset();
+    }
 }
 
 class ScaledPictures : public AppTest {

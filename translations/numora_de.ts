@@ -1,0 +1,380 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>top row, left column</source>
+        <translation>obere Reihe, linke Spalte</translation>
+    </message>
+    <message>
+        <source>top row, middle column</source>
+        <translation>obere Reihe, mittlere Spalte</translation>
+    </message>
+    <message>
+        <source>top row, right column</source>
+        <translation>obere Reihe, rechte Spalte</translation>
+    </message>
+    <message>
+        <source>middle row, left column</source>
+        <translation>mittlere Reihe, linke Spalte</translation>
+    </message>
+    <message>
+        <source>middle row, middle column</source>
+        <translation>mittlere Reihe, mittlere Spalte</translation>
+    </message>
+    <message>
+        <source>middle row, right column</source>
+        <translation>mittlere Reihe, rechte Spalte</translation>
+    </message>
+    <message>
+        <source>bottom row, left column</source>
+        <translation>untere Reihe, linke Spalte</translation>
+    </message>
+    <message>
+        <source>bottom row, middle column</source>
+        <translation>untere Reihe, mittlere Spalte</translation>
+    </message>
+    <message>
+        <source>bottom row, right column</source>
+        <translation>untere Reihe, rechte Spalte</translation>
+    </message>
+    <message>
+        <source>sum of the top row</source>
+        <translation>Summe der oberen Reihe</translation>
+    </message>
+    <message>
+        <source>sum of the middle row</source>
+        <translation>Summe der mittleren Reihe</translation>
+    </message>
+    <message>
+        <source>sum of the bottom row</source>
+        <translation>Summe der unteren Reihe</translation>
+    </message>
+    <message>
+        <source>sum of the right column</source>
+        <translation>Summe der rechten Spalte</translation>
+    </message>
+    <message>
+        <source>sum of the middle column</source>
+        <translation>Summe der mittleren Spalte</translation>
+    </message>
+    <message>
+        <source>sum of the left column</source>
+        <translation>Summe der linken Spalte</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>factor, top left</source>
+        <translation>Faktor, oben links</translation>
+    </message>
+    <message>
+        <source>factor, top right</source>
+        <translation>Faktor, oben rechts</translation>
+    </message>
+    <message>
+        <source>factor, bottom left</source>
+        <translation>Faktor, unten links</translation>
+    </message>
+    <message>
+        <source>factor, bottom right</source>
+        <translation>Faktor, unten rechts</translation>
+    </message>
+    <message>
+        <source>product of the top row</source>
+        <translation>Produkt der oberen Reihe</translation>
+    </message>
+    <message>
+        <source>product of the bottom row</source>
+        <translation>Produkt der unteren Reihe</translation>
+    </message>
+    <message>
+        <source>product of the right column</source>
+        <translation>Produkt der rechten Spalte</translation>
+    </message>
+    <message>
+        <source>product of the left column</source>
+        <translation>Produkt der linken Spalte</translation>
+    </message>
+    <message>
+        <source>your answer</source>
+        <translation>deine Antwort</translation>
+    </message>
+    <message>
+        <source>clears your answer</source>
+        <translation>löscht deine Antwort</translation>
+    </message>
+    <message>
+        <source>number pad</source>
+        <translation>Zahlenfeld</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>not found yet</source>
+        <translation>noch nicht gefunden</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>versteckt</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Row sum %1, column sum %2.</source>
+        <translation>Reihensumme %1, Spaltensumme %2.</translation>
+    </message>
+    <message>
+        <source>Row product %1, column product %2.</source>
+        <translation>Reihenprodukt %1, Spaltenprodukt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Click to select number.</source>
+        <translation>Wähle eine Zahl.</translation>
+    </message>
+    <message>
+        <source>Click number to select.</source>
+        <translation>Klick auf eine Zahl.</translation>
+    </message>
+    <message>
+        <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
+        <translation>Zu viele Versuche. Warte, neues Spiel in %1 Sek.</translation>
+    </message>
+    <message>
+        <source>Refreshing in %1 Sec.</source>
+        <translation>Neues Spiel in %1 Sek.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN - Refreshing in - %1</source>
+        <translation>KORVELLAN - Neues Spiel in - %1</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <extracomment>A product still to find.</extracomment>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <extracomment>A product still to find, blinking.</extracomment>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Level - %1(%2 Sec.)</source>
+        <translation>Stufe - %1(%2 Sek.)</translation>
+    </message>
+    <message>
+        <source>Product of the top row.</source>
+        <translation>Produkt der oberen Reihe.</translation>
+    </message>
+    <message>
+        <source>Product of the bottom row.</source>
+        <translation>Produkt der unteren Reihe.</translation>
+    </message>
+    <message>
+        <source>Product of the right column.</source>
+        <translation>Produkt der rechten Spalte.</translation>
+    </message>
+    <message>
+        <source>Product of the left column.</source>
+        <translation>Produkt der linken Spalte.</translation>
+    </message>
+    <message>
+        <source>New puzzle.</source>
+        <translation>Neues Rätsel.</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Geschafft!</translation>
+    </message>
+    <message>
+        <source>All four found!</source>
+        <translation>Alle vier gefunden!</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <source>%1 is right!</source>
+        <translation>%1 ist richtig!</translation>
+    </message>
+</context>
+<context>
+    <name>Layout</name>
+    <message>
+        <source>II</source>
+        <comment>the pause button</comment>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>II</source>
+        <comment>an upright equals sign at a column&apos;s foot</comment>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>&amp;Start Numora</source>
+        <translation>Numora &amp;starten</translation>
+    </message>
+    <message>
+        <source>Start New game</source>
+        <translation>Neues Spiel starten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Exit </source>
+        <translation>&amp;Ende </translation>
+    </message>
+    <message>
+        <source> Exit game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+    <message>
+        <source>Find the missing numbers.</source>
+        <translation>Finde die fehlenden Zahlen.</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Click to select number.</source>
+        <translation>Wähle eine Zahl.</translation>
+    </message>
+    <message>
+        <source>I would like to pay.</source>
+        <translation>Ich möchte bezahlen.</translation>
+    </message>
+    <message>
+        <source>Label1</source>
+        <translation>Label1</translation>
+    </message>
+    <message>
+        <source>Find the multiplication numbers.</source>
+        <translation>Finde die Malergebnisse.</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Cls.</source>
+        <translation>Weg</translation>
+    </message>
+    <message>
+        <source>Numora - 1</source>
+        <translation>Numora - 1</translation>
+    </message>
+    <message>
+        <source>algebra - 1</source>
+        <translation>Algebra - 1</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Active Internet connection required.</source>
+        <translation>Du brauchst eine Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Internet Required.</source>
+        <translation>KORVELLAN : Internet nötig.</translation>
+    </message>
+    <message>
+        <source>Installed files missing run setup again. Contact KORVELLAN</source>
+        <translation>Dateien des Spiels fehlen. Installiere es neu oder schreib an KORVELLAN.</translation>
+    </message>
+    <message>
+        <source>Active Internet connection is required.</source>
+        <translation>Eine Internetverbindung ist nötig.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Internet connection required.</source>
+        <translation>KORVELLAN : Internetverbindung nötig.</translation>
+    </message>
+    <message>
+        <source>updates available. Send email for the link to download Updates</source>
+        <translation>Es gibt ein Update. Schreib eine E-Mail, dann bekommst du den Link zum Herunterladen.</translation>
+    </message>
+    <message>
+        <source>No updates available.</source>
+        <translation>Keine Updates da.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Update</source>
+        <translation>KORVELLAN : Update</translation>
+    </message>
+    <message>
+        <source>Server down check later.</source>
+        <translation>Der Server antwortet nicht. Versuch es später noch mal.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened.</source>
+        <translation>Die Webseite ließ sich nicht öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>numora::GameWindow</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>numora::MainForm</name>
+    <message>
+        <source>Multiplication Game -1</source>
+        <translation>Einmaleins-Spiel -1</translation>
+    </message>
+    <message>
+        <source>Check for updates...</source>
+        <translation>Nach Updates suchen...</translation>
+    </message>
+    <message>
+        <source>Download Glimmerquiz Game</source>
+        <translation>Glimmerquiz-Spiel herunterladen</translation>
+    </message>
+</context>
+<context>
+    <name>numora::MultForm</name>
+    <message>
+        <source>KORVELLAN : Multiplication Game</source>
+        <translation>KORVELLAN : Einmaleins-Spiel</translation>
+    </message>
+    <message>
+        <source>Addition and Subtraction game</source>
+        <translation>Plus- und Minus-Spiel</translation>
+    </message>
+</context>
+<context>
+    <name>numora::TopicForm</name>
+    <message>
+        <source>KORVELLAN : Select your topic</source>
+        <translation>KORVELLAN : Wähle dein Thema</translation>
+    </message>
+</context>
+</TS>

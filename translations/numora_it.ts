@@ -1,0 +1,380 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>top row, left column</source>
+        <translation>riga in alto, colonna a sinistra</translation>
+    </message>
+    <message>
+        <source>top row, middle column</source>
+        <translation>riga in alto, colonna centrale</translation>
+    </message>
+    <message>
+        <source>top row, right column</source>
+        <translation>riga in alto, colonna a destra</translation>
+    </message>
+    <message>
+        <source>middle row, left column</source>
+        <translation>riga centrale, colonna a sinistra</translation>
+    </message>
+    <message>
+        <source>middle row, middle column</source>
+        <translation>riga centrale, colonna centrale</translation>
+    </message>
+    <message>
+        <source>middle row, right column</source>
+        <translation>riga centrale, colonna a destra</translation>
+    </message>
+    <message>
+        <source>bottom row, left column</source>
+        <translation>riga in basso, colonna a sinistra</translation>
+    </message>
+    <message>
+        <source>bottom row, middle column</source>
+        <translation>riga in basso, colonna centrale</translation>
+    </message>
+    <message>
+        <source>bottom row, right column</source>
+        <translation>riga in basso, colonna a destra</translation>
+    </message>
+    <message>
+        <source>sum of the top row</source>
+        <translation>somma della riga in alto</translation>
+    </message>
+    <message>
+        <source>sum of the middle row</source>
+        <translation>somma della riga centrale</translation>
+    </message>
+    <message>
+        <source>sum of the bottom row</source>
+        <translation>somma della riga in basso</translation>
+    </message>
+    <message>
+        <source>sum of the right column</source>
+        <translation>somma della colonna a destra</translation>
+    </message>
+    <message>
+        <source>sum of the middle column</source>
+        <translation>somma della colonna centrale</translation>
+    </message>
+    <message>
+        <source>sum of the left column</source>
+        <translation>somma della colonna a sinistra</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>messaggio</translation>
+    </message>
+    <message>
+        <source>factor, top left</source>
+        <translation>fattore, in alto a sinistra</translation>
+    </message>
+    <message>
+        <source>factor, top right</source>
+        <translation>fattore, in alto a destra</translation>
+    </message>
+    <message>
+        <source>factor, bottom left</source>
+        <translation>fattore, in basso a sinistra</translation>
+    </message>
+    <message>
+        <source>factor, bottom right</source>
+        <translation>fattore, in basso a destra</translation>
+    </message>
+    <message>
+        <source>product of the top row</source>
+        <translation>prodotto della riga in alto</translation>
+    </message>
+    <message>
+        <source>product of the bottom row</source>
+        <translation>prodotto della riga in basso</translation>
+    </message>
+    <message>
+        <source>product of the right column</source>
+        <translation>prodotto della colonna a destra</translation>
+    </message>
+    <message>
+        <source>product of the left column</source>
+        <translation>prodotto della colonna a sinistra</translation>
+    </message>
+    <message>
+        <source>your answer</source>
+        <translation>la tua risposta</translation>
+    </message>
+    <message>
+        <source>clears your answer</source>
+        <translation>cancella la tua risposta</translation>
+    </message>
+    <message>
+        <source>number pad</source>
+        <translation>tastierino dei numeri</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>livello</translation>
+    </message>
+    <message>
+        <source>not found yet</source>
+        <translation>non ancora trovato</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>nascosto</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>Row sum %1, column sum %2.</source>
+        <translation>Somma della riga %1, somma della colonna %2.</translation>
+    </message>
+    <message>
+        <source>Row product %1, column product %2.</source>
+        <translation>Prodotto della riga %1, prodotto della colonna %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Click to select number.</source>
+        <translation>Scegli un numero.</translation>
+    </message>
+    <message>
+        <source>Click number to select.</source>
+        <translation>Fai clic su un numero.</translation>
+    </message>
+    <message>
+        <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
+        <translation>Troppi tentativi. Aspetta, nuovo gioco tra %1 sec.</translation>
+    </message>
+    <message>
+        <source>Refreshing in %1 Sec.</source>
+        <translation>Nuovo gioco tra %1 sec.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN - Refreshing in - %1</source>
+        <translation>KORVELLAN - Nuovo gioco tra - %1</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <extracomment>A product still to find.</extracomment>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <extracomment>A product still to find, blinking.</extracomment>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Level - %1(%2 Sec.)</source>
+        <translation>Livello - %1(%2 sec.)</translation>
+    </message>
+    <message>
+        <source>Product of the top row.</source>
+        <translation>Prodotto della riga in alto.</translation>
+    </message>
+    <message>
+        <source>Product of the bottom row.</source>
+        <translation>Prodotto della riga in basso.</translation>
+    </message>
+    <message>
+        <source>Product of the right column.</source>
+        <translation>Prodotto della colonna a destra.</translation>
+    </message>
+    <message>
+        <source>Product of the left column.</source>
+        <translation>Prodotto della colonna a sinistra.</translation>
+    </message>
+    <message>
+        <source>New puzzle.</source>
+        <translation>Nuovo rompicapo.</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Risolto!</translation>
+    </message>
+    <message>
+        <source>All four found!</source>
+        <translation>Tutti e quattro trovati!</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Fermato.</translation>
+    </message>
+    <message>
+        <source>%1 is right!</source>
+        <translation>%1 è giusto!</translation>
+    </message>
+</context>
+<context>
+    <name>Layout</name>
+    <message>
+        <source>II</source>
+        <comment>the pause button</comment>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>II</source>
+        <comment>an upright equals sign at a column&apos;s foot</comment>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>&amp;Start Numora</source>
+        <translation>&amp;Gioca a Numora</translation>
+    </message>
+    <message>
+        <source>Start New game</source>
+        <translation>Inizia un nuovo gioco</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Exit </source>
+        <translation>&amp;Esci </translation>
+    </message>
+    <message>
+        <source> Exit game</source>
+        <translation>Esci dal gioco</translation>
+    </message>
+    <message>
+        <source>Find the missing numbers.</source>
+        <translation>Trova i numeri mancanti.</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Click to select number.</source>
+        <translation>Scegli un numero.</translation>
+    </message>
+    <message>
+        <source>I would like to pay.</source>
+        <translation>Vorrei pagare.</translation>
+    </message>
+    <message>
+        <source>Label1</source>
+        <translation>Label1</translation>
+    </message>
+    <message>
+        <source>Find the multiplication numbers.</source>
+        <translation>Trova le moltiplicazioni.</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Cls.</source>
+        <translation>Canc.</translation>
+    </message>
+    <message>
+        <source>Numora - 1</source>
+        <translation>Numora - 1</translation>
+    </message>
+    <message>
+        <source>algebra - 1</source>
+        <translation>algebra - 1</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Active Internet connection required.</source>
+        <translation>Serve una connessione a Internet.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Internet Required.</source>
+        <translation>KORVELLAN : Serve Internet.</translation>
+    </message>
+    <message>
+        <source>Installed files missing run setup again. Contact KORVELLAN</source>
+        <translation>Mancano dei file del gioco. Installalo di nuovo o scrivi a KORVELLAN.</translation>
+    </message>
+    <message>
+        <source>Active Internet connection is required.</source>
+        <translation>È necessaria una connessione a Internet.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Internet connection required.</source>
+        <translation>KORVELLAN : Serve la connessione a Internet.</translation>
+    </message>
+    <message>
+        <source>updates available. Send email for the link to download Updates</source>
+        <translation>Ci sono aggiornamenti. Manda un’e-mail per avere il link per scaricarli.</translation>
+    </message>
+    <message>
+        <source>No updates available.</source>
+        <translation>Nessun aggiornamento.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Update</source>
+        <translation>KORVELLAN : Aggiornamento</translation>
+    </message>
+    <message>
+        <source>Server down check later.</source>
+        <translation>Il server non risponde. Riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened.</source>
+        <translation>Non si è potuta aprire la pagina web.</translation>
+    </message>
+</context>
+<context>
+    <name>numora::GameWindow</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>numora::MainForm</name>
+    <message>
+        <source>Multiplication Game -1</source>
+        <translation>Gioco delle tabelline -1</translation>
+    </message>
+    <message>
+        <source>Check for updates...</source>
+        <translation>Cerca aggiornamenti...</translation>
+    </message>
+    <message>
+        <source>Download Glimmerquiz Game</source>
+        <translation>Scarica il gioco Glimmerquiz</translation>
+    </message>
+</context>
+<context>
+    <name>numora::MultForm</name>
+    <message>
+        <source>KORVELLAN : Multiplication Game</source>
+        <translation>KORVELLAN : Gioco delle tabelline</translation>
+    </message>
+    <message>
+        <source>Addition and Subtraction game</source>
+        <translation>Gioco di addizioni e sottrazioni</translation>
+    </message>
+</context>
+<context>
+    <name>numora::TopicForm</name>
+    <message>
+        <source>KORVELLAN : Select your topic</source>
+        <translation>KORVELLAN : Scegli il tuo argomento</translation>
+    </message>
+</context>
+</TS>

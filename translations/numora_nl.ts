@@ -1,0 +1,380 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>top row, left column</source>
+        <translation>bovenste rij, linker kolom</translation>
+    </message>
+    <message>
+        <source>top row, middle column</source>
+        <translation>bovenste rij, middelste kolom</translation>
+    </message>
+    <message>
+        <source>top row, right column</source>
+        <translation>bovenste rij, rechter kolom</translation>
+    </message>
+    <message>
+        <source>middle row, left column</source>
+        <translation>middelste rij, linker kolom</translation>
+    </message>
+    <message>
+        <source>middle row, middle column</source>
+        <translation>middelste rij, middelste kolom</translation>
+    </message>
+    <message>
+        <source>middle row, right column</source>
+        <translation>middelste rij, rechter kolom</translation>
+    </message>
+    <message>
+        <source>bottom row, left column</source>
+        <translation>onderste rij, linker kolom</translation>
+    </message>
+    <message>
+        <source>bottom row, middle column</source>
+        <translation>onderste rij, middelste kolom</translation>
+    </message>
+    <message>
+        <source>bottom row, right column</source>
+        <translation>onderste rij, rechter kolom</translation>
+    </message>
+    <message>
+        <source>sum of the top row</source>
+        <translation>som van de bovenste rij</translation>
+    </message>
+    <message>
+        <source>sum of the middle row</source>
+        <translation>som van de middelste rij</translation>
+    </message>
+    <message>
+        <source>sum of the bottom row</source>
+        <translation>som van de onderste rij</translation>
+    </message>
+    <message>
+        <source>sum of the right column</source>
+        <translation>som van de rechter kolom</translation>
+    </message>
+    <message>
+        <source>sum of the middle column</source>
+        <translation>som van de middelste kolom</translation>
+    </message>
+    <message>
+        <source>sum of the left column</source>
+        <translation>som van de linker kolom</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>bericht</translation>
+    </message>
+    <message>
+        <source>factor, top left</source>
+        <translation>factor, linksboven</translation>
+    </message>
+    <message>
+        <source>factor, top right</source>
+        <translation>factor, rechtsboven</translation>
+    </message>
+    <message>
+        <source>factor, bottom left</source>
+        <translation>factor, linksonder</translation>
+    </message>
+    <message>
+        <source>factor, bottom right</source>
+        <translation>factor, rechtsonder</translation>
+    </message>
+    <message>
+        <source>product of the top row</source>
+        <translation>product van de bovenste rij</translation>
+    </message>
+    <message>
+        <source>product of the bottom row</source>
+        <translation>product van de onderste rij</translation>
+    </message>
+    <message>
+        <source>product of the right column</source>
+        <translation>product van de rechter kolom</translation>
+    </message>
+    <message>
+        <source>product of the left column</source>
+        <translation>product van de linker kolom</translation>
+    </message>
+    <message>
+        <source>your answer</source>
+        <translation>jouw antwoord</translation>
+    </message>
+    <message>
+        <source>clears your answer</source>
+        <translation>wist jouw antwoord</translation>
+    </message>
+    <message>
+        <source>number pad</source>
+        <translation>cijferblok</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>not found yet</source>
+        <translation>nog niet gevonden</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>verborgen</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>Row sum %1, column sum %2.</source>
+        <translation>Rijsom %1, kolomsom %2.</translation>
+    </message>
+    <message>
+        <source>Row product %1, column product %2.</source>
+        <translation>Rijproduct %1, kolomproduct %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Click to select number.</source>
+        <translation>Kies een getal.</translation>
+    </message>
+    <message>
+        <source>Click number to select.</source>
+        <translation>Klik op een getal.</translation>
+    </message>
+    <message>
+        <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
+        <translation>Te veel pogingen. Wacht, nieuw spel over %1 sec.</translation>
+    </message>
+    <message>
+        <source>Refreshing in %1 Sec.</source>
+        <translation>Nieuw spel over %1 sec.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN - Refreshing in - %1</source>
+        <translation>KORVELLAN - Nieuw spel over - %1</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <extracomment>A product still to find.</extracomment>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <extracomment>A product still to find, blinking.</extracomment>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Level - %1(%2 Sec.)</source>
+        <translation>Niveau - %1(%2 sec.)</translation>
+    </message>
+    <message>
+        <source>Product of the top row.</source>
+        <translation>Product van de bovenste rij.</translation>
+    </message>
+    <message>
+        <source>Product of the bottom row.</source>
+        <translation>Product van de onderste rij.</translation>
+    </message>
+    <message>
+        <source>Product of the right column.</source>
+        <translation>Product van de rechter kolom.</translation>
+    </message>
+    <message>
+        <source>Product of the left column.</source>
+        <translation>Product van de linker kolom.</translation>
+    </message>
+    <message>
+        <source>New puzzle.</source>
+        <translation>Nieuwe puzzel.</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Opgelost!</translation>
+    </message>
+    <message>
+        <source>All four found!</source>
+        <translation>Alle vier gevonden!</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Gestopt.</translation>
+    </message>
+    <message>
+        <source>%1 is right!</source>
+        <translation>%1 is goed!</translation>
+    </message>
+</context>
+<context>
+    <name>Layout</name>
+    <message>
+        <source>II</source>
+        <comment>the pause button</comment>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>II</source>
+        <comment>an upright equals sign at a column&apos;s foot</comment>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>&amp;Start Numora</source>
+        <translation>&amp;Begin Numora</translation>
+    </message>
+    <message>
+        <source>Start New game</source>
+        <translation>Nieuw spel beginnen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>&amp;Exit </source>
+        <translation>&amp;Sluit </translation>
+    </message>
+    <message>
+        <source> Exit game</source>
+        <translation>Spel afsluiten</translation>
+    </message>
+    <message>
+        <source>Find the missing numbers.</source>
+        <translation>Vind de verborgen getallen.</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Click to select number.</source>
+        <translation>Kies een getal.</translation>
+    </message>
+    <message>
+        <source>I would like to pay.</source>
+        <translation>Ik wil graag betalen.</translation>
+    </message>
+    <message>
+        <source>Label1</source>
+        <translation>Label1</translation>
+    </message>
+    <message>
+        <source>Find the multiplication numbers.</source>
+        <translation>Vind de keersommen.</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Cls.</source>
+        <translation>Wis</translation>
+    </message>
+    <message>
+        <source>Numora - 1</source>
+        <translation>Numora - 1</translation>
+    </message>
+    <message>
+        <source>algebra - 1</source>
+        <translation>algebra - 1</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Active Internet connection required.</source>
+        <translation>Je hebt een internetverbinding nodig.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Internet Required.</source>
+        <translation>KORVELLAN : Internet nodig.</translation>
+    </message>
+    <message>
+        <source>Installed files missing run setup again. Contact KORVELLAN</source>
+        <translation>Er ontbreken bestanden. Installeer het spel opnieuw of schrijf naar KORVELLAN.</translation>
+    </message>
+    <message>
+        <source>Active Internet connection is required.</source>
+        <translation>Er is een internetverbinding nodig.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Internet connection required.</source>
+        <translation>KORVELLAN : Internetverbinding nodig.</translation>
+    </message>
+    <message>
+        <source>updates available. Send email for the link to download Updates</source>
+        <translation>Er zijn updates. Stuur een e-mail voor de downloadlink.</translation>
+    </message>
+    <message>
+        <source>No updates available.</source>
+        <translation>Geen updates.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Update</source>
+        <translation>KORVELLAN : Update</translation>
+    </message>
+    <message>
+        <source>Server down check later.</source>
+        <translation>De server reageert niet. Probeer het later nog eens.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened.</source>
+        <translation>De webpagina kon niet worden geopend.</translation>
+    </message>
+</context>
+<context>
+    <name>numora::GameWindow</name>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+</context>
+<context>
+    <name>numora::MainForm</name>
+    <message>
+        <source>Multiplication Game -1</source>
+        <translation>Tafelspel -1</translation>
+    </message>
+    <message>
+        <source>Check for updates...</source>
+        <translation>Zoeken naar updates...</translation>
+    </message>
+    <message>
+        <source>Download Glimmerquiz Game</source>
+        <translation>Glimmerquiz-spel downloaden</translation>
+    </message>
+</context>
+<context>
+    <name>numora::MultForm</name>
+    <message>
+        <source>KORVELLAN : Multiplication Game</source>
+        <translation>KORVELLAN : Tafelspel</translation>
+    </message>
+    <message>
+        <source>Addition and Subtraction game</source>
+        <translation>Plus- en minspel</translation>
+    </message>
+</context>
+<context>
+    <name>numora::TopicForm</name>
+    <message>
+        <source>KORVELLAN : Select your topic</source>
+        <translation>KORVELLAN : Kies je onderwerp</translation>
+    </message>
+</context>
+</TS>
