@@ -46,7 +46,8 @@ def expected_files(source):
         + ["libexec/numora/numpic/" + p for p in shipped_pictures(source)]
         + ["share/applications/%s.desktop" % APP_ID, "share/metainfo/%s.metainfo.xml" % APP_ID]
         + ["share/icons/hicolor/%dx%d/apps/%s.png" % (n, n, APP_ID) for n in ICON_SIZES]
-        + ["share/doc/numora/copyright", "share/doc/numora/changelog.gz", "share/man/man6/numora.6.gz"])
+        + ["share/doc/numora/copyright", "share/doc/numora/changelog.gz", "share/man/man6/numora.6.gz"]
+        + ["share/lintian/overrides/numora"])
 
 
 def files_under(root):

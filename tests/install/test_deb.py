@@ -8,6 +8,7 @@
 """
 
 import glob
+import json
 import os
 import re
 import shutil
@@ -17,6 +18,9 @@ import time
 
 import installed
 from installed import check
+
+# What dpkg-buildflags gives a compile on Debian 12.
+HARDENING = ["-fstack-protector-strong", "-D_FORTIFY_SOURCE=2", "-Wformat", "-Werror=format-security"]
 
 # Linked: found by dpkg-shlibdeps.
 LINKED_DEPENDS = {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libc6", "libstdc++6"}
@@ -62,9 +66,22 @@ def build(args):
                    "-DNUMORA_SANITIZE=OFF", "-DNUMORA_WERROR=OFF"])
     installed.run([args.cmake, "--build", args.work, "--parallel", "2"])
     built = time.monotonic()
+    check_hardened(args.work)
     installed.run([args.cpack, "-G", "DEB"], cwd=args.work)
     check(os.path.exists(package_path(args)), "CPack made no %s" % package_path(args))
     print("built in %.0f s, packaged in %.0f s" % (built - started, time.monotonic() - built))
+
+
+def check_hardened(work):
+    """Every file of the release build is compiled with Debian's hardening; lintian
+    checks the linked program (PIE, RELRO, bind-now) but cannot see fortify where the
+    compiler proved every call safe."""
+    with open(os.path.join(work, "compile_commands.json")) as f:
+        commands = json.load(f)
+    check(commands, "no compile commands in %s" % work)
+    for c in commands:
+        missing = [flag for flag in HARDENING if flag not in c["command"].split()]
+        check(not missing, "%s is compiled without %s" % (c["file"], " ".join(missing)))
 
 
 def control_fields(deb):
@@ -125,8 +142,9 @@ def contents(args):
                        stderr=subprocess.STDOUT, timeout=300)
     out = r.stdout.decode(errors="replace")
     print("lintian:\n" + (out or "(nothing to say)"))
-    # Warnings and notes are advice; an error is a fault of the package.
-    errors = [line for line in out.splitlines() if line.startswith("E: ")]
+    # Warnings and notes are advice; an error is a fault of the package, and so is
+    # any tag of a missing hardening (the release build must have them all).
+    errors = [line for line in out.splitlines() if line.startswith("E: ") or " hardening-" in line]
     check(not errors, "lintian found errors:\n" + "\n".join(errors))
 
 

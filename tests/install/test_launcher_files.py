@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """The desktop entry and the AppStream metainfo pass their validators and agree with
 each other and with the project: one id for the entry's file name, its icon, the
-metainfo's component and launchable; this version is its newest release."""
+metainfo's component and launchable; this version is its newest release; they speak
+every language the program speaks."""
 
+import glob
 import os
 import shutil
 import subprocess
@@ -46,6 +48,24 @@ def test(args):
     check(launchable is not None and launchable.text == APP_ID + ".desktop",
           "the metainfo launches %r, not our desktop entry" % (launchable.text if launchable is not None else None))
     check(component.findtext("provides/binary") == "numora", "the metainfo provides no numora binary")
+    # Every language of translations/ describes the program on the desktop too.
+    languages = sorted(os.path.basename(p)[len("numora_"):-len(".ts")]
+                       for p in glob.glob(os.path.join(args.source, "translations", "numora_*.ts")))
+    check(languages, "no translations found")
+    lang = "{http://www.w3.org/XML/1998/namespace}lang"
+    english_paragraphs = [e for e in component.find("description").iter()
+                          if e.tag in ("p", "li") and lang not in e.attrib]
+    for language in languages:
+        for key in ("GenericName", "Comment", "Keywords"):
+            check(entry.get("%s[%s]" % (key, language)), "the desktop entry has no %s[%s]" % (key, language))
+        for tag in ("name", "summary"):
+            check(any(e.get(lang) == language for e in component.findall(tag)),
+                  "the metainfo has no %s in %s" % (tag, language))
+        translated = [e for e in component.iter() if e.tag in ("p", "li") and e.get(lang) == language]
+        check(len(translated) == len(english_paragraphs),
+              "the metainfo's description has %d paragraphs in %s, %d in English"
+              % (len(translated), language, len(english_paragraphs)))
+
     # Software centres take the first release for the newest.
     releases = [r.get("version") for r in component.findall("releases/release")]
     check(releases[:1] == [args.version], "the metainfo's newest release is not %s: %r" % (args.version, releases))
