@@ -25,15 +25,23 @@ void configureApplication()
     // The same look on every desktop: the designs' button face and controls.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
-    // The user's language where the program has it (fr_CA falls back to French),
-    // else the English it is written in; Qt's own texts (the OK button) from Qt.
-    static QTranslator qt, ours;
-    const QLocale language;
-    if (qt.load(language, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt);
-    if (ours.load(language, QStringLiteral("numora"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&ours);
+    installTranslations(QLocale::system());
     installAccessibility();
+}
+
+void installTranslations(const QLocale& language)
+{
+    static QTranslator qt, ours;
+    QCoreApplication::removeTranslator(&ours);
+    QCoreApplication::removeTranslator(&qt);
+    // fr_CA finds French; a language we lack leaves the English we write in.
+    if (!ours.load(language, QStringLiteral("numora"), QStringLiteral("_"), QStringLiteral(":/i18n"))) return;
+    // Qt's own texts (the OK button) in the very language found, never in a
+    // preferred one we lack: the window speaks one language.
+    if (qt.load(QLocale(ours.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    QCoreApplication::installTranslator(&ours);
 }
 
 Session::Session(online::Services services, RandomSource& random, const QString& picturesFolder,

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QMessageBox>
 
+#include "a11y/accessible_tree.h"
 #include "common/scripted_random.h"
 #include "widgets/app_fixture.h"
 
@@ -15,49 +16,6 @@ namespace {
 // 10 16 9. Dealt as: hidden positions, then the nine digits.
 const std::vector<int> kSevensHidden{2, 6, 1, 7, 2, 3, 4, 7, 5, 5, 1};
 const std::vector<int> kAllNines{1, 2, 9, 9, 9, 9, 9, 9, 9, 9, 9};
-
-QAccessibleInterface* acc(QObject* o)
-{
-    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
-    EXPECT_NE(i, nullptr) << "no accessible for " << o->objectName().toStdString();
-    return i;
-}
-
-QString name(QObject* o) { return acc(o)->text(QAccessible::Name); }
-
-void press(QObject* o)
-{
-    QAccessibleActionInterface* a = acc(o)->actionInterface();
-    ASSERT_NE(a, nullptr) << o->objectName().toStdString() << " has no actions";
-    a->doAction(QAccessibleActionInterface::pressAction());
-}
-
-// One accessible with everything it tells an assistive tool, as one string.
-struct Told {
-    QObject* object;
-    QAccessible::Role role;
-    QString all;
-};
-
-void walk(QAccessibleInterface* i, std::vector<Told>& out, int depth = 0)
-{
-    if (!i || !i->isValid() || depth > 40) return;
-    QStringList said;
-    for (auto t : {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help,
-                   QAccessible::Accelerator})
-        said << i->text(t);
-    if (auto* v = i->valueInterface()) said << v->currentValue().toString();
-    if (auto* t = i->textInterface()) said << t->text(0, t->characterCount());
-    out.push_back({i->object(), i->role(), said.join(QLatin1Char('|'))});
-    for (int k = 0; k < i->childCount(); ++k) walk(i->child(k), out, depth + 1);
-}
-
-std::vector<Told> everything(QWidget* window)
-{
-    std::vector<Told> out;
-    walk(acc(window), out);
-    return out;
-}
 
 class ScreenReader : public AppTest {
 protected:

@@ -1,0 +1,136 @@
+// With a translator that marks every text it is asked for, every text the
+// program shows or tells a screen reader comes out marked: none bypasses
+// translation. Only the maker's name and numbers read the same in every
+// language.
+#include <QAccessible>
+#include <QMenu>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QTranslator>
+
+#include "a11y/accessible_tree.h"
+#include "desktop.h"
+#include "texts.h"
+#include "widgets/app_fixture.h"
+
+namespace numora::test {
+namespace {
+
+const QString kOpen = QStringLiteral("\u27ea");
+
+class Marking : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return kOpen + QString::fromUtf8(source) + QStringLiteral("\u27eb");
+    }
+};
+
+class Translated : public AppTest {
+protected:
+    Marking marking;
+    QStringList bypassing;
+
+    void SetUp() override
+    {
+        QAccessible::setActive(true);  // descriptions are written for a listener
+        QCoreApplication::installTranslator(&marking);
+    }
+    void TearDown() override
+    {
+        AppTest::TearDown();
+        QCoreApplication::removeTranslator(&marking);
+        QAccessible::setActive(false);
+    }
+    void check(const QString& where, const QString& text)
+    {
+        static const QRegularExpression same(QStringLiteral("^(KORVELLAN|[0-9]*)$"));
+        if (!text.contains(kOpen) && !same.match(text).hasMatch()) bypassing << where + QStringLiteral(": \"") + text + '"';
+    }
+    // What a window shows, in its controls, tool tips and menus, and what it
+    // tells a screen reader.
+    void checkWindow(QWidget* w)
+    {
+        check(QStringLiteral("title"), w->windowTitle());
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            if (!c->isVisibleTo(w)) continue;
+            const QString where = c->objectName();
+            check(where + QStringLiteral(" tool tip"), c->toolTip());
+            if (auto* l = qobject_cast<QLabel*>(c)) check(where, l->text());
+            if (auto* b = qobject_cast<QAbstractButton*>(c)) check(where, b->text());
+            if (auto* combo = qobject_cast<QComboBox*>(c))
+                for (int i = 0; i < combo->count(); ++i) check(where, combo->itemText(i));
+        }
+        for (QMenu* m : w->findChildren<QMenu*>()) {
+            check(QStringLiteral("menu"), m->title());
+            for (QAction* a : m->actions()) check(QStringLiteral("menu item"), a->text());
+        }
+        for (const Told& t : everything(w)) {
+            const QString where = QStringLiteral("screen reader, ") + (t.object ? t.object->objectName() : QString());
+            for (const QString& said : t.texts) check(where, said);
+        }
+    }
+};
+
+TEST_F(Translated, EveryWindowShowsAndSaysOnlyTranslatedTexts)
+{
+    ASSERT_TRUE(startApp());
+    checkWindow(mainForm());
+    click(mainForm(), "strtGm");
+    mainForm()->tmr_2()->tick();  // the countdown in the caption
+    checkWindow(mainForm());
+    mainForm()->multi1()->trigger();
+    ASSERT_NE(multForm(), nullptr);
+    click(multForm(), "strtGm");
+    multForm()->tmr_2()->tick();
+    checkWindow(multForm());
+    showOnly(Window::Topic);
+    checkWindow(windows().topicForm());
+    EXPECT_TRUE(bypassing.isEmpty()) << bypassing.join('\n').toStdString();
+}
+
+TEST_F(Translated, EveryMessageStatusAndAnnouncementIsTranslated)
+{
+    using online::Message;
+    for (int m = 0; m <= int(Message::PageNotOpened); ++m) {
+        check(QStringLiteral("message"), platform::prompt(Message(m)));
+        check(QStringLiteral("message title"), platform::title(Message(m)));
+    }
+    for (int k = 0; k <= int(Status::Kind::Refreshing); ++k) check(QStringLiteral("status"), texts::status({Status::Kind(k), 9}));
+    check(QStringLiteral("caption"), texts::caption({Caption::Kind::Countdown, 9}, QString()));
+    for (const Figure f : {Figure::unknown(), Figure{Figure::Kind::Blink}}) check(QStringLiteral("figure"), texts::figure(f));
+    const MultScreen screen;
+    for (int k = 0; k <= int(News::Kind::ProductFound); ++k)
+        check(QStringLiteral("announcement"), texts::news({News::Kind(k), 1}, screen));
+
+    // The box itself, with Qt's own button.
+    platform::MessageBoxNotifier boxes;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        checkWindow(box);
+        box->accept();
+    });
+    boxes.inform(Message::NoUpdates);
+    EXPECT_TRUE(bypassing.isEmpty()) << bypassing.join('\n').toStdString();
+}
+
+TEST(Languages, TheLocaleChoosesTheLanguageAndQtsFollowsOurs)
+{
+    // The Stop button's caption and Qt's own Cancel button, as each locale reads them.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"fr_FR", "Arrêt", "Annuler"}, {"fr_CA", "Arrêt", "Annuler"}, {"de_AT", "Stopp", "Abbrechen"},
+        {"pt_BR", "Parar", "Cancelar"}, {"nl_BE", "Stop", "Annuleren"}, {"C", "Stop", "Cancel"},
+        {"POSIX", "Stop", "Cancel"}, {"en_GB", "Stop", "Cancel"}, {"ja_JP", "Stop", "Cancel"}};
+    for (const auto& [locale, ours, qts] : cases) {
+        installTranslations(QLocale(QString::fromLatin1(locale)));
+        EXPECT_EQ(QCoreApplication::translate("Layout", "Stop"), QString::fromUtf8(ours)) << locale;
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8(qts)) << locale;
+    }
+    installTranslations(QLocale::c());
+}
+
+}  // namespace
+}  // namespace numora::test

@@ -1,0 +1,83 @@
+#!/usr/bin/env python3
+"""Each translation under translations/ is complete and current: it holds every text
+the sources give Qt's translator and nothing else, each translated; every placeholder
+(%1, %2) and access key (&) of the English is kept, and the access keys of the windows'
+controls stay distinct in every language."""
+
+import argparse
+import glob
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+SOURCE_FOLDERS = ("app", "forms", "platform")
+
+
+def messages(path):
+    """{(context, source, comment): (translation, type)} of a .ts file."""
+    found = {}
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for m in context.iter("message"):
+            t = m.find("translation")
+            found[(name, m.findtext("source"), m.findtext("comment") or "")] = (t.text or "", t.get("type"))
+    return found
+
+
+def current_texts(lupdate, source):
+    """What lupdate finds in the sources today."""
+    with tempfile.TemporaryDirectory() as tmp:
+        ts = os.path.join(tmp, "current.ts")
+        subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete",
+                        *[os.path.join(source, f) for f in SOURCE_FOLDERS], "-ts", ts], check=True)
+        return set(messages(ts))
+
+
+def access_key(text):
+    keys = re.findall(r"&([^&])", text.replace("&&", ""))
+    return keys[0].lower() if keys else None
+
+
+def faults_of(path, texts):
+    faults = []
+    have = messages(path)
+    faults += ["lacks %r (%s)" % (k[1], k[0]) for k in sorted(texts - set(have))]
+    faults += ["has %r (%s), which no source gives any more" % (k[1], k[0]) for k in sorted(set(have) - texts)]
+    keys = {}
+    for (context, source, _), (translation, kind) in sorted(have.items()):
+        if kind or not translation:
+            faults.append("%r is %s" % (source, kind or "not translated"))
+            continue
+        if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", translation)):
+            faults.append("%r drops or adds a placeholder: %r" % (source, translation))
+        if (access_key(source) is None) != (access_key(translation) is None) or translation.count("&") > 1:
+            faults.append("%r needs exactly the English's access keys: %r" % (source, translation))
+        if context == "Layout" and access_key(translation):
+            keys.setdefault(access_key(translation), []).append(translation)
+    faults += ["access key %r is shared by %r" % (k, v) for k, v in sorted(keys.items()) if len(v) > 1]
+    return faults
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--source", required=True)
+    parser.add_argument("--lupdate", required=True)
+    args = parser.parse_args()
+    files = sorted(glob.glob(os.path.join(args.source, "translations", "numora_*.ts")))
+    if not files:
+        sys.exit("FAIL: no translations under %s/translations" % args.source)
+    texts = current_texts(args.lupdate, args.source)
+    failed = False
+    for path in files:
+        for fault in faults_of(path, texts):
+            print("FAIL %s: %s" % (os.path.basename(path), fault))
+            failed = True
+    print("%d translations of %d texts checked" % (len(files), len(texts)))
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()
