@@ -3,10 +3,13 @@ the accessibility tree, every move is made through it or with the keyboard. Only
 final colour is read from a screenshot, since no accessible tells it.
 
 How a number is entered is up to the caller (`pick`, `type_number`), so that the same
-player can use the US or the French main row, or the number pad's press action.
+player can use the US or the French main row, or the number pad's press action. The
+player reads the program in English unless told another language (`speak`).
 """
 
+import os
 import re
+import xml.etree.ElementTree as ET
 
 import atspi
 import harness
@@ -19,8 +22,46 @@ COLUMNS = ("left", "middle", "right")
 TRIES = 4  # a new puzzle may be dealt while we work one out; then we start again
 QUICK = 3  # seconds for the program to answer a move
 
-# The main window's caption, also while it counts down.
-MAIN_ANY = re.compile(r"^KORVELLAN($| - Refreshing in - )")
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "translations")
+
+
+class Words:
+    """The program's texts in one language, as its translation file gives them; in
+    English (None) as they are written."""
+
+    def __init__(self, language=None):
+        self.language, self.table = language, {}
+        if language:
+            path = os.path.join(TRANSLATIONS, "numora_%s.ts" % language)
+            for m in ET.parse(path).getroot().iter("message"):
+                self.table[m.findtext("source")] = m.findtext("translation")
+
+    def __call__(self, english):
+        check(not self.language or english in self.table, "no %s text for %r" % (self.language, english))
+        return self.table.get(english, english)
+
+    def shown(self, english):
+        """As a control shows it: without the access key's mark."""
+        return self(english).replace("&", "")
+
+
+words = Words()
+
+
+def speak(language):
+    global words
+    words = Words(language)
+
+
+def countdown_pattern():
+    """The main window's caption while it counts down; group 1 is the seconds left."""
+    before, _, after = words("KORVELLAN - Refreshing in - %1").partition("%1")
+    return re.compile("^" + re.escape(before) + r"(-?\d+)" + re.escape(after) + "$")
+
+
+def main_any():
+    """The main window's caption, also while it counts down."""
+    return re.compile("^%s$|%s" % (re.escape(MAIN), countdown_pattern().pattern))
 
 
 def background(session, wid, client_height):
@@ -30,13 +71,13 @@ def background(session, wid, client_height):
 
 
 def countdown(window):
-    m = re.search(r"Refreshing in - (\d+)$", window.name)
+    m = countdown_pattern().search(window.name)
     return int(m.group(1)) if m else None
 
 
 def pad_key(window, digit):
     keys = [a for a in atspi.walk(window)
-            if atspi.role(a) == "push button" and a.description == "number pad" and a.name == str(digit)]
+            if atspi.role(a) == "push button" and a.description == words("number pad") and a.name == str(digit)]
     check(len(keys) == 1, "%d pad keys named %d" % (len(keys), digit))
     return keys[0]
 
@@ -44,18 +85,19 @@ def pad_key(window, digit):
 # -- missing numbers -------------------------------------------------------------------
 
 def read_grid(window):
-    cells = {(r, c): described(window, "%s row, %s column" % (ROWS[r], COLUMNS[c]), "image")
+    cells = {(r, c): described(window, words("%s row, %s column" % (ROWS[r], COLUMNS[c])), "image")
              for r in range(3) for c in range(3)}
-    sums = {("row", r): described(window, "sum of the %s row" % ROWS[r], "label") for r in range(3)}
-    sums.update({("column", c): described(window, "sum of the %s column" % COLUMNS[c], "label") for c in range(3)})
+    sums = {("row", r): described(window, words("sum of the %s row" % ROWS[r]), "label") for r in range(3)}
+    sums.update({("column", c): described(window, words("sum of the %s column" % COLUMNS[c]), "label")
+                 for c in range(3)})
     return cells, sums
 
 
 def hidden_numbers(cells, sums):
     """{cell: number} for the hidden cells, from the sums of their row or column."""
     names = {k: a.name for k, a in cells.items()}
-    check(all(n == "hidden" or re.fullmatch("[1-9]", n) for n in names.values()), "cells read %r" % names)
-    hidden = [k for k, n in names.items() if n == "hidden"]
+    check(all(n == words("hidden") or re.fullmatch("[1-9]", n) for n in names.values()), "cells read %r" % names)
+    hidden = [k for k, n in names.items() if n == words("hidden")]
     check(len(hidden) == 2, "%d hidden cells: %r" % (len(hidden), names))
     found = {}
     for (r, c) in hidden:
@@ -75,15 +117,15 @@ def solve_missing_numbers(session, app, pick):
     picks the number n, the i-th pick of the puzzle. Returns the window's id."""
     wid = session.wait_window(MAIN)
     window = atspi.frame(app, MAIN)
-    do(named(window, "Start Numora", "push button"), "Press")
+    do(named(window, words.shown("&Start Numora"), "push button"), "Press")
     cells, sums = read_grid(window)
     for _ in range(TRIES):
-        wait_for("a dealt puzzle", lambda: all(a.name != "empty" for a in cells.values()))
+        wait_for("a dealt puzzle", lambda: all(a.name != words("empty") for a in cells.values()))
         # Not in the last seconds of a puzzle: the next deal would change it under us.
-        left = countdown(atspi.frame(app, MAIN_ANY))
+        left = countdown(atspi.frame(app, main_any()))
         if left is not None and left < 4:
-            wait_for("the next puzzle", lambda: (countdown(atspi.frame(app, MAIN_ANY)) or 0) > 4)
-        shown = {k: a.name for k, a in cells.items() if a.name != "hidden"}
+            wait_for("the next puzzle", lambda: (countdown(atspi.frame(app, main_any())) or 0) > 4)
+        shown = {k: a.name for k, a in cells.items() if a.name != words("hidden")}
         totals = {k: a.name for k, a in sums.items()}
         numbers = hidden_numbers(cells, sums)
         # Equal hidden numbers are both found by one pick.
@@ -114,16 +156,16 @@ class Multiplication:
 
     def __init__(self, session, app):
         self.session, self.app = session, app
-        main = atspi.frame(app, MAIN_ANY)
-        do(named(main, "Multiplication Game -1", "menu item"), "Press")
-        self.wid = session.wait_window(MULT)
-        self.window = atspi.frame(app, MULT)
-        self.factors = {p: described(self.window, "factor, " + p, "image") for p in FACTORS}
-        self.products = [described(self.window, "product of the " + name, "label") for name, _ in PRODUCTS]
-        self.answer = described(self.window, "your answer", "label")
+        main = atspi.frame(app, main_any())
+        do(named(main, words("Multiplication Game -1"), "menu item"), "Press")
+        self.wid = session.wait_window(words(MULT))
+        self.window = atspi.frame(app, words(MULT))
+        self.factors = {p: described(self.window, words("factor, " + p), "image") for p in FACTORS}
+        self.products = [described(self.window, words("product of the " + name), "label") for name, _ in PRODUCTS]
+        self.answer = described(self.window, words("your answer"), "label")
 
     def start(self):
-        do(named(self.window, "Start Numora", "push button"), "Press")
+        do(named(self.window, words.shown("&Start Numora"), "push button"), "Press")
         wait_for("dealt factors", lambda: all(re.fullmatch("[1-9]", f.name) for f in self.factors.values()))
 
     def solve(self, type_number):
@@ -143,7 +185,7 @@ class Multiplication:
                     if i < 3:
                         # Typed before the highlight reaches it, the next product would
                         # be compared with this one.
-                        wait_for("the highlight to move on", lambda: self.products[i + 1].name == "...",
+                        wait_for("the highlight to move on", lambda: self.products[i + 1].name == words("..."),
                                  timeout=QUICK)
                 wait_for("light green", lambda: background(self.session, self.wid, MULT_CLIENT[1]) == GREEN,
                          timeout=QUICK)
