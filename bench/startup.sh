@@ -3,7 +3,7 @@
 # against its own main window drawn straight (bench/same_window), side by side
 # in one session, and the ratios against the targets.
 #
-#   bench/startup.sh [-n RUNS] [-b BUILD_DIR] [-p PROBE_DIR] [-c OTHER_NUMORA] [-G] [-S] [-k]
+#   bench/startup.sh [-n RUNS] [-b BUILD_DIR] [-p PROBE_DIR] [-c OTHER_NUMORA] [-l LANG] [-G] [-S] [-k]
 #
 #   -n RUNS   measured runs per program (default 9), after one warm-up round
 #   -b DIR    build directory (default build-bench; configured here if missing)
@@ -12,6 +12,8 @@
 #             copy's xwinwait reads CPU time finer (see below)
 #   -c FILE   also measure this numora executable (a build from before a change),
 #             interleaved with the others; it needs its numpic/ beside it
+#   -l LANG   also measure numora in this locale (fr_FR.UTF-8) against numora
+#             in C.UTF-8, both started the same way: what a translation costs
 #   -G        skip the in-game runs
 #   -S        start-up only: no in-game runs, and the probe settles 0 s and
 #             idles 1 s, so that many rounds take little time; no idle figures
@@ -37,13 +39,14 @@
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-RUNS=9 BUILD=build-bench PROBE="$ROOT/../shared/tools/startup-probe" OTHER="" GAME=1 KEEP=0 SHORT=0
-while getopts "n:b:p:c:GSkh" opt; do
+RUNS=9 BUILD=build-bench PROBE="$ROOT/../shared/tools/startup-probe" OTHER="" LANGUAGE_RUN="" GAME=1 KEEP=0 SHORT=0
+while getopts "n:b:p:c:l:GSkh" opt; do
     case $opt in
         n) RUNS=$OPTARG ;;
         b) BUILD=$OPTARG ;;
         p) PROBE=$OPTARG ;;
         c) OTHER=$(realpath "$OPTARG") ;;
+        l) LANGUAGE_RUN=$OPTARG ;;
         G) GAME=0 ;;
         S) SHORT=1 GAME=0 ;;
         k) KEEP=1 ;;
@@ -136,12 +139,20 @@ if w=\$(timeout 30 xdotool search --sync --onlyvisible --name "\$pattern" | head
 fi
 wait \$child
 EOF
-chmod +x "$WORK/bin/xdg-open" "$WORK/launch" "$WORK/launch-game"
+# In a locale: LANG first, then as launch.
+cat >"$WORK/launch-lang" <<EOF
+#!/bin/sh
+LANG=\$1; export LANG; shift
+exec '$WORK/launch' "\$@"
+EOF
+chmod +x "$WORK/bin/xdg-open" "$WORK/launch" "$WORK/launch-game" "$WORK/launch-lang"
 
 # --- runs -------------------------------------------------------------------------
 # name|pattern|launcher|program [args]
 CONFIGS=("floor|^Floor\$|launch|$FLOOR" "same-window|^KORVELLAN\$|launch|$SAME" "numora|^KORVELLAN\$|launch|$NUMORA")
 [[ -n $OTHER ]] && CONFIGS+=("other|^KORVELLAN\$|launch|$OTHER")
+[[ -n $LANGUAGE_RUN ]] && CONFIGS+=("in-C|^KORVELLAN\$|launch-lang|C.UTF-8 $NUMORA"
+                                    "in-lang|^KORVELLAN\$|launch-lang|$LANGUAGE_RUN $NUMORA")
 if [[ $GAME == 1 ]]; then
     CONFIGS+=("floor-timers|^Floor\$|launch-game|$FLOOR timers" "numora-game|^KORVELLAN\$|launch-game|$NUMORA")
     [[ -n $OTHER ]] && CONFIGS+=("other-game|^KORVELLAN\$|launch-game|$OTHER")
@@ -213,12 +224,14 @@ versus() {
         BEGIN { printf "%-40s %9s %9s %9s %9s %9s\n", fig, f, s, n, r(n, s), r(s, f) }'
 }
 
-# Per-round ratios numora / same-window of a column: their median, min..max and
-# interquartile range (quartiles interpolated between the sorted ratios).
-per_round() {  # column
-    [[ -s $WORK/numora.tsv && -s $WORK/same-window.tsv ]] || { echo "no paired rounds"; return; }
+# Per-round ratios of a column, numora / same-window (or config B / config A):
+# their median, min..max and interquartile range (quartiles interpolated
+# between the sorted ratios).
+per_round() {  # column [A B]
+    local a=${2:-same-window} b=${3:-numora}
+    [[ -s $WORK/$b.tsv && -s $WORK/$a.tsv ]] || { echo "no paired rounds"; return; }
     awk -F'\t' -v c="$1" 'NR == FNR { s[$1] = $c; next } ($1 in s) && s[$1] > 0 { print $c / s[$1] }' \
-        "$WORK/same-window.tsv" "$WORK/numora.tsv" | sort -g | awk '{ v[NR] = $1 }
+        "$WORK/$a.tsv" "$WORK/$b.tsv" | sort -g | awk '{ v[NR] = $1 }
         function q(p,   h, i) { h = (NR - 1) * p + 1; i = int(h); return (i >= NR) ? v[NR] : v[i] + (h - i) * (v[i + 1] - v[i]) }
         END { if (NR == 0) { print "no paired rounds"; exit }
               printf "median %.3f, min..max %.3f..%.3f, interquartile %.3f..%.3f (%d rounds)\n",
@@ -254,5 +267,13 @@ fi
 if [[ -n $OTHER ]]; then
     echo "other ($OTHER): paint $(median other 3) ms, CPU $(median other 5) ms, RSS $(median other 7) MiB$([[ $SHORT == 0 ]] &&
         echo ", idle switches $(median other 12)")$([[ $GAME == 1 ]] && echo ", in game $(median other-game 12)")"
+fi
+if [[ -n $LANGUAGE_RUN ]]; then
+    printf '\n%-40s %9s %9s %7s %10s  %s\n' "in $LANGUAGE_RUN (median)" C.UTF-8 "${LANGUAGE_RUN%%.*}" ratio target ""
+    row "first paint, ms" in-C in-lang 3 ratio 1.03
+    row "CPU to first paint, ms" in-C in-lang 5 ratio 1.03
+    awk -v c="$(median in-C 7)" -v l="$(median in-lang 7)" 'BEGIN {
+        printf "%-40s %9s %9s %+7.2f %10s  %s\n", "peak RSS, MiB", c, l, l - c, "<= +1 MiB", (l - c <= 1) ? "holds" : "MISSED" }'
+    echo "CPU to first paint, $LANGUAGE_RUN / C.UTF-8 per round: $(per_round 5 in-C in-lang)"
 fi
 if [[ $KEEP == 1 ]]; then echo "per-run figures: $WORK/*.tsv"; fi
