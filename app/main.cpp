@@ -1,6 +1,5 @@
 #include <QApplication>
 
-#include "session.h"
 #include "connectivity.h"
 #include "desktop.h"
 #include "downloader.h"

@@ -15,7 +15,6 @@
 #include <memory>
 
 #include "common/fakes.h"
-#include "session.h"
 #include "controls.h"
 #include "game_timer.h"
 #include "main_form.h"
