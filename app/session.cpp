@@ -1,13 +1,11 @@
 #include "session.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTranslator>
 
 #include "accessibility.h"
+#include "language.h"
 #include "main_form.h"
 #include "mult_form.h"
 #include "topic_form.h"
@@ -25,23 +23,8 @@ void configureApplication()
     // The same look on every desktop: the designs' button face and controls.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
-    installTranslations(QLocale::system());
+    installUserLanguage();
     installAccessibility();
-}
-
-void installTranslations(const QLocale& language)
-{
-    static QTranslator qt, ours;
-    QCoreApplication::removeTranslator(&ours);
-    QCoreApplication::removeTranslator(&qt);
-    // fr_CA finds French; a language we lack leaves the English we write in.
-    if (!ours.load(language, QStringLiteral("numora"), QStringLiteral("_"), QStringLiteral(":/i18n"))) return;
-    // Qt's own texts (the OK button) in the very language found, never in a
-    // preferred one we lack: the window speaks one language.
-    if (qt.load(QLocale(ours.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt);
-    QCoreApplication::installTranslator(&ours);
 }
 
 Session::Session(online::Services services, RandomSource& random, const QString& picturesFolder,

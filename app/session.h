@@ -2,7 +2,6 @@
 // online features, the pictures and the windows.
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <functional>
 
@@ -17,9 +16,6 @@ namespace numora {
 // How the program, its tests and its benchmarks set up Qt before the first
 // window; call once the QApplication exists.
 void configureApplication();
-// The program's texts, and Qt's, in `language` where the program speaks it,
-// else in English; what configureApplication() does with the user's locale.
-void installTranslations(const QLocale& language);
 
 class Session {
 public:

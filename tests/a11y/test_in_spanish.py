@@ -4,7 +4,8 @@ accessibility tree tells it: the offline start's message and its OK button (Qt's
 text), then the main and multiplication windows, which show the Spanish texts and no
 English one; a missing-numbers puzzle is solved with nothing but what the tree says in
 Spanish. With LANG=C.UTF-8 the same message reads in the English of the program,
-exactly.
+exactly, and so it does for a user who puts English before French
+(LANG=en_US.UTF-8 LANGUAGE=en_US:fr).
 """
 
 import re
@@ -26,8 +27,11 @@ def dialog(app, title):
         None))
 
 
-def offline_message(session, language, title, prompt, ok):
+def offline_message(session, language, title, prompt, ok, languages=None):
     session.env["LANG"] = language
+    session.env.pop("LANGUAGE", None)
+    if languages:
+        session.env["LANGUAGE"] = languages
     session.start(online=False)
     session.save(session.wait_painted(session.wait_window(title, FIRST_WINDOW)), "no-internet-" + language)
     box = dialog(atspi.application("numora"), title)
@@ -69,8 +73,11 @@ def test(session):
         offline_message(session, "es_ES.UTF-8", spanish(NO_INTERNET), spanish("Active Internet connection required."),
                         "Aceptar")
         offline_message(session, "C.UTF-8", NO_INTERNET, "Active Internet connection required.", "OK")
+        offline_message(session, "en_US.UTF-8", NO_INTERNET, "Active Internet connection required.", "OK",
+                        "en_US:fr")
 
         session.env["LANG"] = "es_ES.UTF-8"
+        session.env.pop("LANGUAGE", None)
         players.speak("es")
         session.start(online=True)
         session.wait_window(MAIN, FIRST_WINDOW)

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QToolTip>
 
+#include "language.h"
 #include "texts.h"
 #include "widgets/app_fixture.h"
 
@@ -132,7 +133,7 @@ TEST_F(Scaled, EveryCaptionFitsItsControlInEveryLanguage)
     ASSERT_GE(languages.size(), 7);
     for (const QString& language : languages) {
         SCOPED_TRACE(language.toStdString());
-        installTranslations(QLocale(language));
+        installTranslations(language);
         const bool english = QCoreApplication::translate("Layout", "Find the missing numbers.") == "Find the missing numbers.";
         ASSERT_EQ(english, language == "en");
         ASSERT_TRUE(startApp());
@@ -151,7 +152,7 @@ TEST_F(Scaled, EveryCaptionFitsItsControlInEveryLanguage)
         keep(windows().topicForm(), QStringLiteral("topic-") + language);
         session.reset();
     }
-    installTranslations(QLocale::c());
+    installTranslations({});
 }
 
 class ScaledPictures : public AppTest {

@@ -8,9 +8,12 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QTranslator>
+#include <map>
+#include <string>
 
 #include "a11y/accessible_tree.h"
 #include "desktop.h"
+#include "language.h"
 #include "texts.h"
 #include "widgets/app_fixture.h"
 
@@ -117,19 +120,50 @@ TEST_F(Translated, EveryMessageStatusAndAnnouncementIsTranslated)
     EXPECT_TRUE(bypassing.isEmpty()) << bypassing.join('\n').toStdString();
 }
 
-TEST(Languages, TheLocaleChoosesTheLanguageAndQtsFollowsOurs)
+TEST(Languages, TheUsersListChoosesInOrderAndQtsTextsFollow)
 {
-    // The Stop button's caption and Qt's own Cancel button, as each locale reads them.
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"fr_FR", "Arrêt", "Annuler"}, {"fr_CA", "Arrêt", "Annuler"}, {"de_AT", "Stopp", "Abbrechen"},
-        {"pt_BR", "Parar", "Cancelar"}, {"nl_BE", "Stop", "Annuleren"}, {"C", "Stop", "Cancel"},
-        {"POSIX", "Stop", "Cancel"}, {"en_GB", "Stop", "Cancel"}, {"ja_JP", "Stop", "Cancel"}};
-    for (const auto& [locale, ours, qts] : cases) {
-        installTranslations(QLocale(QString::fromLatin1(locale)));
-        EXPECT_EQ(QCoreApplication::translate("Layout", "Stop"), QString::fromUtf8(ours)) << locale;
-        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8(qts)) << locale;
+    // The environment, the language chosen, and Qt's own Cancel button in it.
+    struct Case {
+        std::map<std::string, QString> env;
+        const char* chosen;
+        const char* cancel;
+    };
+    const Case cases[] = {
+        {{{"LANG", "fr_FR.UTF-8"}}, "fr", "Annuler"},
+        {{{"LANG", "fr_CA.UTF-8"}}, "fr", "Annuler"},
+        {{{"LANG", "de_AT.UTF-8"}}, "de", "Abbrechen"},
+        {{{"LANG", "pt_BR.UTF-8"}}, "pt_BR", "Cancelar"},
+        {{{"LANG", "nl_BE.UTF-8"}}, "nl", "Annuleren"},
+        {{{"LANG", "pt_PT.UTF-8"}}, "", "Cancel"},
+        {{{"LANG", "ja_JP.UTF-8"}}, "", "Cancel"},
+        {{}, "", "Cancel"},
+        {{{"LANG", "C"}}, "", "Cancel"},
+        {{{"LANG", "POSIX"}}, "", "Cancel"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "fr"}}, "", "Cancel"},
+        {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "en_US:fr"}}, "", "Cancel"},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en:de"}}, "", "Cancel"},
+        {{{"LANG", "fr_FR.UTF-8"}, {"LANGUAGE", "de:fr"}}, "de", "Abbrechen"},
+        {{{"LANG", "sv_SE.UTF-8"}, {"LANGUAGE", "sv:fr"}}, "fr", "Annuler"},
+        {{{"LANG", "pt_PT.UTF-8"}, {"LANGUAGE", "pt_PT:pt:es"}}, "es", "Cancelar"},
+        {{{"LANG", "nl_NL.UTF-8"}, {"LANGUAGE", "sr@latin:it-IT"}}, "it", "Annulla"},
+        {{{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, "es", "Cancelar"},
+        {{{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "de_DE.UTF-8"}, {"LC_ALL", "C"}, {"LANGUAGE", "de"}}, "", "Cancel"},
+    };
+    const QStringList ours{"de", "es", "fr", "it", "nl", "pt_BR"};
+    for (const Case& c : cases) {
+        const auto variable = [&](const char* name) {
+            const auto v = c.env.find(name);
+            return v == c.env.end() ? QString() : v->second;
+        };
+        const QString chosen = chooseLanguage(wantedLanguages(variable), ours);
+        const std::string trace = wantedLanguages(variable).join(':').toStdString();
+        EXPECT_EQ(chosen, QString::fromLatin1(c.chosen)) << trace;
+        installTranslations(chosen);
+        const bool english = QCoreApplication::translate("Layout", "Find the missing numbers.") == "Find the missing numbers.";
+        EXPECT_EQ(english, chosen.isEmpty()) << trace;
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8(c.cancel)) << trace;
     }
-    installTranslations(QLocale::c());
+    installTranslations({});
 }
 
 }  // namespace

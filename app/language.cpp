@@ -1,0 +1,71 @@
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace numora {
+
+namespace {
+
+const QString kFolder = QStringLiteral(":/i18n");
+
+// "fr_CA.UTF-8@euro" -> "fr_CA"; a script ("sr_Latn") is dropped, "-" reads as "_".
+QString withoutExtras(QString name)
+{
+    name = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    QStringList parts = name.replace(QLatin1Char('-'), QLatin1Char('_')).split(QLatin1Char('_'), Qt::SkipEmptyParts);
+    if (parts.size() > 2 && parts[1].size() == 4) parts.removeAt(1);
+    return parts.mid(0, 2).join(QLatin1Char('_'));
+}
+
+}  // namespace
+
+QStringList wantedLanguages(const std::function<QString(const char*)>& variable)
+{
+    QString messages;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (messages = variable(name); !messages.isEmpty()) break;
+    const QString base = messages.section(QLatin1Char('.'), 0, 0);
+    if (base.isEmpty() || base == QLatin1String("C") || base == QLatin1String("POSIX")) return {};
+    QStringList wanted;
+    for (const QString& entry : variable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        wanted << withoutExtras(entry);
+    wanted << withoutExtras(messages);
+    return wanted;
+}
+
+QString chooseLanguage(const QStringList& wanted, const QStringList& ours)
+{
+    for (const QString& name : wanted) {
+        const QString language = name.section(QLatin1Char('_'), 0, 0);
+        if (language == QLatin1String("en")) return {};
+        for (const QString& candidate : {name, language})
+            if (ours.contains(candidate)) return candidate;
+    }
+    return {};
+}
+
+void installTranslations(const QString& language)
+{
+    static QTranslator qt, ours;
+    QCoreApplication::removeTranslator(&ours);
+    QCoreApplication::removeTranslator(&qt);
+    if (language.isEmpty() || !ours.load(QStringLiteral("numora_") + language, kFolder)) return;
+    // Qt's own texts (the OK button) in that very language, so that a window
+    // never speaks two.
+    if (qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    QCoreApplication::installTranslator(&ours);
+}
+
+void installUserLanguage()
+{
+    QStringList ours;
+    for (const QString& file : QDir(kFolder).entryList({QStringLiteral("numora_*.qm")}))
+        ours << file.mid(7).chopped(3);
+    installTranslations(chooseLanguage(wantedLanguages([](const char* name) { return qEnvironmentVariable(name); }), ours));
+}
+
+}  // namespace numora

@@ -1,0 +1,30 @@
+// Which language the program speaks: the user's own list of languages, read
+// the way gettext reads it, walked in order.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace numora {
+
+// The user's languages, most wanted first, from the environment that `variable`
+// reads: LANGUAGE, then the message locale (LC_ALL, LC_MESSAGES or LANG). A C
+// or POSIX message locale wants only the English the code is written in, and
+// then the list is empty, whatever LANGUAGE says.
+QStringList wantedLanguages(const std::function<QString(const char*)>& variable);
+
+// The first of `wanted` that is English or one of `ours` ("fr", "pt_BR"): a
+// language with its region where we have that region ("pt_BR"), else the
+// language alone ("fr_CA" finds "fr", "pt_PT" finds nothing). Empty for English.
+QString chooseLanguage(const QStringList& wanted, const QStringList& ours);
+
+// The program's texts, and Qt's own, in `language` (one of ours); English for
+// any other, the empty one included.
+void installTranslations(const QString& language);
+
+// What the program does at start-up: the user's list against the translations
+// built into the program.
+void installUserLanguage();
+
+}  // namespace numora
