@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . tools/packages.sh
 # shellcheck disable=SC2086
-numora_install_missing $NUMORA_BUILD_PACKAGES $NUMORA_RUN_PACKAGES $NUMORA_TEST_PACKAGES
+numora_install_missing $NUMORA_BUILD_PACKAGES $NUMORA_RUN_PACKAGES $NUMORA_RECOMMENDED_PACKAGES $NUMORA_TEST_PACKAGES
 
 build=build-test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNUMORA_SANITIZE=ON -DNUMORA_WERROR=ON >/dev/null

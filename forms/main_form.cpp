@@ -1,6 +1,8 @@
 #include "main_form.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QMenu>
 
 #include "accessibility.h"
@@ -52,13 +54,50 @@ void MainForm::load()
 void MainForm::displayed()
 {
     GameWindow::displayed();
-    handle([this] { game_.resized(isMinimized()); });
+    if (onWayland()) windowHandle()->installEventFilter(this);
+    hidden_ = hidden();
+    handle([this] { game_.resized(hidden_); });
+}
+
+bool MainForm::onWayland()
+{
+    static const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return wayland;
+}
+
+bool MainForm::hidden() const
+{
+    // Wayland never tells a client that it is minimised, and Qt sets the
+    // window's own minimise request back at the compositor's next word: there
+    // a window the compositor has stopped showing counts as minimised.
+    return isMinimized() || (onWayland() && !windowHandle()->isExposed());
 }
 
 void MainForm::changeEvent(QEvent* e)
 {
     GameForm::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange && isVisible()) handle([this] { game_.resized(isMinimized()); });
+    if (e->type() != QEvent::WindowStateChange || !isVisible()) return;
+    hidden_ = hidden();
+    handle([this] { game_.resized(hidden_); });
+}
+
+bool MainForm::eventFilter(QObject* watched, QEvent* e)
+{
+    // Qt learns that the window was hidden or shown again from the frames the
+    // compositor stops or resumes asking for, and says so with an expose event.
+    if (e->type() == QEvent::Expose && isVisible() && hidden() != hidden_) {
+        hidden_ = !hidden_;
+        handle([this] { game_.resized(hidden_); });
+    }
+    return GameForm::eventFilter(watched, e);
+}
+
+void MainForm::renderOwn()
+{
+    // A window hidden while another has the focus hears nothing until it next
+    // paints, and the compositor answers no frame it asks for: paint a speck
+    // every second of a game, which shows nothing new.
+    if (onWayland() && game_.screen().tmr_2.enabled && !hidden_) update(QRect(0, 0, 1, 1));
 }
 
 // Its close-request handler only closes the window itself, which from here does

@@ -28,12 +28,19 @@ public:
 
 protected:
     void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void renderOwn() override;
 
 private:
+    static bool onWayland();
+    // Minimised, or no longer shown by a Wayland compositor: the game pauses.
+    bool hidden() const;
+
     MissingNumbersGame game_;
     online::Online& online_;
     QAction* multi1_;
     QAction* chkupdte_;
+    bool hidden_ = false;  // as the game was last told
 };
 
 }  // namespace numora

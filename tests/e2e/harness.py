@@ -500,7 +500,7 @@ def exit_main(session, main):
     check(rc == 0, "the program ended with status %d\n%s" % (rc, session.program_output()))
 
 
-def run(test):
+def run(test, kind=Session):
     """Entry point of a test script: parses --numora/--artifacts, runs test(session)."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--numora", required=True, help="path of the numora executable")
@@ -509,7 +509,7 @@ def run(test):
     name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
     started = time.monotonic()
     try:
-        with Session(args.numora, args.artifacts, name) as session:
+        with kind(args.numora, args.artifacts, name) as session:
             try:
                 test(session)
             except Failure:

@@ -26,12 +26,12 @@ HARDENING = ["-fstack-protector-strong", "-D_FORTIFY_SOURCE=2", "-Wformat", "-We
 LINKED_DEPENDS = {"libqt6core6", "libqt6gui6", "libqt6widgets6", "libc6", "libstdc++6"}
 
 
-def run_packages(source):
+def run_packages(source, kind="RUN"):
     """The packages ./run.sh installs for the program to run (tools/packages.sh): the
-    package must pull in each of them."""
+    package must pull in each of them (kind RUN) or recommend them (RECOMMENDED)."""
     with open(os.path.join(source, "tools", "packages.sh")) as f:
-        m = re.search(r'^NUMORA_RUN_PACKAGES="([^"]*)"', f.read(), re.M)
-    check(m, "tools/packages.sh sets no NUMORA_RUN_PACKAGES")
+        m = re.search(r'^NUMORA_%s_PACKAGES="([^"]*)"' % kind, f.read(), re.M)
+    check(m, "tools/packages.sh sets no NUMORA_%s_PACKAGES" % kind)
     return set(m.group(1).split())
 
 
@@ -103,10 +103,13 @@ def contents(args):
           "package %r version %r" % (fields.get("Package"), fields.get("Version")))
     check(fields.get("Architecture") == architecture(), "architecture %r" % fields.get("Architecture"))
     # "name (>= version)" or "a | b": the names are what apt must find.
-    depends = {re.split(r"[\s(]", alt.strip())[0]
-               for dep in fields.get("Depends", "").split(",") for alt in dep.split("|") if alt.strip()}
+    depends, recommends = ({re.split(r"[\s(]", alt.strip())[0]
+                            for dep in fields.get(field, "").split(",") for alt in dep.split("|") if alt.strip()}
+                           for field in ("Depends", "Recommends"))
     needed = run_packages(args.source)
     check(needed <= depends, "Depends lacks %r, which the program needs to run" % sorted(needed - depends))
+    wanted = run_packages(args.source, "RECOMMENDED")
+    check(wanted <= recommends, "Recommends lacks %r" % sorted(wanted - recommends))
     check(LINKED_DEPENDS <= depends, "Depends lacks %r (did dpkg-shlibdeps run?)" % sorted(LINKED_DEPENDS - depends))
 
     listing = installed.run(["dpkg-deb", "-c", deb])
