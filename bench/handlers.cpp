@@ -151,7 +151,7 @@ void BM_MultiplicationDigit(benchmark::State& state)
     }
     QWidget* cell = w.controls().get("tray", 0);
     for (auto _ : state) typeDigit(cell, digit);
-    if (st.prdfndcnt != 0 || st.entval == 0) state.SkipWithError("the digits were not entered as misses");
+    if (st.prdfndcnt != 0 || st.entry.value == 0) state.SkipWithError("the digits were not entered as misses");
 }
 BENCHMARK(BM_MultiplicationDigit)->Unit(benchmark::kMicrosecond);
 

@@ -10,10 +10,8 @@ void gnrtMultNums(ModuleState& st, RandomSource& rnd, MultScreen& screen)
     // A new puzzle restarts the entry and the highlight at the first product.
     st.atmptcnt = 0;
     st.fndcnt = 0;
-    st.entval = 0;
-    st.enttxt = "0";
+    st.entry = {};
     st.prdfndcnt = 0;
-    st.dgtcnt = 0;
     st.justfnd = false;
     st.curprd = 0;
 

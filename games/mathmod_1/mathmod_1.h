@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
 
 #include "mathmod_1/random_source.h"
 #include "mathmod_1/screen.h"
@@ -33,9 +32,12 @@ struct ModuleState {
     std::array<std::int16_t, MultScreen::kProducts> prdary{};
     std::int16_t curprd = 0;
     std::int16_t prdfndcnt = 0;
-    std::int16_t dgtcnt = 0;
-    std::string enttxt;  // "0" and the digits entered since the last find, restart or clear
-    std::int16_t entval = 0;
+    // The answer being typed: the digits entered since the last find, restart or
+    // clear, and how many there are (a third digit starts a new answer).
+    struct Entry {
+        std::int16_t value = 0;
+        std::int16_t digits = 0;
+    } entry;
     bool justfnd = false;
     bool multDealt = false;  // a multiplication puzzle has been dealt in this run
 };

@@ -84,31 +84,24 @@ void MultiplicationGame::enterDigit(int d)
     if (!acceptsDigits(st_)) return;
     st_.atmptcnt = incSat(st_.atmptcnt);
 
-    st_.dgtcnt = static_cast<std::int16_t>(st_.dgtcnt + 1);
-    if (st_.dgtcnt > kEntryDigits) {
-        // A digit past the last place starts a new entry with itself alone.
-        st_.dgtcnt = 1;
-        st_.entval = 0;
-        st_.enttxt = "0";
-    }
-    st_.enttxt += static_cast<char>('0' + d);
-    // At most two digits behind the leading 0, so the value is 0..99.
-    st_.entval = 0;
-    for (const char ch : st_.enttxt) st_.entval = static_cast<std::int16_t>(st_.entval * 10 + (ch - '0'));
-    screen_.userEntered = st_.entval;
+    // A digit past the last place starts a new entry with itself alone, so the
+    // value is 0..99.
+    auto& entry = st_.entry;
+    if (entry.digits >= kEntryDigits) entry = {};
+    entry.value = static_cast<std::int16_t>(entry.value * 10 + d);
+    ++entry.digits;
+    screen_.userEntered = entry.value;
 
     if (st_.curprd < 0 || st_.curprd >= kProducts) return;  // no current cell: nothing to compare
     const auto c = static_cast<std::size_t>(st_.curprd);
-    if (st_.entval == st_.prdary[c]) {
+    if (entry.value == st_.prdary[c]) {
         // Cells are found in order, so the current one is found iff prdfndcnt has
         // passed it. Entering its product again before the highlight moves on is
         // no second find, and keeps justfnd so the cell still settles at the tick.
         if (st_.prdfndcnt <= st_.curprd) {
             screen_.sumdsply[c] = {Figure::Kind::Number, st_.prdary[c], Colour::LightGreen};
             screen_.news.push_back({News::Kind::ProductFound, st_.prdary[c]});
-            st_.entval = 0;
-            st_.enttxt = "0";
-            st_.dgtcnt = 0;
+            entry = {};
             st_.justfnd = true;
             st_.prdfndcnt = static_cast<std::int16_t>(st_.prdfndcnt + 1);
         }
@@ -125,9 +118,7 @@ void MultiplicationGame::enterDigit(int d)
 
 void MultiplicationGame::clearEntry()
 {
-    st_.entval = 0;
-    st_.enttxt = "0";
-    st_.dgtcnt = 0;
+    st_.entry = {};
     screen_.userEntered = 0;
 }
 

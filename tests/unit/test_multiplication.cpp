@@ -35,8 +35,8 @@ using Entry = std::optional<std::int16_t>;
 TEST(MultDeal, ReplacesThePuzzleAndRestartsTheProgress)
 {
     ModuleState st;
-    st.atmptcnt = 9, st.fndcnt = 2, st.entval = 56, st.enttxt = "056", st.prdfndcnt = 3;
-    st.dgtcnt = 2, st.justfnd = true, st.curprd = 3, st.msngpos_1 = 4, st.msngpos_2 = 7;
+    st.atmptcnt = 9, st.fndcnt = 2, st.entry = {56, 2}, st.prdfndcnt = 3;
+    st.justfnd = true, st.curprd = 3, st.msngpos_1 = 4, st.msngpos_2 = 7;
     for (std::size_t i = 4; i < 9; ++i) st.numary[i] = static_cast<std::int16_t>(i + 7);
     MultScreen s;
     s.sumdsply = {Figure::number(6), {Figure::Kind::Blink}, Figure::unknown(), Figure::number(5)};
@@ -57,9 +57,8 @@ TEST(MultDeal, ReplacesThePuzzleAndRestartsTheProgress)
     EXPECT_EQ(s.sumdsply, std::vector<Figure>(4, Figure::unknown()));
     EXPECT_EQ(s.back, BF);
     EXPECT_EQ(s.userEntered, Entry(7)) << "a deal leaves the entry display alone";
-    EXPECT_EQ(std::tie(st.atmptcnt, st.fndcnt, st.entval, st.prdfndcnt, st.dgtcnt, st.curprd),
+    EXPECT_EQ(std::tie(st.atmptcnt, st.fndcnt, st.entry.value, st.prdfndcnt, st.entry.digits, st.curprd),
               std::make_tuple(0, 0, 0, 0, 0, 0));
-    EXPECT_EQ(st.enttxt, "0");
     EXPECT_FALSE(st.justfnd);
     EXPECT_EQ(std::tie(st.msngpos_1, st.msngpos_2), std::make_tuple(4, 7));
     EXPECT_EQ(st.lvlsec, 15);
@@ -123,8 +122,7 @@ TEST_F(MultEntry, OneAndTwoDigitProducts)
     type("6");
     EXPECT_EQ(scr.userEntered, Entry(56));
     EXPECT_EQ(scr.sumdsply[0], (Figure{Figure::Kind::Number, 56, LG}));
-    EXPECT_EQ(std::tie(st.prdfndcnt, st.entval, st.dgtcnt, st.atmptcnt), std::make_tuple(1, 0, 0, 2));
-    EXPECT_EQ(st.enttxt, "0");
+    EXPECT_EQ(std::tie(st.prdfndcnt, st.entry.value, st.entry.digits, st.atmptcnt), std::make_tuple(1, 0, 0, 2));
     EXPECT_TRUE(st.justfnd);
     game.highlightTick();
     type("7");  // a one-digit product is found at once
@@ -139,7 +137,7 @@ TEST_F(MultEntry, AThirdDigitAndALeadingZero)
     type("65");
     EXPECT_EQ(scr.userEntered, Entry(65));
     type("5");  // starts a new entry on its own
-    EXPECT_EQ(std::tie(scr.userEntered, st.enttxt, st.dgtcnt), std::make_tuple(Entry(5), "05", 1));
+    EXPECT_EQ(std::tie(scr.userEntered, st.entry.value, st.entry.digits), std::make_tuple(Entry(5), 5, 1));
     type("6");
     EXPECT_EQ(st.prdfndcnt, 1);
     game.highlightTick();
@@ -162,7 +160,7 @@ TEST_F(MultEntry, KeyCodes)
         game.trayKeyDown(code);
         EXPECT_EQ(scr.userEntered, Entry(shown)) << code;
         game.trayKeyDown(keys::kDelete);
-        EXPECT_EQ(std::tie(scr.userEntered, st.enttxt, st.entval, st.dgtcnt), std::make_tuple(Entry(0), "0", 0, 0));
+        EXPECT_EQ(std::tie(scr.userEntered, st.entry.value, st.entry.digits), std::make_tuple(Entry(0), 0, 0));
     }
     EXPECT_EQ(req.focused, (std::vector<int>{0}));  // keys never move the focus
 }
@@ -174,7 +172,7 @@ TEST_F(MultEntry, PadClicksAndClsRefocus)
     EXPECT_EQ(std::tie(st.prdfndcnt, st.atmptcnt), std::make_tuple(1, 1));
     EXPECT_EQ(captions()[0], "7");
     game.clrsClick();
-    EXPECT_EQ(std::tie(scr.userEntered, st.enttxt, st.dgtcnt), std::make_tuple(Entry(0), "0", 0));
+    EXPECT_EQ(std::tie(scr.userEntered, st.entry.value, st.entry.digits), std::make_tuple(Entry(0), 0, 0));
     EXPECT_EQ(scr.sumdsply[0], (Figure{Figure::Kind::Number, 7, LG}));
     EXPECT_EQ(st.prdfndcnt, 1);
     EXPECT_TRUE(st.justfnd);  // the cell still settles at the next tick
@@ -188,7 +186,7 @@ TEST_F(MultEntry, AProductCountsOnce)
     startWith({1, 7, 2, 3});
     type("77");
     // The second 7 is an attempt and stays in the entry, but finds nothing.
-    EXPECT_EQ(std::tie(st.prdfndcnt, st.atmptcnt, scr.userEntered, st.dgtcnt), std::make_tuple(1, 2, Entry(7), 1));
+    EXPECT_EQ(std::tie(st.prdfndcnt, st.atmptcnt, scr.userEntered, st.entry.digits), std::make_tuple(1, 2, Entry(7), 1));
     EXPECT_TRUE(st.justfnd);  // the cell still waits to settle
     for (int i = 0; i < 4; ++i) {
         game.clrsClick();
@@ -255,7 +253,7 @@ TEST_F(MultEntry, DigitsBeforeTheFirstDealAreIgnored)
     for (const int code : {keys::mainRow(0), keys::keypad(0), keys::kOther, 65}) game.trayKeyDown(code);
     game.numlblClick(0);
     EXPECT_EQ(captions(), kUnknown);
-    EXPECT_EQ(std::tie(st.prdfndcnt, st.atmptcnt, st.dgtcnt, scr.userEntered), std::make_tuple(0, 0, 0, Entry(0)));
+    EXPECT_EQ(std::tie(st.prdfndcnt, st.atmptcnt, st.entry.digits, scr.userEntered), std::make_tuple(0, 0, 0, Entry(0)));
     EXPECT_TRUE(req.focused.empty());
     game.clrsClick();  // clearing still works
     EXPECT_EQ(req.focused, (std::vector<int>{0}));

@@ -230,10 +230,9 @@ std::string multViolation(const ModuleState& st, const MultScreen& scr, const Mu
     if (!st.multDealt && st.prdfndcnt != 0) return "a find before any deal";
     if (st.curprd < 0 || st.curprd > 4) return "curprd";
     if (st.prdfndcnt != st.curprd && st.prdfndcnt != st.curprd + 1) return "prdfndcnt against curprd";
-    if (st.dgtcnt < 0 || st.dgtcnt > 2 || st.entval < 0 || st.entval > 99) return "entry out of range";
-    if (!st.enttxt.empty() && (st.enttxt.size() != static_cast<std::size_t>(st.dgtcnt) + 1 || st.enttxt[0] != '0' ||
-                               std::stoi(st.enttxt) != st.entval))
-        return "enttxt " + st.enttxt;
+    const int below[] = {1, 10, 100};  // what 0, 1 and 2 digits can make
+    if (st.entry.digits < 0 || st.entry.digits > 2 || st.entry.value < 0 || st.entry.value >= below[st.entry.digits])
+        return "entry out of range";
     if (scr.back != Colour::ButtonFace && (scr.back != Colour::LightGreen || st.prdfndcnt != 4)) return "form colour";
     if (m.dealtOnScreen && st.prdfndcnt == 4 && scr.back != Colour::LightGreen) return "complete but not green";
     // Empty from a completion until the next digit or clear, deals included.
@@ -271,7 +270,7 @@ TEST(RandomPlay, MultiplicationInvariantsHold)
         int next = p.below(10);
         if (p.below(4) && p.st.curprd >= 0 && p.st.curprd < 4) {
             const std::string answer = std::to_string(p.st.prdary[static_cast<std::size_t>(p.st.curprd)]);
-            const bool secondDigit = answer.size() == 2 && p.st.dgtcnt == 1 && p.st.enttxt == std::string("0") + answer[0];
+            const bool secondDigit = answer.size() == 2 && p.st.entry.digits == 1 && p.st.entry.value == answer[0] - '0';
             next = (secondDigit ? answer[1] : answer[0]) - '0';
         }
         if (r < 25) {
