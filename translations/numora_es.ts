@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>&amp;Exit </source>
-        <translation>&amp;Salir </translation>
+        <translation>Sal&amp;ir </translation>
     </message>
     <message>
         <source> Exit game</source>

@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>&amp;Exit </source>
-        <translation>&amp;Sortir </translation>
+        <translation>Sor&amp;tir </translation>
     </message>
     <message>
         <source> Exit game</source>

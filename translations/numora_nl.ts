@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>&amp;Exit </source>
-        <translation>&amp;Sluit </translation>
+        <translation>Sl&amp;uit </translation>
     </message>
     <message>
         <source> Exit game</source>

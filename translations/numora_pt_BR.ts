@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>&amp;Exit </source>
-        <translation>&amp;Sair </translation>
+        <translation>Sa&amp;ir </translation>
     </message>
     <message>
         <source> Exit game</source>
