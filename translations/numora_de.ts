@@ -5,51 +5,51 @@
     <name>Accessibility</name>
     <message>
         <source>top row, left column</source>
-        <translation>obere Reihe, linke Spalte</translation>
+        <translation>obere Zeile, linke Spalte</translation>
     </message>
     <message>
         <source>top row, middle column</source>
-        <translation>obere Reihe, mittlere Spalte</translation>
+        <translation>obere Zeile, mittlere Spalte</translation>
     </message>
     <message>
         <source>top row, right column</source>
-        <translation>obere Reihe, rechte Spalte</translation>
+        <translation>obere Zeile, rechte Spalte</translation>
     </message>
     <message>
         <source>middle row, left column</source>
-        <translation>mittlere Reihe, linke Spalte</translation>
+        <translation>mittlere Zeile, linke Spalte</translation>
     </message>
     <message>
         <source>middle row, middle column</source>
-        <translation>mittlere Reihe, mittlere Spalte</translation>
+        <translation>mittlere Zeile, mittlere Spalte</translation>
     </message>
     <message>
         <source>middle row, right column</source>
-        <translation>mittlere Reihe, rechte Spalte</translation>
+        <translation>mittlere Zeile, rechte Spalte</translation>
     </message>
     <message>
         <source>bottom row, left column</source>
-        <translation>untere Reihe, linke Spalte</translation>
+        <translation>untere Zeile, linke Spalte</translation>
     </message>
     <message>
         <source>bottom row, middle column</source>
-        <translation>untere Reihe, mittlere Spalte</translation>
+        <translation>untere Zeile, mittlere Spalte</translation>
     </message>
     <message>
         <source>bottom row, right column</source>
-        <translation>untere Reihe, rechte Spalte</translation>
+        <translation>untere Zeile, rechte Spalte</translation>
     </message>
     <message>
         <source>sum of the top row</source>
-        <translation>Summe der oberen Reihe</translation>
+        <translation>Summe der oberen Zeile</translation>
     </message>
     <message>
         <source>sum of the middle row</source>
-        <translation>Summe der mittleren Reihe</translation>
+        <translation>Summe der mittleren Zeile</translation>
     </message>
     <message>
         <source>sum of the bottom row</source>
-        <translation>Summe der unteren Reihe</translation>
+        <translation>Summe der unteren Zeile</translation>
     </message>
     <message>
         <source>sum of the right column</source>
@@ -85,11 +85,11 @@
     </message>
     <message>
         <source>product of the top row</source>
-        <translation>Produkt der oberen Reihe</translation>
+        <translation>Produkt der oberen Zeile</translation>
     </message>
     <message>
         <source>product of the bottom row</source>
-        <translation>Produkt der unteren Reihe</translation>
+        <translation>Produkt der unteren Zeile</translation>
     </message>
     <message>
         <source>product of the right column</source>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>Row sum %1, column sum %2.</source>
-        <translation>Reihensumme %1, Spaltensumme %2.</translation>
+        <translation>Zeilensumme %1, Spaltensumme %2.</translation>
     </message>
     <message>
         <source>Row product %1, column product %2.</source>
-        <translation>Reihenprodukt %1, Spaltenprodukt %2.</translation>
+        <translation>Zeilenprodukt %1, Spaltenprodukt %2.</translation>
     </message>
 </context>
 <context>
@@ -148,15 +148,15 @@
     </message>
     <message>
         <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
-        <translation>Zu viele Versuche. Warte, neues Spiel in %1 Sek.</translation>
+        <translation>Zu viele Versuche. Warte, neues Rätsel in %1 Sek.</translation>
     </message>
     <message>
         <source>Refreshing in %1 Sec.</source>
-        <translation>Neues Spiel in %1 Sek.</translation>
+        <translation>Neues Rätsel in %1 Sek.</translation>
     </message>
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
-        <translation>KORVELLAN - Neues Spiel in - %1</translation>
+        <translation>KORVELLAN - Neues Rätsel in - %1</translation>
     </message>
     <message>
         <source>?</source>
@@ -170,15 +170,15 @@
     </message>
     <message>
         <source>Level - %1(%2 Sec.)</source>
-        <translation>Stufe - %1(%2 Sek.)</translation>
+        <translation>Stufe %1 (%2 Sek.)</translation>
     </message>
     <message>
         <source>Product of the top row.</source>
-        <translation>Produkt der oberen Reihe.</translation>
+        <translation>Produkt der oberen Zeile.</translation>
     </message>
     <message>
         <source>Product of the bottom row.</source>
-        <translation>Produkt der unteren Reihe.</translation>
+        <translation>Produkt der unteren Zeile.</translation>
     </message>
     <message>
         <source>Product of the right column.</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Find the multiplication numbers.</source>
-        <translation>Finde die Malergebnisse.</translation>
+        <translation>Rechne die Malaufgaben aus.</translation>
     </message>
     <message>
         <source>X</source>
@@ -302,11 +302,11 @@
     </message>
     <message>
         <source>KORVELLAN : Internet Required.</source>
-        <translation>KORVELLAN : Internet nötig.</translation>
+        <translation>KORVELLAN: Internet nötig.</translation>
     </message>
     <message>
         <source>Installed files missing run setup again. Contact KORVELLAN</source>
-        <translation>Dateien des Spiels fehlen. Installiere es neu oder schreib an KORVELLAN.</translation>
+        <translation>Dateien des Spiels fehlen. Installiere das Spiel neu oder schreib an KORVELLAN.</translation>
     </message>
     <message>
         <source>Active Internet connection is required.</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet connection required.</source>
-        <translation>KORVELLAN : Internetverbindung nötig.</translation>
+        <translation>KORVELLAN: Internetverbindung nötig.</translation>
     </message>
     <message>
         <source>updates available. Send email for the link to download Updates</source>
@@ -322,11 +322,11 @@
     </message>
     <message>
         <source>No updates available.</source>
-        <translation>Keine Updates da.</translation>
+        <translation>Es gibt kein Update.</translation>
     </message>
     <message>
         <source>KORVELLAN : Update</source>
-        <translation>KORVELLAN : Update</translation>
+        <translation>KORVELLAN: Update</translation>
     </message>
     <message>
         <source>Server down check later.</source>
@@ -348,7 +348,7 @@
     <name>numora::MainForm</name>
     <message>
         <source>Multiplication Game -1</source>
-        <translation>Einmaleins-Spiel -1</translation>
+        <translation>Einmaleins-Spiel 1</translation>
     </message>
     <message>
         <source>Check for updates...</source>
@@ -363,7 +363,7 @@
     <name>numora::MultForm</name>
     <message>
         <source>KORVELLAN : Multiplication Game</source>
-        <translation>KORVELLAN : Einmaleins-Spiel</translation>
+        <translation>KORVELLAN: Einmaleins-Spiel</translation>
     </message>
     <message>
         <source>Addition and Subtraction game</source>
@@ -374,7 +374,7 @@
     <name>numora::TopicForm</name>
     <message>
         <source>KORVELLAN : Select your topic</source>
-        <translation>KORVELLAN : Wähle dein Thema</translation>
+        <translation>KORVELLAN: Wähle dein Thema</translation>
     </message>
 </context>
 </TS>

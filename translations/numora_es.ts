@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>number pad</source>
-        <translation>teclado de números</translation>
+        <translation>teclado numérico</translation>
     </message>
     <message>
         <source>level</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>hidden</source>
-        <translation>escondido</translation>
+        <translation>oculto</translation>
     </message>
     <message>
         <source>empty</source>
@@ -148,15 +148,15 @@
     </message>
     <message>
         <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
-        <translation>Demasiados intentos. Espera, nuevo juego en %1 seg.</translation>
+        <translation>Demasiados intentos. Espera, nuevo reto en %1 seg.</translation>
     </message>
     <message>
         <source>Refreshing in %1 Sec.</source>
-        <translation>Nuevo juego en %1 seg.</translation>
+        <translation>Nuevo reto en %1 seg.</translation>
     </message>
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
-        <translation>KORVELLAN - Nuevo juego en - %1</translation>
+        <translation>KORVELLAN - Nuevo reto en - %1</translation>
     </message>
     <message>
         <source>?</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Level - %1(%2 Sec.)</source>
-        <translation>Nivel - %1(%2 seg.)</translation>
+        <translation>Nivel %1 (%2 seg.)</translation>
     </message>
     <message>
         <source>Product of the top row.</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>All four found!</source>
-        <translation>¡Los cuatro encontrados!</translation>
+        <translation>¡Has encontrado los cuatro!</translation>
     </message>
     <message>
         <source>Stopped.</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Start New game</source>
-        <translation>Empezar un juego nuevo</translation>
+        <translation>Empezar una partida nueva</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Cls.</source>
-        <translation>Borr.</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Numora - 1</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet Required.</source>
-        <translation>KORVELLAN : Se necesita Internet.</translation>
+        <translation>KORVELLAN: Se necesita Internet.</translation>
     </message>
     <message>
         <source>Installed files missing run setup again. Contact KORVELLAN</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet connection required.</source>
-        <translation>KORVELLAN : Se necesita conexión a Internet.</translation>
+        <translation>KORVELLAN: Se necesita conexión a Internet.</translation>
     </message>
     <message>
         <source>updates available. Send email for the link to download Updates</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>KORVELLAN : Update</source>
-        <translation>KORVELLAN : Actualización</translation>
+        <translation>KORVELLAN: Actualización</translation>
     </message>
     <message>
         <source>Server down check later.</source>
@@ -348,7 +348,7 @@
     <name>numora::MainForm</name>
     <message>
         <source>Multiplication Game -1</source>
-        <translation>Juego de multiplicar -1</translation>
+        <translation>Juego de multiplicar 1</translation>
     </message>
     <message>
         <source>Check for updates...</source>
@@ -363,7 +363,7 @@
     <name>numora::MultForm</name>
     <message>
         <source>KORVELLAN : Multiplication Game</source>
-        <translation>KORVELLAN : Juego de multiplicar</translation>
+        <translation>KORVELLAN: Juego de multiplicar</translation>
     </message>
     <message>
         <source>Addition and Subtraction game</source>
@@ -374,7 +374,7 @@
     <name>numora::TopicForm</name>
     <message>
         <source>KORVELLAN : Select your topic</source>
-        <translation>KORVELLAN : Elige tu tema</translation>
+        <translation>KORVELLAN: Elige tu tema</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>number pad</source>
-        <translation>pavé de chiffres</translation>
+        <translation>pavé numérique</translation>
     </message>
     <message>
         <source>level</source>
@@ -148,15 +148,15 @@
     </message>
     <message>
         <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
-        <translation>Trop d’essais. Attends, nouveau jeu dans %1 s.</translation>
+        <translation>Trop d’essais. Attends, nouvelle grille dans %1&#xa0;s.</translation>
     </message>
     <message>
         <source>Refreshing in %1 Sec.</source>
-        <translation>Nouveau jeu dans %1 s.</translation>
+        <translation>Nouvelle grille dans %1&#xa0;s.</translation>
     </message>
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
-        <translation>KORVELLAN - Nouveau jeu dans - %1</translation>
+        <translation>KORVELLAN - Nouvelle grille dans - %1</translation>
     </message>
     <message>
         <source>?</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Level - %1(%2 Sec.)</source>
-        <translation>Niveau - %1(%2 s)</translation>
+        <translation>Niveau %1 (%2&#xa0;s)</translation>
     </message>
     <message>
         <source>Product of the top row.</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>All four found!</source>
-        <translation>Les quatre sont trouvés&#xa0;!</translation>
+        <translation>Tu as trouvé les quatre&#xa0;!</translation>
     </message>
     <message>
         <source>Stopped.</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Find the multiplication numbers.</source>
-        <translation>Trouve les multiplications.</translation>
+        <translation>Calcule les multiplications.</translation>
     </message>
     <message>
         <source>X</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Cls.</source>
-        <translation>Eff.</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Numora - 1</source>
@@ -302,11 +302,11 @@
     </message>
     <message>
         <source>KORVELLAN : Internet Required.</source>
-        <translation>KORVELLAN : Internet nécessaire.</translation>
+        <translation>KORVELLAN&#xa0;: Internet nécessaire.</translation>
     </message>
     <message>
         <source>Installed files missing run setup again. Contact KORVELLAN</source>
-        <translation>Des fichiers du jeu manquent. Réinstalle le jeu ou contacte KORVELLAN.</translation>
+        <translation>Il manque des fichiers du jeu. Réinstalle-le ou contacte KORVELLAN.</translation>
     </message>
     <message>
         <source>Active Internet connection is required.</source>
@@ -314,11 +314,11 @@
     </message>
     <message>
         <source>KORVELLAN : Internet connection required.</source>
-        <translation>KORVELLAN : Connexion à Internet nécessaire.</translation>
+        <translation>KORVELLAN&#xa0;: Connexion à Internet nécessaire.</translation>
     </message>
     <message>
         <source>updates available. Send email for the link to download Updates</source>
-        <translation>Une mise à jour existe. Envoie un e-mail pour recevoir le lien de téléchargement.</translation>
+        <translation>Une mise à jour est disponible. Envoie un e-mail pour recevoir le lien de téléchargement.</translation>
     </message>
     <message>
         <source>No updates available.</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>KORVELLAN : Update</source>
-        <translation>KORVELLAN : Mise à jour</translation>
+        <translation>KORVELLAN&#xa0;: Mise à jour</translation>
     </message>
     <message>
         <source>Server down check later.</source>
@@ -348,7 +348,7 @@
     <name>numora::MainForm</name>
     <message>
         <source>Multiplication Game -1</source>
-        <translation>Jeu de multiplication -1</translation>
+        <translation>Jeu de multiplication 1</translation>
     </message>
     <message>
         <source>Check for updates...</source>
@@ -363,7 +363,7 @@
     <name>numora::MultForm</name>
     <message>
         <source>KORVELLAN : Multiplication Game</source>
-        <translation>KORVELLAN : Jeu de multiplication</translation>
+        <translation>KORVELLAN&#xa0;: Jeu de multiplication</translation>
     </message>
     <message>
         <source>Addition and Subtraction game</source>
@@ -374,7 +374,7 @@
     <name>numora::TopicForm</name>
     <message>
         <source>KORVELLAN : Select your topic</source>
-        <translation>KORVELLAN : Choisis ton thème</translation>
+        <translation>KORVELLAN&#xa0;: Choisis ton thème</translation>
     </message>
 </context>
 </TS>

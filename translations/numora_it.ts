@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>number pad</source>
-        <translation>tastierino dei numeri</translation>
+        <translation>tastierino numerico</translation>
     </message>
     <message>
         <source>level</source>
@@ -148,15 +148,15 @@
     </message>
     <message>
         <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
-        <translation>Troppi tentativi. Aspetta, nuovo gioco tra %1 sec.</translation>
+        <translation>Troppi tentativi. Aspetta, nuovo rompicapo tra %1 sec.</translation>
     </message>
     <message>
         <source>Refreshing in %1 Sec.</source>
-        <translation>Nuovo gioco tra %1 sec.</translation>
+        <translation>Nuovo rompicapo tra %1 sec.</translation>
     </message>
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
-        <translation>KORVELLAN - Nuovo gioco tra - %1</translation>
+        <translation>KORVELLAN - Nuovo rompicapo tra - %1</translation>
     </message>
     <message>
         <source>?</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Level - %1(%2 Sec.)</source>
-        <translation>Livello - %1(%2 sec.)</translation>
+        <translation>Livello %1 (%2 sec.)</translation>
     </message>
     <message>
         <source>Product of the top row.</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Start New game</source>
-        <translation>Inizia un nuovo gioco</translation>
+        <translation>Inizia una nuova partita</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Find the multiplication numbers.</source>
-        <translation>Trova le moltiplicazioni.</translation>
+        <translation>Risolvi le moltiplicazioni.</translation>
     </message>
     <message>
         <source>X</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet Required.</source>
-        <translation>KORVELLAN : Serve Internet.</translation>
+        <translation>KORVELLAN: Serve Internet.</translation>
     </message>
     <message>
         <source>Installed files missing run setup again. Contact KORVELLAN</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet connection required.</source>
-        <translation>KORVELLAN : Serve la connessione a Internet.</translation>
+        <translation>KORVELLAN: Serve la connessione a Internet.</translation>
     </message>
     <message>
         <source>updates available. Send email for the link to download Updates</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>KORVELLAN : Update</source>
-        <translation>KORVELLAN : Aggiornamento</translation>
+        <translation>KORVELLAN: Aggiornamento</translation>
     </message>
     <message>
         <source>Server down check later.</source>
@@ -348,7 +348,7 @@
     <name>numora::MainForm</name>
     <message>
         <source>Multiplication Game -1</source>
-        <translation>Gioco delle tabelline -1</translation>
+        <translation>Gioco delle tabelline 1</translation>
     </message>
     <message>
         <source>Check for updates...</source>
@@ -363,7 +363,7 @@
     <name>numora::MultForm</name>
     <message>
         <source>KORVELLAN : Multiplication Game</source>
-        <translation>KORVELLAN : Gioco delle tabelline</translation>
+        <translation>KORVELLAN: Gioco delle tabelline</translation>
     </message>
     <message>
         <source>Addition and Subtraction game</source>
@@ -374,7 +374,7 @@
     <name>numora::TopicForm</name>
     <message>
         <source>KORVELLAN : Select your topic</source>
-        <translation>KORVELLAN : Scegli il tuo argomento</translation>
+        <translation>KORVELLAN: Scegli il tuo argomento</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>number pad</source>
-        <translation>teclado de números</translation>
+        <translation>teclado numérico</translation>
     </message>
     <message>
         <source>level</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>hidden</source>
-        <translation>escondido</translation>
+        <translation>oculto</translation>
     </message>
     <message>
         <source>empty</source>
@@ -148,15 +148,15 @@
     </message>
     <message>
         <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
-        <translation>Tentativas demais. Espere, novo jogo em %1 seg.</translation>
+        <translation>Tentativas demais. Espere, novo desafio em %1 seg.</translation>
     </message>
     <message>
         <source>Refreshing in %1 Sec.</source>
-        <translation>Novo jogo em %1 seg.</translation>
+        <translation>Novo desafio em %1 seg.</translation>
     </message>
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
-        <translation>KORVELLAN - Novo jogo em - %1</translation>
+        <translation>KORVELLAN - Novo desafio em - %1</translation>
     </message>
     <message>
         <source>?</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Level - %1(%2 Sec.)</source>
-        <translation>Nível - %1(%2 seg.)</translation>
+        <translation>Nível %1 (%2 seg.)</translation>
     </message>
     <message>
         <source>Product of the top row.</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Find the multiplication numbers.</source>
-        <translation>Ache as multiplicações.</translation>
+        <translation>Resolva as multiplicações.</translation>
     </message>
     <message>
         <source>X</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Cls.</source>
-        <translation>Apag.</translation>
+        <translation>Apagar</translation>
     </message>
     <message>
         <source>Numora - 1</source>
@@ -302,11 +302,11 @@
     </message>
     <message>
         <source>KORVELLAN : Internet Required.</source>
-        <translation>KORVELLAN : Internet necessária.</translation>
+        <translation>KORVELLAN: Internet necessária.</translation>
     </message>
     <message>
         <source>Installed files missing run setup again. Contact KORVELLAN</source>
-        <translation>Faltam arquivos do jogo. Instale de novo ou fale com a KORVELLAN.</translation>
+        <translation>Faltam arquivos do jogo. Instale o jogo de novo ou fale com a KORVELLAN.</translation>
     </message>
     <message>
         <source>Active Internet connection is required.</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet connection required.</source>
-        <translation>KORVELLAN : Conexão com a internet necessária.</translation>
+        <translation>KORVELLAN: Conexão com a internet necessária.</translation>
     </message>
     <message>
         <source>updates available. Send email for the link to download Updates</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>KORVELLAN : Update</source>
-        <translation>KORVELLAN : Atualização</translation>
+        <translation>KORVELLAN: Atualização</translation>
     </message>
     <message>
         <source>Server down check later.</source>
@@ -348,7 +348,7 @@
     <name>numora::MainForm</name>
     <message>
         <source>Multiplication Game -1</source>
-        <translation>Jogo de multiplicação -1</translation>
+        <translation>Jogo de multiplicação 1</translation>
     </message>
     <message>
         <source>Check for updates...</source>
@@ -363,7 +363,7 @@
     <name>numora::MultForm</name>
     <message>
         <source>KORVELLAN : Multiplication Game</source>
-        <translation>KORVELLAN : Jogo de multiplicação</translation>
+        <translation>KORVELLAN: Jogo de multiplicação</translation>
     </message>
     <message>
         <source>Addition and Subtraction game</source>
@@ -374,7 +374,7 @@
     <name>numora::TopicForm</name>
     <message>
         <source>KORVELLAN : Select your topic</source>
-        <translation>KORVELLAN : Escolha seu tema</translation>
+        <translation>KORVELLAN: Escolha seu tema</translation>
     </message>
 </context>
 </TS>
