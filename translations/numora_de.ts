@@ -140,22 +140,27 @@
     <name>Game</name>
     <message>
         <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the same line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Wähle eine Zahl.</translation>
     </message>
     <message>
         <source>Click number to select.</source>
+        <extracomment>The status line in play, while picks still count: click a number of the number pad. Before any game the same line reads &quot;Click to select number.&quot;.</extracomment>
         <translation>Klick auf eine Zahl.</translation>
     </message>
     <message>
         <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
+        <extracomment>After too many picks on one puzzle: &quot;refresh&quot; means that the next puzzle comes (use the word of &quot;New puzzle.&quot;); %1 is the seconds left, &quot;Sec.&quot; abbreviates seconds.</extracomment>
         <translation>Zu viele Versuche. Warte, neues Rätsel in %1 Sek.</translation>
     </message>
     <message>
         <source>Refreshing in %1 Sec.</source>
+        <extracomment>The multiplication window&apos;s status line: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;); &quot;Sec.&quot; abbreviates seconds.</extracomment>
         <translation>Neues Rätsel in %1 Sek.</translation>
     </message>
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
+        <extracomment>The window title in play: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;). %1 can reach 0, and below while the window is minimised.</extracomment>
         <translation>KORVELLAN - Neues Rätsel in - %1</translation>
     </message>
     <message>
@@ -214,11 +219,13 @@
     <message>
         <source>II</source>
         <comment>the pause button</comment>
+        <extracomment>Two capital I&apos;s drawn as a pause sign on a small button (its tool tip says &quot;Pause&quot;); keep them unless your script draws the pause sign otherwise.</extracomment>
         <translation>II</translation>
     </message>
     <message>
         <source>II</source>
         <comment>an upright equals sign at a column&apos;s foot</comment>
+        <extracomment>Two capital I&apos;s standing for an equals sign turned upright, between a column and its sum below it; keep them.</extracomment>
         <translation>II</translation>
     </message>
     <message>
@@ -255,6 +262,7 @@
     </message>
     <message>
         <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Wähle eine Zahl.</translation>
     </message>
     <message>
@@ -283,6 +291,7 @@
     </message>
     <message>
         <source>Cls.</source>
+        <extracomment>The multiplication pad&apos;s clear key, about 40 pixels wide: it clears the answer typed so far (not &quot;close&quot;). A word where it fits, else an abbreviation.</extracomment>
         <translation>Weg</translation>
     </message>
     <message>
