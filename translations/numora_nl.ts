@@ -161,7 +161,7 @@
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
         <extracomment>The window title in play: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;). %1 can reach 0, and below while the window is minimised.</extracomment>
-        <translation>KORVELLAN - Nieuwe puzzel over - %1</translation>
+        <translation>KORVELLAN - Puzzel over - %1</translation>
     </message>
     <message>
         <source>?</source>
