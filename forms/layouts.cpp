@@ -10,8 +10,13 @@ using namespace font;
 
 // "II" is both the pause button's caption and the upright equals sign at a
 // column's foot; translators see them apart.
-constexpr const char* kAlike[][2] = {QT_TRANSLATE_NOOP3("Layout", "II", "the pause button"),
-                                     QT_TRANSLATE_NOOP3("Layout", "II", "an upright equals sign at a column's foot")};
+constexpr const char* kAlike[][2] = {
+    //: Two capital I's drawn as a pause sign on a small button (its tool tip says
+    //: "Pause"); keep them unless your script draws the pause sign otherwise.
+    QT_TRANSLATE_NOOP3("Layout", "II", "the pause button"),
+    //: Two capital I's standing for an equals sign turned upright, between a column
+    //: and its sum below it; keep them.
+    QT_TRANSLATE_NOOP3("Layout", "II", "an upright equals sign at a column's foot")};
 constexpr const char* kPause = kAlike[0][1];
 constexpr const char* kUpright = kAlike[1][1];
 
@@ -50,6 +55,8 @@ constexpr ControlSpec kMain[] = {
     {Kind::Label, "sumdsply", 4, nullptr, "0", kNumbers, Back::Transparent, 945, 3435, 435, 330, -1, flag::kCentred},
     {Kind::Label, "sumdsply", 5, nullptr, "0", kNumbers, Back::Transparent, 225, 3435, 435, 330, -1, flag::kCentred},
     // Built before the frame so that the frame lies on top of it.
+    //: The status line as the window opens, before any game: the player may pick a
+    //: number on the number pad. In play the line reads "Click number to select.".
     {Kind::Label, "strlbl", -1, nullptr, QT_TRANSLATE_NOOP("Layout", "Click to select number."), kBold825, Back::Transparent, 2955, 1155, 1245, 2070, -1, flag::kWrap},
     {Kind::Frame, "scltntray", -1, nullptr, "", kDefault, Back::Own, 2940, 1515, 1305, 1620, -1, flag::kDisabled},
     {Kind::ClickLabel, "numlbl", 0, "scltntray", "1", kPad, Back::LightRed, 45, 150, 375, 450, -1, kPadFlags},
@@ -90,6 +97,8 @@ constexpr ControlSpec kMult[] = {
     {Kind::Label, "sumdsply", 3, nullptr, QT_TRANSLATE_NOOP("Layout", "?"), kNumbers, Back::Own, 345, 3270, 435, 330, -1, flag::kCentred},
     {Kind::Label, "UserEntered", -1, nullptr, "0", kPad, Back::Transparent, 1755, 3225, 585, 450, -1, kPadFlags},
     // Built before the frame so that the frame lies on top of it.
+    //: The status line as the window opens, before any game: the player may pick a
+    //: number on the number pad. In play the line reads "Click number to select.".
     {Kind::Label, "strlbl", -1, nullptr, QT_TRANSLATE_NOOP("Layout", "Click to select number."), kBold825, Back::Transparent, 2730, 1410, 1485, 2130, -1, flag::kWrap},
     {Kind::Frame, "scltntray", -1, nullptr, "", kDefault, Back::Own, 2805, 1830, 1560, 2205, -1, flag::kDisabled},
     {Kind::ClickLabel, "numlbl", 0, "scltntray", "0", kPad, Back::LightRed, 465, 1620, 375, 450, -1, kPadFlags},
@@ -102,6 +111,8 @@ constexpr ControlSpec kMult[] = {
     {Kind::ClickLabel, "numlbl", 7, "scltntray", "7", kPad, Back::LightRed, 45, 1140, 375, 450, -1, kPadFlags},
     {Kind::ClickLabel, "numlbl", 8, "scltntray", "8", kPad, Back::LightRed, 465, 1125, 375, 450, -1, kPadFlags},
     {Kind::ClickLabel, "numlbl", 9, "scltntray", "9", kPad, Back::LightRed, 885, 1125, 375, 450, -1, kPadFlags},
+    //: The multiplication pad's clear key, about 40 pixels wide: it clears the answer
+    //: typed so far (not "close"). A word where it fits, else an abbreviation.
     {Kind::Button, "Clrs", -1, "scltntray", QT_TRANSLATE_NOOP("Layout", "Cls."), kBold825, Back::System, 885, 1620, 600, 510, 34, flag::kPadKey},
 };
 

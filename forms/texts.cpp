@@ -13,12 +13,20 @@ QString translated(const char* text) { return QCoreApplication::translate("Game"
 QString status(Status s)
 {
     switch (s.kind) {
+    //: The status line as the window opens, before any game: the player may pick a number
+    //: on the number pad. In play the same line reads "Click number to select.".
     case Status::Kind::ClickToSelect: return translated(QT_TRANSLATE_NOOP("Game", "Click to select number."));
+    //: The status line in play, while picks still count: click a number of the number pad.
+    //: Before any game the same line reads "Click to select number.".
     case Status::Kind::ClickNumber: return translated(QT_TRANSLATE_NOOP("Game", "Click number to select."));
+    //: After too many picks on one puzzle: "refresh" means that the next puzzle comes
+    //: (use the word of "New puzzle."); %1 is the seconds left, "Sec." abbreviates seconds.
     case Status::Kind::LockedOut:
         return translated(QT_TRANSLATE_NOOP(
                               "Game", "You have exceeded maximum number of attempts. Wait will refresh in %1 Sec."))
             .arg(s.seconds);
+    //: The multiplication window's status line: seconds until the next puzzle replaces this
+    //: one (use the word of "New puzzle."); "Sec." abbreviates seconds.
     case Status::Kind::Refreshing: return translated(QT_TRANSLATE_NOOP("Game", "Refreshing in %1 Sec.")).arg(s.seconds);
     }
     return {};
@@ -27,6 +35,8 @@ QString status(Status s)
 QString caption(Caption c, const QString& title)
 {
     if (c.kind == Caption::Kind::Title) return title;
+    //: The window title in play: seconds until the next puzzle replaces this one (use the
+    //: word of "New puzzle."). %1 can reach 0, and below while the window is minimised.
     return translated(QT_TRANSLATE_NOOP("Game", "KORVELLAN - Refreshing in - %1")).arg(c.seconds);
 }
 

@@ -5,51 +5,51 @@
     <name>Accessibility</name>
     <message>
         <source>top row, left column</source>
-        <translation>obere Reihe, linke Spalte</translation>
+        <translation>obere Zeile, linke Spalte</translation>
     </message>
     <message>
         <source>top row, middle column</source>
-        <translation>obere Reihe, mittlere Spalte</translation>
+        <translation>obere Zeile, mittlere Spalte</translation>
     </message>
     <message>
         <source>top row, right column</source>
-        <translation>obere Reihe, rechte Spalte</translation>
+        <translation>obere Zeile, rechte Spalte</translation>
     </message>
     <message>
         <source>middle row, left column</source>
-        <translation>mittlere Reihe, linke Spalte</translation>
+        <translation>mittlere Zeile, linke Spalte</translation>
     </message>
     <message>
         <source>middle row, middle column</source>
-        <translation>mittlere Reihe, mittlere Spalte</translation>
+        <translation>mittlere Zeile, mittlere Spalte</translation>
     </message>
     <message>
         <source>middle row, right column</source>
-        <translation>mittlere Reihe, rechte Spalte</translation>
+        <translation>mittlere Zeile, rechte Spalte</translation>
     </message>
     <message>
         <source>bottom row, left column</source>
-        <translation>untere Reihe, linke Spalte</translation>
+        <translation>untere Zeile, linke Spalte</translation>
     </message>
     <message>
         <source>bottom row, middle column</source>
-        <translation>untere Reihe, mittlere Spalte</translation>
+        <translation>untere Zeile, mittlere Spalte</translation>
     </message>
     <message>
         <source>bottom row, right column</source>
-        <translation>untere Reihe, rechte Spalte</translation>
+        <translation>untere Zeile, rechte Spalte</translation>
     </message>
     <message>
         <source>sum of the top row</source>
-        <translation>Summe der oberen Reihe</translation>
+        <translation>Summe der oberen Zeile</translation>
     </message>
     <message>
         <source>sum of the middle row</source>
-        <translation>Summe der mittleren Reihe</translation>
+        <translation>Summe der mittleren Zeile</translation>
     </message>
     <message>
         <source>sum of the bottom row</source>
-        <translation>Summe der unteren Reihe</translation>
+        <translation>Summe der unteren Zeile</translation>
     </message>
     <message>
         <source>sum of the right column</source>
@@ -85,11 +85,11 @@
     </message>
     <message>
         <source>product of the top row</source>
-        <translation>Produkt der oberen Reihe</translation>
+        <translation>Produkt der oberen Zeile</translation>
     </message>
     <message>
         <source>product of the bottom row</source>
-        <translation>Produkt der unteren Reihe</translation>
+        <translation>Produkt der unteren Zeile</translation>
     </message>
     <message>
         <source>product of the right column</source>
@@ -129,34 +129,39 @@
     </message>
     <message>
         <source>Row sum %1, column sum %2.</source>
-        <translation>Reihensumme %1, Spaltensumme %2.</translation>
+        <translation>Zeilensumme %1, Spaltensumme %2.</translation>
     </message>
     <message>
         <source>Row product %1, column product %2.</source>
-        <translation>Reihenprodukt %1, Spaltenprodukt %2.</translation>
+        <translation>Zeilenprodukt %1, Spaltenprodukt %2.</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the same line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Wähle eine Zahl.</translation>
     </message>
     <message>
         <source>Click number to select.</source>
+        <extracomment>The status line in play, while picks still count: click a number of the number pad. Before any game the same line reads &quot;Click to select number.&quot;.</extracomment>
         <translation>Klick auf eine Zahl.</translation>
     </message>
     <message>
         <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
-        <translation>Zu viele Versuche. Warte, neues Spiel in %1 Sek.</translation>
+        <extracomment>After too many picks on one puzzle: &quot;refresh&quot; means that the next puzzle comes (use the word of &quot;New puzzle.&quot;); %1 is the seconds left, &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Zu viele Versuche. Warte, neues Rätsel in %1 Sek.</translation>
     </message>
     <message>
         <source>Refreshing in %1 Sec.</source>
-        <translation>Neues Spiel in %1 Sek.</translation>
+        <extracomment>The multiplication window&apos;s status line: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;); &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Neues Rätsel in %1 Sek.</translation>
     </message>
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
-        <translation>KORVELLAN - Neues Spiel in - %1</translation>
+        <extracomment>The window title in play: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;). %1 can reach 0, and below while the window is minimised.</extracomment>
+        <translation>KORVELLAN - Neues Rätsel in - %1</translation>
     </message>
     <message>
         <source>?</source>
@@ -170,15 +175,15 @@
     </message>
     <message>
         <source>Level - %1(%2 Sec.)</source>
-        <translation>Stufe - %1(%2 Sek.)</translation>
+        <translation>Stufe %1 (%2 Sek.)</translation>
     </message>
     <message>
         <source>Product of the top row.</source>
-        <translation>Produkt der oberen Reihe.</translation>
+        <translation>Produkt der oberen Zeile.</translation>
     </message>
     <message>
         <source>Product of the bottom row.</source>
-        <translation>Produkt der unteren Reihe.</translation>
+        <translation>Produkt der unteren Zeile.</translation>
     </message>
     <message>
         <source>Product of the right column.</source>
@@ -214,11 +219,13 @@
     <message>
         <source>II</source>
         <comment>the pause button</comment>
+        <extracomment>Two capital I&apos;s drawn as a pause sign on a small button (its tool tip says &quot;Pause&quot;); keep them unless your script draws the pause sign otherwise.</extracomment>
         <translation>II</translation>
     </message>
     <message>
         <source>II</source>
         <comment>an upright equals sign at a column&apos;s foot</comment>
+        <extracomment>Two capital I&apos;s standing for an equals sign turned upright, between a column and its sum below it; keep them.</extracomment>
         <translation>II</translation>
     </message>
     <message>
@@ -255,6 +262,7 @@
     </message>
     <message>
         <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Wähle eine Zahl.</translation>
     </message>
     <message>
@@ -267,7 +275,7 @@
     </message>
     <message>
         <source>Find the multiplication numbers.</source>
-        <translation>Finde die Malergebnisse.</translation>
+        <translation>Rechne die Malaufgaben aus.</translation>
     </message>
     <message>
         <source>X</source>
@@ -283,6 +291,7 @@
     </message>
     <message>
         <source>Cls.</source>
+        <extracomment>The multiplication pad&apos;s clear key, about 40 pixels wide: it clears the answer typed so far (not &quot;close&quot;). A word where it fits, else an abbreviation.</extracomment>
         <translation>Weg</translation>
     </message>
     <message>
@@ -302,11 +311,11 @@
     </message>
     <message>
         <source>KORVELLAN : Internet Required.</source>
-        <translation>KORVELLAN : Internet nötig.</translation>
+        <translation>KORVELLAN: Internet nötig.</translation>
     </message>
     <message>
         <source>Installed files missing run setup again. Contact KORVELLAN</source>
-        <translation>Dateien des Spiels fehlen. Installiere es neu oder schreib an KORVELLAN.</translation>
+        <translation>Dateien des Spiels fehlen. Installiere das Spiel neu oder schreib an KORVELLAN.</translation>
     </message>
     <message>
         <source>Active Internet connection is required.</source>
@@ -314,7 +323,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet connection required.</source>
-        <translation>KORVELLAN : Internetverbindung nötig.</translation>
+        <translation>KORVELLAN: Internetverbindung nötig.</translation>
     </message>
     <message>
         <source>updates available. Send email for the link to download Updates</source>
@@ -322,11 +331,11 @@
     </message>
     <message>
         <source>No updates available.</source>
-        <translation>Keine Updates da.</translation>
+        <translation>Es gibt kein Update.</translation>
     </message>
     <message>
         <source>KORVELLAN : Update</source>
-        <translation>KORVELLAN : Update</translation>
+        <translation>KORVELLAN: Update</translation>
     </message>
     <message>
         <source>Server down check later.</source>
@@ -348,7 +357,7 @@
     <name>numora::MainForm</name>
     <message>
         <source>Multiplication Game -1</source>
-        <translation>Einmaleins-Spiel -1</translation>
+        <translation>Einmaleins-Spiel 1</translation>
     </message>
     <message>
         <source>Check for updates...</source>
@@ -363,7 +372,7 @@
     <name>numora::MultForm</name>
     <message>
         <source>KORVELLAN : Multiplication Game</source>
-        <translation>KORVELLAN : Einmaleins-Spiel</translation>
+        <translation>KORVELLAN: Einmaleins-Spiel</translation>
     </message>
     <message>
         <source>Addition and Subtraction game</source>
@@ -374,7 +383,7 @@
     <name>numora::TopicForm</name>
     <message>
         <source>KORVELLAN : Select your topic</source>
-        <translation>KORVELLAN : Wähle dein Thema</translation>
+        <translation>KORVELLAN: Wähle dein Thema</translation>
     </message>
 </context>
 </TS>

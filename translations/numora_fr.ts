@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>number pad</source>
-        <translation>pavé de chiffres</translation>
+        <translation>pavé numérique</translation>
     </message>
     <message>
         <source>level</source>
@@ -140,23 +140,28 @@
     <name>Game</name>
     <message>
         <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the same line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Choisis un nombre.</translation>
     </message>
     <message>
         <source>Click number to select.</source>
+        <extracomment>The status line in play, while picks still count: click a number of the number pad. Before any game the same line reads &quot;Click to select number.&quot;.</extracomment>
         <translation>Clique sur un nombre.</translation>
     </message>
     <message>
         <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
-        <translation>Trop d’essais. Attends, nouveau jeu dans %1 s.</translation>
+        <extracomment>After too many picks on one puzzle: &quot;refresh&quot; means that the next puzzle comes (use the word of &quot;New puzzle.&quot;); %1 is the seconds left, &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Trop d’essais. Attends, nouvelle grille dans %1&#xa0;s.</translation>
     </message>
     <message>
         <source>Refreshing in %1 Sec.</source>
-        <translation>Nouveau jeu dans %1 s.</translation>
+        <extracomment>The multiplication window&apos;s status line: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;); &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Nouvelle grille dans %1&#xa0;s.</translation>
     </message>
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
-        <translation>KORVELLAN - Nouveau jeu dans - %1</translation>
+        <extracomment>The window title in play: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;). %1 can reach 0, and below while the window is minimised.</extracomment>
+        <translation>KORVELLAN - Nouvelle grille dans - %1</translation>
     </message>
     <message>
         <source>?</source>
@@ -170,7 +175,7 @@
     </message>
     <message>
         <source>Level - %1(%2 Sec.)</source>
-        <translation>Niveau - %1(%2 s)</translation>
+        <translation>Niveau %1 (%2&#xa0;s)</translation>
     </message>
     <message>
         <source>Product of the top row.</source>
@@ -198,7 +203,7 @@
     </message>
     <message>
         <source>All four found!</source>
-        <translation>Les quatre sont trouvés&#xa0;!</translation>
+        <translation>Tu as trouvé les quatre&#xa0;!</translation>
     </message>
     <message>
         <source>Stopped.</source>
@@ -214,11 +219,13 @@
     <message>
         <source>II</source>
         <comment>the pause button</comment>
+        <extracomment>Two capital I&apos;s drawn as a pause sign on a small button (its tool tip says &quot;Pause&quot;); keep them unless your script draws the pause sign otherwise.</extracomment>
         <translation>II</translation>
     </message>
     <message>
         <source>II</source>
         <comment>an upright equals sign at a column&apos;s foot</comment>
+        <extracomment>Two capital I&apos;s standing for an equals sign turned upright, between a column and its sum below it; keep them.</extracomment>
         <translation>II</translation>
     </message>
     <message>
@@ -239,7 +246,7 @@
     </message>
     <message>
         <source>&amp;Exit </source>
-        <translation>&amp;Sortir </translation>
+        <translation>Sor&amp;tir </translation>
     </message>
     <message>
         <source> Exit game</source>
@@ -255,6 +262,7 @@
     </message>
     <message>
         <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Choisis un nombre.</translation>
     </message>
     <message>
@@ -267,7 +275,7 @@
     </message>
     <message>
         <source>Find the multiplication numbers.</source>
-        <translation>Trouve les multiplications.</translation>
+        <translation>Calcule les multiplications.</translation>
     </message>
     <message>
         <source>X</source>
@@ -283,7 +291,8 @@
     </message>
     <message>
         <source>Cls.</source>
-        <translation>Eff.</translation>
+        <extracomment>The multiplication pad&apos;s clear key, about 40 pixels wide: it clears the answer typed so far (not &quot;close&quot;). A word where it fits, else an abbreviation.</extracomment>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Numora - 1</source>
@@ -302,11 +311,11 @@
     </message>
     <message>
         <source>KORVELLAN : Internet Required.</source>
-        <translation>KORVELLAN : Internet nécessaire.</translation>
+        <translation>KORVELLAN&#xa0;: Internet nécessaire.</translation>
     </message>
     <message>
         <source>Installed files missing run setup again. Contact KORVELLAN</source>
-        <translation>Des fichiers du jeu manquent. Réinstalle le jeu ou contacte KORVELLAN.</translation>
+        <translation>Il manque des fichiers du jeu. Réinstalle-le ou contacte KORVELLAN.</translation>
     </message>
     <message>
         <source>Active Internet connection is required.</source>
@@ -314,11 +323,11 @@
     </message>
     <message>
         <source>KORVELLAN : Internet connection required.</source>
-        <translation>KORVELLAN : Connexion à Internet nécessaire.</translation>
+        <translation>KORVELLAN&#xa0;: Connexion à Internet nécessaire.</translation>
     </message>
     <message>
         <source>updates available. Send email for the link to download Updates</source>
-        <translation>Une mise à jour existe. Envoie un e-mail pour recevoir le lien de téléchargement.</translation>
+        <translation>Une mise à jour est disponible. Envoie un e-mail pour recevoir le lien de téléchargement.</translation>
     </message>
     <message>
         <source>No updates available.</source>
@@ -326,7 +335,7 @@
     </message>
     <message>
         <source>KORVELLAN : Update</source>
-        <translation>KORVELLAN : Mise à jour</translation>
+        <translation>KORVELLAN&#xa0;: Mise à jour</translation>
     </message>
     <message>
         <source>Server down check later.</source>
@@ -348,7 +357,7 @@
     <name>numora::MainForm</name>
     <message>
         <source>Multiplication Game -1</source>
-        <translation>Jeu de multiplication -1</translation>
+        <translation>Jeu de multiplication 1</translation>
     </message>
     <message>
         <source>Check for updates...</source>
@@ -363,7 +372,7 @@
     <name>numora::MultForm</name>
     <message>
         <source>KORVELLAN : Multiplication Game</source>
-        <translation>KORVELLAN : Jeu de multiplication</translation>
+        <translation>KORVELLAN&#xa0;: Jeu de multiplication</translation>
     </message>
     <message>
         <source>Addition and Subtraction game</source>
@@ -374,7 +383,7 @@
     <name>numora::TopicForm</name>
     <message>
         <source>KORVELLAN : Select your topic</source>
-        <translation>KORVELLAN : Choisis ton thème</translation>
+        <translation>KORVELLAN&#xa0;: Choisis ton thème</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>number pad</source>
-        <translation>tastierino dei numeri</translation>
+        <translation>tastierino numerico</translation>
     </message>
     <message>
         <source>level</source>
@@ -140,23 +140,28 @@
     <name>Game</name>
     <message>
         <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the same line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Scegli un numero.</translation>
     </message>
     <message>
         <source>Click number to select.</source>
+        <extracomment>The status line in play, while picks still count: click a number of the number pad. Before any game the same line reads &quot;Click to select number.&quot;.</extracomment>
         <translation>Fai clic su un numero.</translation>
     </message>
     <message>
         <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
-        <translation>Troppi tentativi. Aspetta, nuovo gioco tra %1 sec.</translation>
+        <extracomment>After too many picks on one puzzle: &quot;refresh&quot; means that the next puzzle comes (use the word of &quot;New puzzle.&quot;); %1 is the seconds left, &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Troppi tentativi. Aspetta, nuovo rompicapo tra %1 sec.</translation>
     </message>
     <message>
         <source>Refreshing in %1 Sec.</source>
-        <translation>Nuovo gioco tra %1 sec.</translation>
+        <extracomment>The multiplication window&apos;s status line: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;); &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Nuovo rompicapo tra %1 sec.</translation>
     </message>
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
-        <translation>KORVELLAN - Nuovo gioco tra - %1</translation>
+        <extracomment>The window title in play: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;). %1 can reach 0, and below while the window is minimised.</extracomment>
+        <translation>KORVELLAN - Rompicapo tra - %1</translation>
     </message>
     <message>
         <source>?</source>
@@ -170,7 +175,7 @@
     </message>
     <message>
         <source>Level - %1(%2 Sec.)</source>
-        <translation>Livello - %1(%2 sec.)</translation>
+        <translation>Livello %1 (%2 sec.)</translation>
     </message>
     <message>
         <source>Product of the top row.</source>
@@ -214,11 +219,13 @@
     <message>
         <source>II</source>
         <comment>the pause button</comment>
+        <extracomment>Two capital I&apos;s drawn as a pause sign on a small button (its tool tip says &quot;Pause&quot;); keep them unless your script draws the pause sign otherwise.</extracomment>
         <translation>II</translation>
     </message>
     <message>
         <source>II</source>
         <comment>an upright equals sign at a column&apos;s foot</comment>
+        <extracomment>Two capital I&apos;s standing for an equals sign turned upright, between a column and its sum below it; keep them.</extracomment>
         <translation>II</translation>
     </message>
     <message>
@@ -227,7 +234,7 @@
     </message>
     <message>
         <source>Start New game</source>
-        <translation>Inizia un nuovo gioco</translation>
+        <translation>Inizia una nuova partita</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -255,6 +262,7 @@
     </message>
     <message>
         <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Scegli un numero.</translation>
     </message>
     <message>
@@ -267,7 +275,7 @@
     </message>
     <message>
         <source>Find the multiplication numbers.</source>
-        <translation>Trova le moltiplicazioni.</translation>
+        <translation>Risolvi le moltiplicazioni.</translation>
     </message>
     <message>
         <source>X</source>
@@ -283,6 +291,7 @@
     </message>
     <message>
         <source>Cls.</source>
+        <extracomment>The multiplication pad&apos;s clear key, about 40 pixels wide: it clears the answer typed so far (not &quot;close&quot;). A word where it fits, else an abbreviation.</extracomment>
         <translation>Canc.</translation>
     </message>
     <message>
@@ -302,7 +311,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet Required.</source>
-        <translation>KORVELLAN : Serve Internet.</translation>
+        <translation>KORVELLAN: Serve Internet.</translation>
     </message>
     <message>
         <source>Installed files missing run setup again. Contact KORVELLAN</source>
@@ -314,7 +323,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet connection required.</source>
-        <translation>KORVELLAN : Serve la connessione a Internet.</translation>
+        <translation>KORVELLAN: Serve la connessione a Internet.</translation>
     </message>
     <message>
         <source>updates available. Send email for the link to download Updates</source>
@@ -326,7 +335,7 @@
     </message>
     <message>
         <source>KORVELLAN : Update</source>
-        <translation>KORVELLAN : Aggiornamento</translation>
+        <translation>KORVELLAN: Aggiornamento</translation>
     </message>
     <message>
         <source>Server down check later.</source>
@@ -348,7 +357,7 @@
     <name>numora::MainForm</name>
     <message>
         <source>Multiplication Game -1</source>
-        <translation>Gioco delle tabelline -1</translation>
+        <translation>Gioco delle tabelline 1</translation>
     </message>
     <message>
         <source>Check for updates...</source>
@@ -363,7 +372,7 @@
     <name>numora::MultForm</name>
     <message>
         <source>KORVELLAN : Multiplication Game</source>
-        <translation>KORVELLAN : Gioco delle tabelline</translation>
+        <translation>KORVELLAN: Gioco delle tabelline</translation>
     </message>
     <message>
         <source>Addition and Subtraction game</source>
@@ -374,7 +383,7 @@
     <name>numora::TopicForm</name>
     <message>
         <source>KORVELLAN : Select your topic</source>
-        <translation>KORVELLAN : Scegli il tuo argomento</translation>
+        <translation>KORVELLAN: Scegli il tuo argomento</translation>
     </message>
 </context>
 </TS>

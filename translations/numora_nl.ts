@@ -5,7 +5,7 @@
     <name>Accessibility</name>
     <message>
         <source>top row, left column</source>
-        <translation>bovenste rij, linker kolom</translation>
+        <translation>bovenste rij, linkerkolom</translation>
     </message>
     <message>
         <source>top row, middle column</source>
@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>top row, right column</source>
-        <translation>bovenste rij, rechter kolom</translation>
+        <translation>bovenste rij, rechterkolom</translation>
     </message>
     <message>
         <source>middle row, left column</source>
-        <translation>middelste rij, linker kolom</translation>
+        <translation>middelste rij, linkerkolom</translation>
     </message>
     <message>
         <source>middle row, middle column</source>
@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>middle row, right column</source>
-        <translation>middelste rij, rechter kolom</translation>
+        <translation>middelste rij, rechterkolom</translation>
     </message>
     <message>
         <source>bottom row, left column</source>
-        <translation>onderste rij, linker kolom</translation>
+        <translation>onderste rij, linkerkolom</translation>
     </message>
     <message>
         <source>bottom row, middle column</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>bottom row, right column</source>
-        <translation>onderste rij, rechter kolom</translation>
+        <translation>onderste rij, rechterkolom</translation>
     </message>
     <message>
         <source>sum of the top row</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>sum of the right column</source>
-        <translation>som van de rechter kolom</translation>
+        <translation>som van de rechterkolom</translation>
     </message>
     <message>
         <source>sum of the middle column</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>sum of the left column</source>
-        <translation>som van de linker kolom</translation>
+        <translation>som van de linkerkolom</translation>
     </message>
     <message>
         <source>status</source>
@@ -93,19 +93,19 @@
     </message>
     <message>
         <source>product of the right column</source>
-        <translation>product van de rechter kolom</translation>
+        <translation>product van de rechterkolom</translation>
     </message>
     <message>
         <source>product of the left column</source>
-        <translation>product van de linker kolom</translation>
+        <translation>product van de linkerkolom</translation>
     </message>
     <message>
         <source>your answer</source>
-        <translation>jouw antwoord</translation>
+        <translation>je antwoord</translation>
     </message>
     <message>
         <source>clears your answer</source>
-        <translation>wist jouw antwoord</translation>
+        <translation>wist je antwoord</translation>
     </message>
     <message>
         <source>number pad</source>
@@ -140,23 +140,28 @@
     <name>Game</name>
     <message>
         <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the same line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Kies een getal.</translation>
     </message>
     <message>
         <source>Click number to select.</source>
+        <extracomment>The status line in play, while picks still count: click a number of the number pad. Before any game the same line reads &quot;Click to select number.&quot;.</extracomment>
         <translation>Klik op een getal.</translation>
     </message>
     <message>
         <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
-        <translation>Te veel pogingen. Wacht, nieuw spel over %1 sec.</translation>
+        <extracomment>After too many picks on one puzzle: &quot;refresh&quot; means that the next puzzle comes (use the word of &quot;New puzzle.&quot;); %1 is the seconds left, &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Te veel pogingen. Wacht, nieuwe puzzel over %1 sec.</translation>
     </message>
     <message>
         <source>Refreshing in %1 Sec.</source>
-        <translation>Nieuw spel over %1 sec.</translation>
+        <extracomment>The multiplication window&apos;s status line: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;); &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Nieuwe puzzel over %1 sec.</translation>
     </message>
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
-        <translation>KORVELLAN - Nieuw spel over - %1</translation>
+        <extracomment>The window title in play: seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;). %1 can reach 0, and below while the window is minimised.</extracomment>
+        <translation>KORVELLAN - Puzzel over - %1</translation>
     </message>
     <message>
         <source>?</source>
@@ -170,7 +175,7 @@
     </message>
     <message>
         <source>Level - %1(%2 Sec.)</source>
-        <translation>Niveau - %1(%2 sec.)</translation>
+        <translation>Niveau %1 (%2 sec.)</translation>
     </message>
     <message>
         <source>Product of the top row.</source>
@@ -182,11 +187,11 @@
     </message>
     <message>
         <source>Product of the right column.</source>
-        <translation>Product van de rechter kolom.</translation>
+        <translation>Product van de rechterkolom.</translation>
     </message>
     <message>
         <source>Product of the left column.</source>
-        <translation>Product van de linker kolom.</translation>
+        <translation>Product van de linkerkolom.</translation>
     </message>
     <message>
         <source>New puzzle.</source>
@@ -214,11 +219,13 @@
     <message>
         <source>II</source>
         <comment>the pause button</comment>
+        <extracomment>Two capital I&apos;s drawn as a pause sign on a small button (its tool tip says &quot;Pause&quot;); keep them unless your script draws the pause sign otherwise.</extracomment>
         <translation>II</translation>
     </message>
     <message>
         <source>II</source>
         <comment>an upright equals sign at a column&apos;s foot</comment>
+        <extracomment>Two capital I&apos;s standing for an equals sign turned upright, between a column and its sum below it; keep them.</extracomment>
         <translation>II</translation>
     </message>
     <message>
@@ -239,7 +246,7 @@
     </message>
     <message>
         <source>&amp;Exit </source>
-        <translation>&amp;Sluit </translation>
+        <translation>Sl&amp;uit </translation>
     </message>
     <message>
         <source> Exit game</source>
@@ -247,7 +254,7 @@
     </message>
     <message>
         <source>Find the missing numbers.</source>
-        <translation>Vind de verborgen getallen.</translation>
+        <translation>Zoek de verborgen getallen.</translation>
     </message>
     <message>
         <source>+</source>
@@ -255,6 +262,7 @@
     </message>
     <message>
         <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Kies een getal.</translation>
     </message>
     <message>
@@ -267,7 +275,7 @@
     </message>
     <message>
         <source>Find the multiplication numbers.</source>
-        <translation>Vind de keersommen.</translation>
+        <translation>Maak de keersommen.</translation>
     </message>
     <message>
         <source>X</source>
@@ -283,6 +291,7 @@
     </message>
     <message>
         <source>Cls.</source>
+        <extracomment>The multiplication pad&apos;s clear key, about 40 pixels wide: it clears the answer typed so far (not &quot;close&quot;). A word where it fits, else an abbreviation.</extracomment>
         <translation>Wis</translation>
     </message>
     <message>
@@ -302,7 +311,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet Required.</source>
-        <translation>KORVELLAN : Internet nodig.</translation>
+        <translation>KORVELLAN: Internet nodig.</translation>
     </message>
     <message>
         <source>Installed files missing run setup again. Contact KORVELLAN</source>
@@ -314,7 +323,7 @@
     </message>
     <message>
         <source>KORVELLAN : Internet connection required.</source>
-        <translation>KORVELLAN : Internetverbinding nodig.</translation>
+        <translation>KORVELLAN: Internetverbinding nodig.</translation>
     </message>
     <message>
         <source>updates available. Send email for the link to download Updates</source>
@@ -326,7 +335,7 @@
     </message>
     <message>
         <source>KORVELLAN : Update</source>
-        <translation>KORVELLAN : Update</translation>
+        <translation>KORVELLAN: Update</translation>
     </message>
     <message>
         <source>Server down check later.</source>
@@ -348,7 +357,7 @@
     <name>numora::MainForm</name>
     <message>
         <source>Multiplication Game -1</source>
-        <translation>Tafelspel -1</translation>
+        <translation>Tafelspel 1</translation>
     </message>
     <message>
         <source>Check for updates...</source>
@@ -363,7 +372,7 @@
     <name>numora::MultForm</name>
     <message>
         <source>KORVELLAN : Multiplication Game</source>
-        <translation>KORVELLAN : Tafelspel</translation>
+        <translation>KORVELLAN: Tafelspel</translation>
     </message>
     <message>
         <source>Addition and Subtraction game</source>
@@ -374,7 +383,7 @@
     <name>numora::TopicForm</name>
     <message>
         <source>KORVELLAN : Select your topic</source>
-        <translation>KORVELLAN : Kies je onderwerp</translation>
+        <translation>KORVELLAN: Kies je onderwerp</translation>
     </message>
 </context>
 </TS>

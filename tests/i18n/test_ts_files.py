@@ -2,7 +2,9 @@
 """Each translation under translations/ is complete and current: it holds every text
 the sources give Qt's translator and nothing else, each translated; every placeholder
 (%1, %2) and access key (&) of the English is kept, and the access keys of the windows'
-controls stay distinct in every language."""
+controls stay distinct in every language. A key that the English gives another control
+never moves to this one: a player who presses Alt+S to start (as the README and the
+manual page say) must not quit instead."""
 
 import argparse
 import glob
@@ -14,6 +16,10 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 SOURCE_FOLDERS = ("app", "forms", "platform")
+
+# Access keys a control's translation must not take: the keys of the English of another
+# control of the same windows.
+FORBIDDEN_KEYS = {("Layout", "&Exit "): "s", ("Layout", "&Start Numora"): "e"}
 
 
 def messages(path):
@@ -55,6 +61,9 @@ def faults_of(path, texts):
             faults.append("%r drops or adds a placeholder: %r" % (source, translation))
         if (access_key(source) is None) != (access_key(translation) is None) or translation.count("&") > 1:
             faults.append("%r needs exactly the English's access keys: %r" % (source, translation))
+        if access_key(translation) and access_key(translation) == FORBIDDEN_KEYS.get((context, source)):
+            faults.append("%r takes the access key %r, which the English gives another control: %r"
+                          % (source, access_key(translation), translation))
         if context == "Layout" and access_key(translation):
             keys.setdefault(access_key(translation), []).append(translation)
     faults += ["access key %r is shared by %r" % (k, v) for k, v in sorted(keys.items()) if len(v) > 1]
