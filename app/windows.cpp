@@ -26,7 +26,6 @@ MultForm* Windows::multForm() const { return static_cast<MultForm*>(window(Windo
 
 void Windows::show(Window which)
 {
-    if (which == Window::Main) mainShownInHandler_ = true;
     Slot& s = slot(which);
     if (s.window) {
         s.window->show();
@@ -50,23 +49,15 @@ void Windows::show(Window which)
 void Windows::close(Window which)
 {
     Slot& s = slot(which);
-    if (!s.window || s.closing) return;
-    s.closing = true;
+    if (!s.window) return;
     s.window->leave();
     s.window->closeRequested();
     s.window->hide();
     grave_.push_back(std::move(s.window));
-    s.closing = false;
-}
-
-void Windows::returnToMain()
-{
-    if (!mainShownInHandler_) show(Window::Main);
 }
 
 void Windows::handlerFinished()
 {
-    mainShownInHandler_ = false;
     // A closed window may still be deep in its own handler's stack frames when
     // the dispatcher reports idle (a Qt signal emitter, say): delete it from the
     // event loop, never from here, and only the windows closed by now.

@@ -34,7 +34,6 @@ public:
     // Navigator
     void show(Window w) override;
     void close(Window w) override;
-    void returnToMain() override;
 
     // Called by the dispatcher once the outermost handler has returned.
     void handlerFinished();
@@ -43,7 +42,6 @@ private:
     struct Slot {
         Factory factory;
         std::unique_ptr<GameWindow> window;  // null while not loaded
-        bool closing = false;
     };
     Slot& slot(Window w) { return slots_[static_cast<std::size_t>(w)]; }
     const Slot& slot(Window w) const { return slots_[static_cast<std::size_t>(w)]; }
@@ -53,7 +51,6 @@ private:
     std::vector<std::unique_ptr<GameWindow>> grave_;  // closed during the handler running now
     std::function<void()> onEnd_;
     bool ended_ = false;
-    bool mainShownInHandler_ = false;
     QObject burial_;  // queued burials, and the windows they hold, go with this object
 };
 

@@ -26,12 +26,8 @@ public:
     // Load the window if it is not loaded (build, load handler), then display it.
     virtual void show(Window w) = 0;
     // Run the window's close-request handler, then unload it. Closing a window
-    // that is not loaded, or again from within its own close-request handler,
-    // does nothing.
+    // that is not loaded does nothing.
     virtual void close(Window w) = 0;
-    // Show the main window, unless this handler has already shown (or tried to
-    // load) it: one way out of the multiplication window loads it only once.
-    virtual void returnToMain() = 0;
 };
 
 class GameWindow : public QMainWindow {

@@ -26,7 +26,6 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
 
     connect(multi1_, &QAction::triggered, this, [this] {
         handle([this] {
-            leave();
             nav_.show(Window::Multiplication);
             nav_.close(Window::Main);
         });
@@ -99,10 +98,6 @@ void MainForm::renderOwn()
     // every second of a game, which shows nothing new.
     if (onWayland() && game_.screen().tmr_2.enabled && !hidden_) update(QRect(0, 0, 1, 1));
 }
-
-// Its close-request handler only closes the window itself, which from here does
-// nothing more.
-void MainForm::closeRequested() { nav_.close(Window::Main); }
 
 void MainForm::describe() { describeMainWindow(controls_); }
 

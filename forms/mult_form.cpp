@@ -22,24 +22,14 @@ MultForm::MultForm(Dispatcher& d, Navigator& nav, const Play& play)
     tmr_3_ = addTimer([this] { game_.highlightTick(); });
     userEntered_ = controls_.as<QLabel>("UserEntered");
 
-    connect(addSub_, &QAction::triggered, this, [this] {
-        handle([this] {
-            leave();
-            nav_.show(Window::Main);
-            nav_.close(Window::Multiplication);
-        });
-    });
-    // Closing this window brings the main window back (its close request).
+    // Every way out of this window closes it, and its close request brings the
+    // main window back.
+    connect(addSub_, &QAction::triggered, this, [this] { handle([this] { nav_.close(Window::Multiplication); }); });
     onClick("extgm", [this] { nav_.close(Window::Multiplication); });
     onClick("Clrs", [this] { game_.clrsClick(); });
 }
 
-void MultForm::closeRequested()
-{
-    // Closing itself again from here does nothing more: the window closes once.
-    nav_.close(Window::Multiplication);
-    nav_.returnToMain();
-}
+void MultForm::closeRequested() { nav_.show(Window::Main); }
 
 void MultForm::renderOwn()
 {
