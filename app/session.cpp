@@ -25,6 +25,10 @@ void configureApplication()
     // The same look on every desktop: the designs' button face and controls.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
+    // English's own plural forms ("1 second"), beneath every language, which finds its own first.
+    static QTranslator plurals;
+    QCoreApplication::removeTranslator(&plurals);
+    if (plurals.load(QStringLiteral(":/i18n/plurals_en.qm"))) QCoreApplication::installTranslator(&plurals);
     installTranslations(QLocale::system());
     installAccessibility();
 }
