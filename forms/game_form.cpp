@@ -61,7 +61,11 @@ void GameForm::play(Game& game)
     onClick("strtGm", [this] { game_->start(); });
     onClick("stp", [this] { game_->stop(); });
     // The player's choice goes to the game at once, so that rendering never undoes it.
-    connect(levels_, &QComboBox::currentIndexChanged, this, [this](int i) { game_->screen().level = i; });
+    connect(levels_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        game_->screen().level = i;
+        // Orca 43 says nothing when a closed list's entry changes under the arrow keys.
+        if (listening()) announce(this, texts::spokenLevel(i, levels_->itemData(i).toInt()));
+    });
     // A handler that moves the focus (to a cell, say) has the choice run after it, not inside it.
     levels_->installEventFilter(new LevelLostFocus(levels_, [this] {
         dispatcher_.afterHandler([this] {
