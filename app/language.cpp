@@ -62,6 +62,10 @@ void installTranslations(const QString& language)
 
 void installUserLanguage()
 {
+    // English's own plural forms ("1 second"), beneath every language, which finds its own first.
+    static QTranslator plurals;
+    QCoreApplication::removeTranslator(&plurals);
+    if (plurals.load(QStringLiteral("plurals_en"), kFolder)) QCoreApplication::installTranslator(&plurals);
     QStringList ours;
     for (const QString& file : QDir(kFolder).entryList({QStringLiteral("numora_*.qm")}))
         ours << file.mid(7).chopped(3);

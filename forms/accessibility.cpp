@@ -1,16 +1,22 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 #include <span>
 
 #include "control_map.h"
 #include "controls.h"
 #include "game_window.h"
+#include "texts.h"
 
 namespace numora {
 
@@ -56,9 +62,127 @@ private:
     ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
 };
 
+// A list with a drop-down (the level list) is named, as Qt names one on Linux, by
+// its current entry, but by the entry's text for the ear (Qt::AccessibleTextRole)
+// where it has one: Qt 6.4's own reads the screen's "(11 Sec.)". The rest is as
+// Qt's: the drop-down as its one child, opened and closed by its actions.
+class ListAccessible : public QAccessibleWidget {
+public:
+    explicit ListAccessible(QComboBox* c) : QAccessibleWidget(c, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString said;
+        if (t == QAccessible::Name || t == QAccessible::Value) {
+            said = list()->currentData(Qt::AccessibleTextRole).toString();
+            if (said.isEmpty()) said = list()->currentText();
+        } else if (t == QAccessible::Accelerator) {
+            said = QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
+        }
+        return said.isEmpty() ? QAccessibleWidget::text(t) : said;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view()->isVisible();
+        return s;
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int i) const override
+    {
+        return i == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override { return c && c->object() == list()->view() ? 0 : -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (!actionNames().contains(action)) return;
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// The property that holds what a menu item says to a screen reader.
+constexpr char kSpoken[] = "numoraSpoken";
+
+// A menu item named by what is written for the ear (its kSpoken property) where
+// its text is written for the eye. Qt 6.4's own item reads only the text, and an
+// action has no accessible name; Qt asks the installed factories for an action's
+// interface before it makes its own, so this one takes that item's place.
+class SpokenMenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit SpokenMenuItem(QAction* a) : action_(a) {}
+
+    bool isValid() const override { return action_ && menu(); }
+    QObject* object() const override { return action_; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(menu()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!action_) return {};
+        if (t == QAccessible::Name) return action_->property(kSpoken).toString();
+        if (t == QAccessible::Accelerator) return action_->shortcut().toString(QKeySequence::NativeText);
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        QMenu* m = menu();
+        return m ? m->actionGeometry(action_).translated(m->mapToGlobal(QPoint(0, 0))) : QRect();
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        QMenu* m = menu();
+        if (!m) return s;
+        s.invisible = !m->isVisible() || !action_->isVisible();
+        s.focused = m->activeAction() == action_;
+        s.disabled = !action_->isEnabled();
+        s.checked = action_->isChecked();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && action_ && action_->isEnabled()) action_->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QMenu* menu() const
+    {
+        if (action_)
+            for (QObject* o : action_->associatedObjects())
+                if (auto* m = qobject_cast<QMenu*>(o)) return m;
+        return nullptr;
+    }
+    QPointer<QAction> action_;
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
+    if (object && className == QLatin1String("QAction") && object->property(kSpoken).isValid())
+        return new SpokenMenuItem(static_cast<QAction*>(object));
     if (!object || !object->isWidgetType()) return nullptr;
+    if (auto* list = qobject_cast<QComboBox*>(object); list && className == QLatin1String("QComboBox") && !list->isEditable())
+        return new ListAccessible(list);
     if (className == QLatin1String(PictureBox::staticMetaObject.className()))
         return new CellAccessible(static_cast<PictureBox*>(object));
     if (className == QLatin1String(ClickLabel::staticMetaObject.className()))
@@ -133,7 +257,14 @@ void describe(ControlMap& c, std::span<const Described> table)
     // current entry, and says what it is in its description.
     const QString pad = translated(QT_TRANSLATE_NOOP("Accessibility", "number pad"));
     if (QWidget* frame = c.get("scltntray"); frame && frame->accessibleName() != pad) frame->setAccessibleName(pad);
-    if (QWidget* level = c.get("gmlvlscbo")) describeAs(level, translated(QT_TRANSLATE_NOOP("Accessibility", "level")));
+    if (auto* level = qobject_cast<QComboBox*>(c.get("gmlvlscbo"))) {
+        describeAs(level, translated(QT_TRANSLATE_NOOP("Accessibility", "level")));
+        // Each entry as it is said; the entries hold their seconds as data.
+        for (int i = 0; i < level->count(); ++i)
+            if (const QString said = texts::spokenLevel(i, level->itemData(i).toInt());
+                level->itemData(i, Qt::AccessibleTextRole) != said)
+                level->setItemData(i, said, Qt::AccessibleTextRole);
+    }
     for (QWidget* key : c.array<QWidget>("numlbl")) describeAs(key, pad);
 }
 
@@ -197,7 +328,7 @@ void describeMainWindow(ControlMap& c)
     if (!listening()) return;
     describe(c, std::span(kMain).subspan(1));
     // Rows are summed in sumdsply(0..2); the columns, right to left, in sumdsply(3..5).
-    describeCells(c, kMain[0].descriptions, QT_TRANSLATE_NOOP("Accessibility", "Row sum %1, column sum %2."),
+    describeCells(c, kMain[0].descriptions, QT_TRANSLATE_NOOP("Accessibility", "Row sum: %1, column sum: %2."),
                   [](std::size_t i) { return std::pair{i / 3, 5 - i % 3}; });
 }
 
@@ -209,6 +340,13 @@ void describeMultWindow(ControlMap& c)
     describeCells(c, kMult[0].descriptions, QT_TRANSLATE_NOOP("Accessibility", "Row product %1, column product %2."),
                   [](std::size_t i) { return std::pair{i / 2, i % 2 == 0 ? std::size_t{3} : std::size_t{2}}; });
 }
+
+void speakAs(QWidget* w, const QString& spoken)
+{
+    if (w->accessibleName() != spoken) w->setAccessibleName(spoken);
+}
+
+void speakAs(QAction* a, const QString& spoken) { a->setProperty(kSpoken, spoken); }
 
 void renamed(QWidget* w, const QString& name)
 {

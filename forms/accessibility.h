@@ -1,10 +1,13 @@
 // What screen readers are told about the game windows (through Qt's AT-SPI
 // bridge on Linux). A text label's accessible name stays its text, so that what
-// is read out is what is shown; what a control is goes into its description.
+// is read out is what is shown, except where the screen abbreviates for the eye
+// ("7 Sec."): then it is the same sentence written for the ear. What a control
+// is goes into its description.
 #pragma once
 
 #include <QString>
 
+class QAction;
 class QWidget;
 
 #include "mathmod_1/screen.h"
@@ -31,6 +34,12 @@ bool listening();
 // products of its row and column), when a screen reader is listening.
 void describeMainWindow(ControlMap& c);
 void describeMultWindow(ControlMap& c);
+
+// Have a screen reader say `spoken` for `w`, where its text is written for the
+// eye; an empty `spoken` has it read the text again.
+void speakAs(QWidget* w, const QString& spoken);
+// The same for a menu item; set it before the menu is first shown.
+void speakAs(QAction* a, const QString& spoken);
 
 // Tell a screen reader the new name of `w` (the focused one speaks it).
 void renamed(QWidget* w, const QString& name);

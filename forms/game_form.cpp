@@ -61,7 +61,11 @@ void GameForm::play(Game& game)
     onClick("strtGm", [this] { game_->start(); });
     onClick("stp", [this] { game_->stop(); });
     // The player's choice goes to the game at once, so that rendering never undoes it.
-    connect(levels_, &QComboBox::currentIndexChanged, this, [this](int i) { game_->screen().level = i; });
+    connect(levels_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        game_->screen().level = i;
+        // Orca 43 says nothing when a closed list's entry changes under the arrow keys.
+        if (listening()) announce(this, texts::spokenLevel(i, levels_->itemData(i).toInt()));
+    });
     // A handler that moves the focus (to a cell, say) has the choice run after it, not inside it.
     levels_->installEventFilter(new LevelLostFocus(levels_, [this] {
         dispatcher_.afterHandler([this] {
@@ -117,6 +121,10 @@ void GameForm::render()
     pad_->setVisible(s.scltntrayVisible);
     if (const QString text = texts::status(s.strlbl); strlbl_->text() != text) strlbl_->setText(text);
     if (const QString caption = texts::caption(s.caption, title_); windowTitle() != caption) setWindowTitle(caption);
+    if (heard) {  // the seconds of the status line and the title, for the ear
+        speakAs(strlbl_, texts::spoken(s.strlbl));
+        speakAs(this, texts::spoken(s.caption));
+    }
     strtGm_->setEnabled(s.strtGmEnabled);
 
     // Rendering must not echo back as a choice of the player.
@@ -126,6 +134,7 @@ void GameForm::render()
     if (!same) {
         levels_->clear();
         for (std::size_t i = 0; i < s.levels.size(); ++i) levels_->addItem(texts::level(static_cast<int>(i), s.levels[i]), s.levels[i]);
+        describe();  // the entries as they are said
     }
     if (levels_->currentIndex() != s.level) levels_->setCurrentIndex(s.level);
     levels_->setEnabled(s.gmlvlscboEnabled);

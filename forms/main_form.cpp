@@ -19,6 +19,8 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
     QMenu* fle = addFileMenu("fle");
     multi1_ = fle->addAction(tr("Multiplication Game -1"));
+    //: What a screen reader says for the menu item "Multiplication Game -1", which it would read as "minus one".
+    speakAs(multi1_, tr("Multiplication Game 1"));
     chkupdte_ = fle->addAction(tr("Check for updates..."));
     QAction* dwnLd = fle->addAction(tr("Download Glimmerquiz Game"));
     build(layouts::main().controls);

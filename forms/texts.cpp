@@ -7,6 +7,7 @@ namespace numora::texts {
 namespace {
 
 QString translated(const char* text) { return QCoreApplication::translate("Game", text); }
+QString translated(const char* text, int n) { return QCoreApplication::translate("Game", text, nullptr, n); }
 
 }  // namespace
 
@@ -57,6 +58,34 @@ QString level(int index, int seconds)
     return translated(QT_TRANSLATE_NOOP("Game", "Level - %1(%2 Sec.)")).arg(index + 1).arg(seconds);
 }
 
+QString spoken(Status s)
+{
+    switch (s.kind) {
+    case Status::Kind::LockedOut:
+        //: Spoken by a screen reader for the status line's "Wait will refresh in 7 Sec."
+        return translated(QT_TRANSLATE_N_NOOP("Game", "You have exceeded maximum number of attempts. Wait will refresh in %n second(s)."),
+                          s.seconds);
+    //: Spoken by a screen reader for the status line's "Refreshing in 7 Sec."
+    case Status::Kind::Refreshing: return translated(QT_TRANSLATE_N_NOOP("Game", "Refreshing in %n second(s)."), s.seconds);
+    case Status::Kind::ClickToSelect:
+    case Status::Kind::ClickNumber: break;
+    }
+    return {};
+}
+
+QString spoken(Caption c)
+{
+    if (c.kind == Caption::Kind::Title) return {};
+    //: Spoken by a screen reader for the title "KORVELLAN - Refreshing in - 7".
+    return translated(QT_TRANSLATE_N_NOOP("Game", "KORVELLAN: Refreshing in %n second(s)."), c.seconds);
+}
+
+QString spokenLevel(int index, int seconds)
+{
+    //: Spoken by a screen reader for the level list's entry "Level - 1(11 Sec.)".
+    return translated(QT_TRANSLATE_N_NOOP("Game", "Level %1, %n second(s)"), seconds).arg(index + 1);
+}
+
 QString entry(std::optional<std::int16_t> value) { return value ? QString::number(*value) : QString(); }
 
 QString news(News n, const GameScreen& s)
@@ -69,7 +98,7 @@ QString news(News n, const GameScreen& s)
     case News::Kind::Dealt: return translated(QT_TRANSLATE_NOOP("Game", "New puzzle."));
     case News::Kind::Solved: return translated(QT_TRANSLATE_NOOP("Game", "Solved!"));
     case News::Kind::Completed: return translated(QT_TRANSLATE_NOOP("Game", "All four found!"));
-    case News::Kind::LockedOut: return status(s.strlbl);  // as the status line reads it
+    case News::Kind::LockedOut: return spoken(s.strlbl);  // as the status line reads it, for the ear
     case News::Kind::Stopped: return translated(QT_TRANSLATE_NOOP("Game", "Stopped."));
     case News::Kind::ProductSought: return translated(sought[n.number]);
     case News::Kind::ProductFound: return translated(QT_TRANSLATE_NOOP("Game", "%1 is right!")).arg(n.number);

@@ -14,6 +14,13 @@ QString caption(Caption c, const QString& title);
 QString figure(Figure f);
 QString level(int index, int seconds);
 QString entry(std::optional<std::int16_t> value);
+
+// What a screen reader hears where the screen abbreviates ("7 Sec.", "in - 7",
+// "(11 Sec.)"): the seconds as a word in the language's plural forms. Empty
+// where the screen's own text reads as it should.
+QString spoken(Status s);
+QString spoken(Caption c);
+QString spokenLevel(int index, int seconds);
 // What a screen reader says of `n`, on a window that now shows `s`.
 QString news(News n, const GameScreen& s);
 

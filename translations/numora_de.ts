@@ -128,12 +128,12 @@
         <translation>leer</translation>
     </message>
     <message>
-        <source>Row sum %1, column sum %2.</source>
-        <translation>Zeilensumme %1, Spaltensumme %2.</translation>
-    </message>
-    <message>
         <source>Row product %1, column product %2.</source>
         <translation>Zeilenprodukt %1, Spaltenprodukt %2.</translation>
+    </message>
+    <message>
+        <source>Row sum: %1, column sum: %2.</source>
+        <translation>Zeilensumme: %1, Spaltensumme: %2.</translation>
     </message>
 </context>
 <context>
@@ -212,6 +212,38 @@
     <message>
         <source>%1 is right!</source>
         <translation>%1 ist richtig!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have exceeded maximum number of attempts. Wait will refresh in %n second(s).</source>
+        <extracomment>Spoken by a screen reader for the status line&apos;s &quot;Wait will refresh in 7 Sec.&quot;</extracomment>
+        <translation>
+            <numerusform>Zu viele Versuche. Warte, neues Rätsel in %n Sekunde.</numerusform>
+            <numerusform>Zu viele Versuche. Warte, neues Rätsel in %n Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Refreshing in %n second(s).</source>
+        <extracomment>Spoken by a screen reader for the status line&apos;s &quot;Refreshing in 7 Sec.&quot;</extracomment>
+        <translation>
+            <numerusform>Neues Rätsel in %n Sekunde.</numerusform>
+            <numerusform>Neues Rätsel in %n Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>KORVELLAN: Refreshing in %n second(s).</source>
+        <extracomment>Spoken by a screen reader for the title &quot;KORVELLAN - Refreshing in - 7&quot;.</extracomment>
+        <translation>
+            <numerusform>KORVELLAN: neues Rätsel in %n Sekunde.</numerusform>
+            <numerusform>KORVELLAN: neues Rätsel in %n Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n second(s)</source>
+        <extracomment>Spoken by a screen reader for the level list&apos;s entry &quot;Level - 1(11 Sec.)&quot;.</extracomment>
+        <translation>
+            <numerusform>Stufe %1, %n Sekunde</numerusform>
+            <numerusform>Stufe %1, %n Sekunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -366,6 +398,11 @@
     <message>
         <source>Download Glimmerquiz Game</source>
         <translation>Glimmerquiz-Spiel herunterladen</translation>
+    </message>
+    <message>
+        <source>Multiplication Game 1</source>
+        <extracomment>What a screen reader says for the menu item &quot;Multiplication Game -1&quot;, which it would read as &quot;minus one&quot;.</extracomment>
+        <translation>Einmaleins-Spiel 1</translation>
     </message>
 </context>
 <context>

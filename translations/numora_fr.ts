@@ -128,12 +128,12 @@
         <translation>vide</translation>
     </message>
     <message>
-        <source>Row sum %1, column sum %2.</source>
-        <translation>Somme de la ligne %1, somme de la colonne %2.</translation>
-    </message>
-    <message>
         <source>Row product %1, column product %2.</source>
         <translation>Produit de la ligne %1, produit de la colonne %2.</translation>
+    </message>
+    <message>
+        <source>Row sum: %1, column sum: %2.</source>
+        <translation>Somme de la ligne&#xa0;: %1, somme de la colonne&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -212,6 +212,38 @@
     <message>
         <source>%1 is right!</source>
         <translation>%1, c’est juste&#xa0;!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have exceeded maximum number of attempts. Wait will refresh in %n second(s).</source>
+        <extracomment>Spoken by a screen reader for the status line&apos;s &quot;Wait will refresh in 7 Sec.&quot;</extracomment>
+        <translation>
+            <numerusform>Trop d’essais. Attends, nouvelle grille dans %n seconde.</numerusform>
+            <numerusform>Trop d’essais. Attends, nouvelle grille dans %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Refreshing in %n second(s).</source>
+        <extracomment>Spoken by a screen reader for the status line&apos;s &quot;Refreshing in 7 Sec.&quot;</extracomment>
+        <translation>
+            <numerusform>Nouvelle grille dans %n seconde.</numerusform>
+            <numerusform>Nouvelle grille dans %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>KORVELLAN: Refreshing in %n second(s).</source>
+        <extracomment>Spoken by a screen reader for the title &quot;KORVELLAN - Refreshing in - 7&quot;.</extracomment>
+        <translation>
+            <numerusform>KORVELLAN&#xa0;: nouvelle grille dans %n seconde.</numerusform>
+            <numerusform>KORVELLAN&#xa0;: nouvelle grille dans %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n second(s)</source>
+        <extracomment>Spoken by a screen reader for the level list&apos;s entry &quot;Level - 1(11 Sec.)&quot;.</extracomment>
+        <translation>
+            <numerusform>Niveau %1, %n seconde</numerusform>
+            <numerusform>Niveau %1, %n secondes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -366,6 +398,11 @@
     <message>
         <source>Download Glimmerquiz Game</source>
         <translation>Télécharger le jeu Glimmerquiz</translation>
+    </message>
+    <message>
+        <source>Multiplication Game 1</source>
+        <extracomment>What a screen reader says for the menu item &quot;Multiplication Game -1&quot;, which it would read as &quot;minus one&quot;.</extracomment>
+        <translation>Jeu de multiplication 1</translation>
     </message>
 </context>
 <context>

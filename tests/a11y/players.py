@@ -27,14 +27,14 @@ TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".
 
 class Words:
     """The program's texts in one language, as its translation file gives them; in
-    English (None) as they are written."""
+    English (None) as they are written, but for the plural forms of its own."""
 
     def __init__(self, language=None):
         self.language, self.table = language, {}
-        if language:
-            path = os.path.join(TRANSLATIONS, "numora_%s.ts" % language)
-            for m in ET.parse(path).getroot().iter("message"):
-                self.table[m.findtext("source")] = m.findtext("translation")
+        path = os.path.join(TRANSLATIONS, "numora_%s.ts" % language if language else "plurals_en.ts")
+        for m in ET.parse(path).getroot().iter("message"):
+            forms = [f.text for f in m.iter("numerusform")]
+            self.table[m.findtext("source")] = forms or m.findtext("translation")
 
     def __call__(self, english):
         check(not self.language or english in self.table, "no %s text for %r" % (self.language, english))
@@ -54,9 +54,12 @@ def speak(language):
 
 
 def countdown_pattern():
-    """The main window's caption while it counts down; group 1 is the seconds left."""
-    before, _, after = words("KORVELLAN - Refreshing in - %1").partition("%1")
-    return re.compile("^" + re.escape(before) + r"(-?\d+)" + re.escape(after) + "$")
+    """The main window's name while it counts down (its caption as said, in any
+    plural form); group 1 is the seconds left."""
+    forms = [f.partition("%n") for f in words("KORVELLAN: Refreshing in %n second(s).")]
+    check(len({before for before, _, _ in forms}) == 1, "the forms differ before the count: %r" % forms)
+    after = "|".join(re.escape(after) for _, _, after in forms)
+    return re.compile("^" + re.escape(forms[0][0]) + r"(-?\d+)(?:" + after + ")$")
 
 
 def main_any():
@@ -157,7 +160,7 @@ class Multiplication:
     def __init__(self, session, app):
         self.session, self.app = session, app
         main = atspi.frame(app, main_any())
-        do(named(main, words("Multiplication Game -1"), "menu item"), "Press")
+        do(named(main, words("Multiplication Game 1"), "menu item"), "Press")  # as said, without "-"
         self.wid = session.wait_window(words(MULT))
         self.window = atspi.frame(app, words(MULT))
         self.factors = {p: described(self.window, words("factor, " + p), "image") for p in FACTORS}

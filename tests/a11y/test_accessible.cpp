@@ -91,6 +91,14 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
     ASSERT_EQ(w()->background(), kOrange);
     ASSERT_FALSE(padKey(1)->isVisible());
     EXPECT_TRUE(acc(padKey(1))->state().invisible);
+    // The status line's and the title's seconds are said as a word, singular
+    // and plural; the screen keeps its "Sec.".
+    const QString wait = "You have exceeded maximum number of attempts. Wait will refresh in %1.";
+    EXPECT_EQ(name(control(w(), "strlbl")), wait.arg("11 seconds"));
+    for (int k = 0; k < 10; ++k) w()->tmr_2()->tick();
+    EXPECT_EQ(name(control(w(), "strlbl")), wait.arg("1 second"));
+    EXPECT_EQ(text(w(), "strlbl"), "You have exceeded maximum number of attempts. Wait will refresh in 1 Sec.");
+    EXPECT_EQ(name(w()), "KORVELLAN: Refreshing in 1 second.");
     press(padKey(9));
     EXPECT_EQ(picks(), 5);
     EXPECT_EQ(name(cell(0)), "hidden") << "a 9 pressed around the lock-out uncovered a cell";
@@ -101,6 +109,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
     w()->showMinimized();
     press(padKey(9));
     EXPECT_EQ(picks(), 0);
+    EXPECT_EQ(name(control(w(), "strlbl")), "Click number to select.") << "once the seconds are gone, it reads as shown";
     w()->showNormal();
     {
         QMessageBox box(QMessageBox::Information, "KORVELLAN", "a message");
@@ -158,6 +167,13 @@ TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
     EXPECT_EQ(described.size(), QSet<QString>(described.begin(), described.end()).size()) << described.join(", ").toStdString();
     EXPECT_FALSE(described.contains(QString()));
     EXPECT_EQ(acc(control(w(), "sumdsply", 0))->text(QAccessible::Description), "sum of the top row");
+    // Where the screen abbreviates for the eye, a screen reader hears words.
+    EXPECT_EQ(acc(cell(0))->text(QAccessible::Description), "top row, left column. Row sum: 10, column sum: 9.");
+    auto* levels = qobject_cast<QComboBox*>(control(w(), "gmlvlscbo"));
+    EXPECT_EQ(levels->currentText(), "Level - 1(11 Sec.)");
+    EXPECT_EQ(name(levels), "Level 1, 11 seconds");
+    EXPECT_EQ(acc(levels)->child(0)->child(2)->text(QAccessible::Name), "Level 3, 6 seconds");
+    EXPECT_EQ(name(w()->multi1()), "Multiplication Game 1");
 
     w()->multi1()->trigger();
     MultForm* m = multForm();

@@ -2,7 +2,8 @@
 """A child who cannot see the screen plays with Debian's screen reader Orca, and
 hears every change a sighted child sees: a cell tells its row's and column's sums,
 the puzzle is solved from what Orca said and the solve is heard, so are the next
-deal and a lock-out; in the multiplication window the product to find and a
+deal, a lock-out and the level list's entries, their seconds said as words where
+the screen shows "Sec."; in the multiplication window the product to find and a
 product found. Only what Orca spoke counts (its debug file's "SPEECH OUTPUT"
 lines); the transcript is kept in the artifacts. No hidden number is ever spoken.
 
@@ -25,9 +26,11 @@ from harness import MAIN, MULT, STEP, FIRST_WINDOW, Failure, check
 HERE = os.path.dirname(os.path.abspath(__file__))
 SKIP = 77
 WITHIN = 1.0  # a change is heard within a second
-PLACE = re.compile(r"^(top|middle|bottom) row, (left|middle|right) column\. Row sum (\d+), column sum (\d+)\.$")
+PLACE = re.compile(r"^(top|middle|bottom) row, (left|middle|right) column\. Row sum: (\d+), column sum: (\d+)\.$")
 ROWS, COLUMNS = ("top", "middle", "bottom"), ("left", "middle", "right")
-LOCK_OUT = re.compile(r"^You have exceeded maximum number of attempts\. Wait will refresh in -?\d+ Sec\.$")
+# Seconds as a word, where the screen shows "Sec.".
+LOCK_OUT = re.compile(r"^You have exceeded maximum number of attempts\. Wait will refresh in (1 second|-?\d+ seconds)\.$")
+LEVEL = re.compile(r"^Level 1, 11 seconds\b")  # the screen's "Level - 1(11 Sec.)"
 
 
 class Orca:
@@ -127,6 +130,15 @@ def test(session):
         session.start(online=True)
         wid = session.wait_window(MAIN, FIRST_WINDOW)
         orca.hear("Start Numora push button.", 0, STEP)
+        mark = len(orca.spoken())
+        for _ in range(3):  # Stop, Exit, the level list
+            session.key(wid, "Tab")
+        orca.hear(LEVEL, mark)
+        # An entry chosen by the arrow keys is heard too; back to level 1 before the focus leaves.
+        for key, entry in (("Down", "Level 2, 8 seconds"), ("Up", "Level 1, 11 seconds")):
+            mark = len(orca.spoken())
+            session.key(wid, key)
+            orca.hear(entry, mark)
 
         # A puzzle read and solved by ear; a new deal while we work has us start again.
         mark = len(orca.spoken())

@@ -101,8 +101,13 @@ TEST_F(Translated, EveryMessageStatusAndAnnouncementIsTranslated)
         check(QStringLiteral("message"), platform::prompt(Message(m)));
         check(QStringLiteral("message title"), platform::title(Message(m)));
     }
-    for (int k = 0; k <= int(Status::Kind::Refreshing); ++k) check(QStringLiteral("status"), texts::status({Status::Kind(k), 9}));
+    for (int k = 0; k <= int(Status::Kind::Refreshing); ++k) {
+        check(QStringLiteral("status"), texts::status({Status::Kind(k), 9}));
+        check(QStringLiteral("status for the ear"), texts::spoken(Status{Status::Kind(k), 9}));
+    }
     check(QStringLiteral("caption"), texts::caption({Caption::Kind::Countdown, 9}, QString()));
+    check(QStringLiteral("caption for the ear"), texts::spoken(Caption{Caption::Kind::Countdown, 9}));
+    check(QStringLiteral("level for the ear"), texts::spokenLevel(0, 9));
     for (const Figure f : {Figure::unknown(), Figure{Figure::Kind::Blink}}) check(QStringLiteral("figure"), texts::figure(f));
     const MultScreen screen;
     for (int k = 0; k <= int(News::Kind::ProductFound); ++k)

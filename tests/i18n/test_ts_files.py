@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Each translation under translations/ is complete and current: it holds every text
-the sources give Qt's translator and nothing else, each translated; every placeholder
-(%1, %2) and access key (&) of the English is kept, and the access keys of the windows'
-controls stay distinct in every language. A key that the English gives another control
-never moves to this one: a player who presses Alt+S to start (as the README and the
-manual page say) must not quit instead."""
+the sources give Qt's translator and nothing else, each translated (every plural form
+of a text with a count); every placeholder (%1, %2, %n) and access key (&) of the
+English is kept, and the access keys of the windows' controls stay distinct in every
+language. English's plural file holds the texts with a count, and only those. A key that the
+English gives another control never moves to this one: a player who presses Alt+S to
+start (as the README and the manual page say) must not quit instead."""
 
 import argparse
 import glob
@@ -23,21 +24,23 @@ FORBIDDEN_KEYS = {("Layout", "&Exit "): "s", ("Layout", "&Start Numora"): "e"}
 
 
 def messages(path):
-    """{(context, source, comment): (translation, type)} of a .ts file."""
+    """{(context, source, comment): (translations, type)} of a .ts file: one
+    translation per plural form of a text with a count (%n), else one."""
     found = {}
     for context in ET.parse(path).getroot().iter("context"):
         name = context.findtext("name")
         for m in context.iter("message"):
             t = m.find("translation")
-            found[(name, m.findtext("source"), m.findtext("comment") or "")] = (t.text or "", t.get("type"))
+            forms = [f.text or "" for f in t.iter("numerusform")] if m.get("numerus") == "yes" else [t.text or ""]
+            found[(name, m.findtext("source"), m.findtext("comment") or "")] = (forms, t.get("type"))
     return found
 
 
-def current_texts(lupdate, source):
+def current_texts(lupdate, source, *options):
     """What lupdate finds in the sources today."""
     with tempfile.TemporaryDirectory() as tmp:
         ts = os.path.join(tmp, "current.ts")
-        subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete",
+        subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", *options,
                         *[os.path.join(source, f) for f in SOURCE_FOLDERS], "-ts", ts], check=True)
         return set(messages(ts))
 
@@ -53,12 +56,13 @@ def faults_of(path, texts):
     faults += ["lacks %r (%s)" % (k[1], k[0]) for k in sorted(texts - set(have))]
     faults += ["has %r (%s), which no source gives any more" % (k[1], k[0]) for k in sorted(set(have) - texts)]
     keys = {}
-    for (context, source, _), (translation, kind) in sorted(have.items()):
-        if kind or not translation:
+    for (context, source, _), (translations, kind) in sorted(have.items()):
+        if kind or not all(translations):
             faults.append("%r is %s" % (source, kind or "not translated"))
             continue
-        if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", translation)):
-            faults.append("%r drops or adds a placeholder: %r" % (source, translation))
+        faults += ["%r drops or adds a placeholder: %r" % (source, translation) for translation in translations
+                   if sorted(re.findall(r"%[\dn]", source)) != sorted(re.findall(r"%[\dn]", translation))]
+        translation = translations[0]
         if (access_key(source) is None) != (access_key(translation) is None) or translation.count("&") > 1:
             faults.append("%r needs exactly the English's access keys: %r" % (source, translation))
         if access_key(translation) and access_key(translation) == FORBIDDEN_KEYS.get((context, source)):
@@ -79,12 +83,15 @@ def main():
     if not files:
         sys.exit("FAIL: no translations under %s/translations" % args.source)
     texts = current_texts(args.lupdate, args.source)
+    # English's own plural forms: only the texts with a count.
+    plurals = (os.path.join(args.source, "translations", "plurals_en.ts"),
+               current_texts(args.lupdate, args.source, "-pluralonly"))
     failed = False
-    for path in files:
-        for fault in faults_of(path, texts):
+    for path, wanted in [(path, texts) for path in files] + [plurals]:
+        for fault in faults_of(path, wanted):
             print("FAIL %s: %s" % (os.path.basename(path), fault))
             failed = True
-    print("%d translations of %d texts checked" % (len(files), len(texts)))
+    print("%d translations of %d texts and English's %d plurals checked" % (len(files), len(texts), len(plurals[1])))
     sys.exit(1 if failed else 0)
 
 
