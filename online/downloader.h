@@ -29,8 +29,10 @@ public:
 
     // HTTPS only, redirects included, certificate and host verified; 4xx and 5xx
     // fail. The body goes to a temporary file beside `path`, renamed into place
-    // on success and removed on failure. Throws when libcurl cannot be loaded
-    // (tried again at the next download).
+    // on success and removed on failure. A download that fails is an answer
+    // (false); a libcurl that cannot be loaded is the platform failing, and
+    // throws like every service's platform failure (tried again at the next
+    // download).
     bool download(const std::string& url, const std::string& path) override;
 
 private:

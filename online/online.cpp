@@ -2,7 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <stdexcept>
+#include <exception>
 #include <utility>
 
 #include "online_config.h"
@@ -47,6 +47,8 @@ std::int32_t Online::queryConnectivity()
 LoadOutcome Online::loadStep(const std::function<void()>& levelSetup, const std::function<void()>& closeForms)
 {
     try {
+        // Only "not connected" (0) stops the start; a stand-in's other non-zero
+        // answers let it go on, where the menu items below want a plain 1.
         if (queryConnectivity() == 0) {
             s_.notifier.inform(Message::NeedInternet);
             closeForms();
@@ -90,30 +92,31 @@ void Online::donation()
     if (!s_.opener.open(a_.donation)) s_.notifier.inform(Message::PageNotOpened);
 }
 
+std::optional<Message> Online::updateCheck()
+{
+    if (queryConnectivity() != 1) return Message::NeedInternetIs;
+    const std::string path = s_.folders.documents() + "/chkupdate2.txt";
+    if (!s_.downloader.download(a_.update, path)) return std::nullopt;  // ends the check without a word
+    // A file that cannot be read, has no line or cannot be deleted is a server
+    // fault; the local copy stays as it is, and the next check overwrites it.
+    const auto text = readFile(path.c_str());
+    const auto line = text ? firstLine(*text) : std::nullopt;
+    if (!line || (std::remove(path.c_str()) != 0 && errno != ENOENT)) return Message::ServerDown;
+    return ordersAfter(*line, versionKey_) ? Message::UpdatesAvailable : Message::NoUpdates;
+}
+
 void Online::checkForUpdates()
 {
     BusyCursor busy(s_.cursor);
-    Message outcome = Message::ServerDown;
+    std::optional<Message> outcome;
     try {
-        if (queryConnectivity() != 1) {
-            outcome = Message::NeedInternetIs;
-        } else {
-            const std::string path = s_.folders.documents() + "/chkupdate2.txt";
-            if (!s_.downloader.download(a_.update, path)) return;  // a failed download ends the check without a word
-            // A file without a line is a server fault; the copy then stays as it is.
-            const auto text = readFile(path.c_str());
-            if (!text) throw std::runtime_error("cannot read " + path);
-            if (const auto line = firstLine(*text)) {
-                if (std::remove(path.c_str()) != 0 && errno != ENOENT) throw std::runtime_error("cannot delete " + path);
-                outcome = ordersAfter(*line, versionKey_) ? Message::UpdatesAvailable : Message::NoUpdates;
-            }
-        }
+        outcome = updateCheck();
     } catch (const std::exception&) {
-        // The local copy stays as it is: the next check overwrites it.
-        outcome = Message::ServerDown;
+        outcome = Message::ServerDown;  // no documents folder, no libcurl, no routing table
     }
+    if (!outcome) return;
     busy.release();
-    s_.notifier.inform(outcome);
+    s_.notifier.inform(*outcome);
 }
 
 }  // namespace numora::online

@@ -48,6 +48,8 @@ public:
 
 private:
     std::int32_t queryConnectivity();
+    // The update check's message; none when the download failed.
+    std::optional<Message> updateCheck();
 
     Services s_;
     Addresses a_;
