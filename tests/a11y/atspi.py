@@ -93,15 +93,8 @@ class Stack:
         self.procs = []
 
     def __enter__(self):
-        missing = sorted({pkg for tool, pkg in REQUIRED.items()
-                          if not (os.access(tool, os.X_OK) if tool.startswith("/") else harness.shutil.which(tool))})
-        check(not missing, "missing tools; install the Debian packages: " + " ".join(missing))
-        try:
-            self._start()
-        except BaseException:
-            self.__exit__(None, None, None)
-            raise
-        return self
+        harness.require_tools(REQUIRED)
+        return harness.entered(self, self._start)
 
     def _spawn(self, args, env, stdout):
         log = open(os.path.join(self.session.artifacts, os.path.basename(args[0]) + ".log"), "ab")

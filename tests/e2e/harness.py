@@ -68,6 +68,34 @@ def _die_with_parent():
     libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
+def require_tools(required):
+    """Fails naming the Debian packages of `required` ({tool: package}) that are missing."""
+    missing = sorted({pkg for tool, pkg in required.items()
+                      if not (os.access(tool, os.X_OK) if tool.startswith("/") else shutil.which(tool))})
+    check(not missing, "missing tools; install the Debian packages: " + " ".join(missing))
+
+
+def entered(context, start):
+    """`context` once start() has run; if start() fails, what it started is stopped."""
+    try:
+        start()
+    except BaseException:
+        context.__exit__(None, None, None)
+        raise
+    return context
+
+
+def report(name, test):
+    """Runs test(); prints "ok NAME" or "FAIL NAME: why" and exits 1 on a Failure."""
+    started = time.monotonic()
+    try:
+        test()
+    except Failure as e:
+        print("FAIL %s: %s" % (name, e), file=sys.stderr)
+        sys.exit(1)
+    print("ok %s (%.1f s)" % (name, time.monotonic() - started))
+
+
 def _stop(proc, grace=3.0):
     if proc is None or proc.poll() is not None:
         return
@@ -142,19 +170,12 @@ class Session:
     # -- set-up and tear-down ------------------------------------------------------
 
     def __enter__(self):
-        missing = sorted({pkg for tool, pkg in REQUIRED.items() if not shutil.which(tool)})
-        check(not missing, "missing tools; install the Debian packages: " + " ".join(missing))
+        require_tools(REQUIRED)
         check(os.access(self.numora, os.X_OK), "no program at %s" % self.numora)
         shutil.rmtree(self.artifacts, ignore_errors=True)
         os.makedirs(self.artifacts)
         self.tmp = tempfile.mkdtemp(prefix="numora-e2e-")
-        try:
-            self._start_xvfb()
-            self._make_environment()
-        except BaseException:
-            self.__exit__(None, None, None)
-            raise
-        return self
+        return entered(self, lambda: (self._start_xvfb(), self._make_environment()))
 
     def __exit__(self, *exc):
         _stop(self.proc)
@@ -507,16 +528,13 @@ def run(test, kind=Session):
     parser.add_argument("--artifacts", default="e2e-artifacts", help="folder for screenshots and logs")
     args = parser.parse_args()
     name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
-    started = time.monotonic()
-    try:
+
+    def in_session():
         with kind(args.numora, args.artifacts, name) as session:
             try:
                 test(session)
-            except Failure:
+            except Failure as e:
                 session.screenshot_root("at-failure")
-                raise
-    except Failure as e:
-        print("FAIL %s: %s" % (name, e), file=sys.stderr)
-        print("artefacts: %s" % os.path.join(os.path.abspath(args.artifacts), name), file=sys.stderr)
-        sys.exit(1)
-    print("ok %s (%.1f s)" % (name, time.monotonic() - started))
+                raise Failure("%s\nartefacts: %s" % (e, session.artifacts))
+
+    report(name, in_session)

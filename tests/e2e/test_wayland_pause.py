@@ -29,8 +29,7 @@ class WaylandSession(harness.Session):
     other = None
 
     def _start_xvfb(self):
-        missing = sorted({pkg for tool, pkg in TOOLS.items() if not shutil.which(tool)})
-        check(not missing, "missing tools; install the Debian packages: " + " ".join(missing))
+        harness.require_tools(TOOLS)
         self.display = ":0"  # never used: the program gets no DISPLAY
         # sway refuses to run as root: as root, run it as nobody in a folder of its own.
         self.wl_dir = tempfile.mkdtemp(prefix="numora-sway-")

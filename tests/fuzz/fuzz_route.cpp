@@ -2,13 +2,13 @@
 // the IPv6 table, a NUL, and the names of the interfaces that are up.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
 
 #include "connectivity.h"
+#include "require.h"
 
 using numora::online::defaultRoute;
 using Names = std::set<std::string, std::less<>>;
@@ -21,11 +21,6 @@ std::string_view part(std::string_view& rest)
     const std::string_view p = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     return p;
-}
-
-void require(bool ok)
-{
-    if (!ok) std::abort();
 }
 
 }  // namespace

@@ -2,23 +2,14 @@
 // arbitrary server replies.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "online.h"
+#include "require.h"
 
 using numora::online::firstLine;
 using numora::online::ordersAfter;
 using numora::online::versionKey;
-
-namespace {
-
-void require(bool ok)
-{
-    if (!ok) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

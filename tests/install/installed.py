@@ -193,14 +193,7 @@ def main(test, add_arguments):
     parser = argparse.ArgumentParser()
     add_arguments(parser)
     args = parser.parse_args()
-    name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
-    started = time.monotonic()
-    try:
-        test(args)
-    except Failure as e:
-        print("FAIL %s: %s" % (name, e), file=sys.stderr)
-        sys.exit(1)
-    print("ok %s (%.1f s)" % (name, time.monotonic() - started))
+    harness.report(os.path.splitext(os.path.basename(sys.argv[0]))[0], lambda: test(args))
 
 
 def run(cmd, **kwargs):
