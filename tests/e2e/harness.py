@@ -474,7 +474,35 @@ MULT = "KORVELLAN : Multiplication Game"
 NO_INTERNET = "KORVELLAN : Internet Required."
 
 MAIN_CLIENT = (300, 309)  # 4500 x 4635 twips, below the menu bar
+# Left and top, in twips (15 to a pixel), of the main window's nine grid cells.
+MAIN_CELLS = [(165, 1110), (870, 1110), (1545, 1110), (165, 1935), (870, 1935), (1545, 1935),
+              (165, 2745), (870, 2745), (1545, 2730)]
+NUMBER_PICTURES = ["pno%d.bmp" % d for d in range(1, 10)] + ["pnoGus.bmp"]
 MULT_CLIENT = (300, 278)  # 4500 x 4170 twips
+
+
+def number_pictures(folder):
+    """{file name: picture} of the nine digits and the placeholder in `folder`."""
+    return {name: load_picture(os.path.join(folder, name)) for name in NUMBER_PICTURES}
+
+
+def grid_pictures(img, bar, pictures, search=3, margin=3):
+    """The names of the pictures the main window's grid cells show in a grab of it,
+    None where a cell shows none. A picture may start `search` pixels off its cell's
+    corner, and the "+" labels cover `margin` pixels of its edges."""
+    def at(x0, y0):
+        for name, pic in pictures.items():
+            inside = range(margin, pic.height - margin)
+            for y in range(y0 - search, y0 + search + 1):
+                for x in range(x0 - search, x0 + search + 1):
+                    if x < 0 or y < 0 or x + pic.width > img.width or y + pic.height > img.height:
+                        continue
+                    row = lambda im, left, r: im.data[3 * (r * im.width + left + margin):
+                                                      3 * (r * im.width + left + pic.width - margin)]
+                    if all(row(img, x, y + r) == row(pic, 0, r) for r in inside):
+                        return name
+        return None
+    return [at(left // 15, top // 15 + bar) for left, top in MAIN_CELLS]
 
 
 def menu_bar_height(session, wid, client_height):

@@ -11,25 +11,8 @@ import harness
 from harness import MAIN, MAIN_CLIENT, FIRST_WINDOW, POLL, check
 
 NUMPIC = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "numpic")
-CELLS = [(165, 1110), (870, 1110), (1545, 1110), (165, 1935), (870, 1935), (1545, 1935),
-         (165, 2745), (870, 2745), (1545, 2730)]  # twips
 ORANGE = (255, 224, 192)
 LEVEL_PERIOD = 11.0  # level 1
-
-
-def pictures():
-    names = ["pno%d.bmp" % n for n in range(1, 10)] + ["pnoGus.bmp"]
-    return {name: harness.load_picture(os.path.join(NUMPIC, name)) for name in names}
-
-
-def cell_picture(img, bar, left, top, known):
-    """The name of the picture file a grid cell shows, pixel for pixel, or None."""
-    x0, y0 = left // 15, top // 15 + bar
-    for name, pic in known.items():
-        if all(img.pixel(x0 + x, y0 + y) == pic.pixel(x, y)
-               for y in range(pic.height) for x in range(pic.width)):
-            return name
-    return None
 
 
 def wait_title(session, wid, title, timeout):
@@ -64,8 +47,7 @@ def test(session):
     wait_title(session, main, "KORVELLAN - Refreshing in - 10", 5.0)
     img = session.grab(main)
     session.save(img, "mid-puzzle")
-    known = pictures()
-    shown = [cell_picture(img, bar, l, t, known) for l, t in CELLS]
+    shown = harness.grid_pictures(img, bar, harness.number_pictures(NUMPIC))
     check(None not in shown, "a grid cell shows none of the number pictures: %r" % shown)
     check(shown.count("pnoGus.bmp") == 2, "expected two placeholders, the grid shows %r" % shown)
 

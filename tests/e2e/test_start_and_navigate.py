@@ -16,8 +16,7 @@ CELL = (525, 585)  # twips
 
 # Left and top in twips of the picture cells, of the pad's frame and of the pad keys
 # inside the frame (main: "1".."9"; multiplication: "0".."9").
-MAIN_CELLS = [(165, 1110), (870, 1110), (1545, 1110), (165, 1935), (870, 1935), (1545, 1935),
-              (165, 2745), (870, 2745), (1545, 2730)]
+MAIN_CELLS = harness.MAIN_CELLS
 MAIN_FRAME = (2940, 1515)
 KEYS_1_TO_9 = [(45, 150), (465, 150), (885, 150), (45, 645), (465, 630), (885, 630),
                (45, 1140), (465, 1125), (885, 1125)]

@@ -19,14 +19,8 @@ import harness  # noqa: E402
 from harness import Failure, check  # noqa: E402
 
 APP_ID = "com.korvellan.Numora"
-PICTURES = ["pno%d.bmp" % d for d in range(1, 10)] + ["pnoGus.bmp"]
+PICTURES = harness.NUMBER_PICTURES
 ICON_SIZES = (16, 32, 48, 64, 128)
-
-# Left and top, in twips, of the nine grid cells of the main window (15 twips a pixel).
-GRID_CELLS = [(165, 1110), (870, 1110), (1545, 1110), (165, 1935), (870, 1935), (1545, 1935),
-              (165, 2745), (870, 2745), (1545, 2730)]
-SEARCH = 3  # pixels either way around a cell's corner where its picture may start
-MARGIN = 3  # pixels along a picture's edges that its neighbours may cover
 
 
 # -- files -------------------------------------------------------------------------
@@ -108,48 +102,11 @@ def desktop_entry(path):
 
 # -- the installed program ------------------------------------------------------------
 
-def read_bmp(path):
-    """(width, height, rows) of a 24-bit BMP, rows top-down as RGB bytes."""
-    with open(path, "rb") as f:
-        raw = f.read()
-    check(raw[:2] == b"BM", "%s is not a BMP file" % path)
-    offset, = struct.unpack_from("<I", raw, 10)
-    width, height, _, bpp = struct.unpack_from("<iiHH", raw, 18)
-    check(bpp == 24, "%s has %d bits per pixel, expected 24" % (path, bpp))
-    stride = (width * 3 + 3) & ~3
-    rows = []
-    for r in range(abs(height)):
-        start = offset + r * stride
-        bgr = raw[start:start + width * 3]
-        rgb = bytearray(len(bgr))
-        rgb[0::3], rgb[1::3], rgb[2::3] = bgr[2::3], bgr[1::3], bgr[0::3]
-        rows.append(bytes(rgb))
-    if height > 0:  # stored bottom-up
-        rows.reverse()
-    return width, abs(height), rows
-
-
-def picture_at(img, x0, y0, pictures):
-    """Name of the picture drawn with its top-left corner near (x0, y0), or None. The
-    "+" labels around a cell overlap its edges, so only the picture's inside counts."""
-    m = MARGIN
-    for name, (w, h, rows) in pictures.items():
-        for dy in range(-SEARCH, SEARCH + 1):
-            for dx in range(-SEARCH, SEARCH + 1):
-                x, y = x0 + dx, y0 + dy
-                if x < 0 or y < 0 or x + w > img.width or y + h > img.height:
-                    continue
-                if all(img.data[3 * ((y + r) * img.width + x + m):3 * ((y + r) * img.width + x + w - m)]
-                       == rows[r][3 * m:3 * (w - m)] for r in range(m, h - m)):
-                    return name
-    return None
-
-
 def run_installed(prefix, source, artifacts, name):
     """Starts the bin/numora installed under `prefix` online, starts a game with Alt+S and checks that every
     grid cell shows one of the shipped pictures (a missing file shows the number as text
     and raises a message box instead); then ends it with Alt+E."""
-    pictures = {p: read_bmp(os.path.join(source, "numpic", p)) for p in PICTURES}
+    pictures = harness.number_pictures(os.path.join(source, "numpic"))
     desktop = desktop_entry(os.path.join(prefix, "share/applications", APP_ID + ".desktop"))
     with harness.Session(os.path.join(prefix, "bin/numora"), artifacts, name) as session:
         try:
@@ -169,7 +126,7 @@ def run_installed(prefix, source, artifacts, name):
             deadline = time.monotonic() + harness.STEP
             while True:
                 img = session.grab(window)
-                shown = [picture_at(img, left // 15, top // 15 + bar, pictures) for left, top in GRID_CELLS]
+                shown = harness.grid_pictures(img, bar, pictures)
                 if None not in shown:
                     break
                 if time.monotonic() > deadline:
