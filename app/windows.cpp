@@ -1,6 +1,5 @@
 #include "windows.h"
 
-#include <QTimer>
 #include <algorithm>
 
 #include "dispatcher.h"
@@ -17,8 +16,9 @@ Windows::Windows(Dispatcher& d, std::array<Factory, 3> factories, std::function<
 
 Windows::~Windows()
 {
-    // Delete the windows before the dispatcher and services they refer to.
-    grave_.clear();
+    // Delete the windows before the dispatcher and services they refer to, the
+    // closed ones whose deletion is still queued too.
+    for (const QPointer<GameWindow>& w : closed_) delete w.data();
 }
 
 MainForm* Windows::mainForm() const { return static_cast<MainForm*>(window(Window::Main)); }
@@ -53,19 +53,16 @@ void Windows::close(Window which)
     s.window->leave();
     s.window->closeRequested();
     s.window->hide();
-    grave_.push_back(std::move(s.window));
+    // A closed window may still be deep in its own handler's stack frames (a Qt
+    // signal emitter, say): Qt deletes it once the event loop has unwound them,
+    // never inside a message box's loop.
+    std::erase_if(closed_, [](const QPointer<GameWindow>& w) { return w.isNull(); });
+    closed_.emplace_back(s.window.get());
+    s.window.release()->deleteLater();
 }
 
 void Windows::handlerFinished()
 {
-    // A closed window may still be deep in its own handler's stack frames when
-    // the dispatcher reports idle (a Qt signal emitter, say): delete it from the
-    // event loop, never from here, and only the windows closed by now.
-    if (!grave_.empty()) {
-        auto closed = std::make_shared<std::vector<std::unique_ptr<GameWindow>>>(std::move(grave_));
-        grave_.clear();
-        QTimer::singleShot(0, &burial_, [closed] { closed->clear(); });
-    }
     if (ended_ || std::any_of(slots_.begin(), slots_.end(), [](const Slot& s) { return s.window != nullptr; })) return;
     ended_ = true;
     if (onEnd_) onEnd_();

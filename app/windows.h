@@ -3,7 +3,7 @@
 // program once a handler has finished and no window is loaded.
 #pragma once
 
-#include <QObject>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -48,10 +48,9 @@ private:
 
     Dispatcher& d_;
     std::array<Slot, 3> slots_;
-    std::vector<std::unique_ptr<GameWindow>> grave_;  // closed during the handler running now
+    std::vector<QPointer<GameWindow>> closed_;  // deleted by Qt later, or with this object
     std::function<void()> onEnd_;
     bool ended_ = false;
-    QObject burial_;  // queued burials, and the windows they hold, go with this object
 };
 
 }  // namespace numora

@@ -27,7 +27,9 @@ public:
 
     // Run `task` once the current handler has finished (at once when idle), as
     // a handler of the same window: a message that is not one of the handler's
-    // own steps, or an event that fell due meanwhile.
+    // own steps, or an event that fell due meanwhile. Qt's own queue (a queued
+    // call, a zero-time timer) would run it inside the event loop of a message
+    // box the handler opened, in the middle of that handler.
     void afterHandler(std::function<void()> task);
 
 private:
