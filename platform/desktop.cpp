@@ -108,27 +108,34 @@ struct Wording {
     const char* title;
 };
 
-// In the order of online::Message. The maker's name stays as it is.
-constexpr Wording kMessages[] = {
-    {QT_TRANSLATE_NOOP("Message", "Active Internet connection required."),
-     QT_TRANSLATE_NOOP("Message", "KORVELLAN : Internet Required.")},
-    {QT_TRANSLATE_NOOP("Message", "Installed files missing run setup again. Contact KORVELLAN"), "KORVELLAN"},
-    {QT_TRANSLATE_NOOP("Message", "Active Internet connection is required."),
-     QT_TRANSLATE_NOOP("Message", "KORVELLAN : Internet connection required.")},
-    {QT_TRANSLATE_NOOP("Message", "updates available. Send email for the link to download Updates"), "KORVELLAN"},
-    {QT_TRANSLATE_NOOP("Message", "No updates available."), QT_TRANSLATE_NOOP("Message", "KORVELLAN : Update")},
-    {QT_TRANSLATE_NOOP("Message", "Server down check later."), "KORVELLAN"},
-    {QT_TRANSLATE_NOOP("Message", "The web page could not be opened."), "KORVELLAN"},
-};
+// The maker's name stays as it is.
+Wording wording(online::Message m)
+{
+    using online::Message;
+    switch (m) {
+    case Message::NeedInternet:
+        return {QT_TRANSLATE_NOOP("Message", "Active Internet connection required."),
+                QT_TRANSLATE_NOOP("Message", "KORVELLAN : Internet Required.")};
+    case Message::InstalledFilesMissing:
+        return {QT_TRANSLATE_NOOP("Message", "Installed files missing run setup again. Contact KORVELLAN"), "KORVELLAN"};
+    case Message::NeedInternetIs:
+        return {QT_TRANSLATE_NOOP("Message", "Active Internet connection is required."),
+                QT_TRANSLATE_NOOP("Message", "KORVELLAN : Internet connection required.")};
+    case Message::UpdatesAvailable:
+        return {QT_TRANSLATE_NOOP("Message", "updates available. Send email for the link to download Updates"), "KORVELLAN"};
+    case Message::NoUpdates:
+        return {QT_TRANSLATE_NOOP("Message", "No updates available."), QT_TRANSLATE_NOOP("Message", "KORVELLAN : Update")};
+    case Message::ServerDown: return {QT_TRANSLATE_NOOP("Message", "Server down check later."), "KORVELLAN"};
+    case Message::PageNotOpened: return {QT_TRANSLATE_NOOP("Message", "The web page could not be opened."), "KORVELLAN"};
+    }
+    return {"", "KORVELLAN"};
+}
 
 }  // namespace
 
-QString prompt(online::Message m)
-{
-    return QCoreApplication::translate("Message", kMessages[static_cast<int>(m)].prompt);
-}
+QString prompt(online::Message m) { return QCoreApplication::translate("Message", wording(m).prompt); }
 
-QString title(online::Message m) { return QCoreApplication::translate("Message", kMessages[static_cast<int>(m)].title); }
+QString title(online::Message m) { return QCoreApplication::translate("Message", wording(m).title); }
 
 void MessageBoxNotifier::inform(online::Message m)
 {
