@@ -9,14 +9,6 @@
 
 namespace numora::online {
 
-namespace {
-
-// The connection-name buffer the query fills is one character shorter than the slot.
-constexpr std::size_t kNameSlot = 255;
-constexpr std::size_t kNameBuffer = kNameSlot - 1;
-
-}  // namespace
-
 Addresses defaultAddresses()
 {
     const std::string web = std::string("https://") + NUMORA_WEB_HOST;
@@ -33,16 +25,7 @@ Online::Online(Services services, Addresses addresses, std::string versionKey)
 {
 }
 
-std::int32_t Online::queryConnectivity()
-{
-    Connection c = s_.connectivity.query();
-    if (c.name.size() > kNameBuffer) c.name.resize(kNameBuffer);
-    c.name.resize(kNameSlot, ' ');
-    slots_.cnctName = std::move(c.name);
-    // The slot held the query's flags a moment ago; only the result is kept.
-    slots_.cnctState = c.state;
-    return c.state;
-}
+std::int32_t Online::queryConnectivity() { return s_.connectivity.query().state; }
 
 LoadOutcome Online::loadStep(const std::function<void()>& levelSetup, const std::function<void()>& closeForms)
 {
@@ -55,9 +38,9 @@ LoadOutcome Online::loadStep(const std::function<void()>& levelSetup, const std:
             return LoadOutcome::ClosedOffline;
         }
         levelSetup();
-        if (!slots_.webPgShown) {
+        if (!welcomeShown_) {
             // Set first, so that a page that fails to open is not tried again this run.
-            slots_.webPgShown = true;
+            welcomeShown_ = true;
             if (!s_.opener.open(a_.welcome)) {
                 s_.notifier.inform(Message::InstalledFilesMissing);
                 return LoadOutcome::Failed;

@@ -22,13 +22,6 @@ struct Addresses {
 // The addresses built from the hosts this program was configured with.
 Addresses defaultAddresses();
 
-// Program-wide slots of the online features; they outlive the windows.
-struct Slots {
-    std::int32_t cnctState = 0;
-    std::string cnctName = std::string(255, ' ');
-    bool webPgShown = false;
-};
-
 enum class LoadOutcome { Passed, ClosedOffline, Failed };
 
 // The online features, each a procedure that shows its own messages.
@@ -44,8 +37,6 @@ public:
     void donation();         // "I would like to pay."
     void checkForUpdates();  // "Check for updates..."
 
-    const Slots& slots() const { return slots_; }
-
 private:
     std::int32_t queryConnectivity();
     // The update check's message; none when the download failed.
@@ -54,7 +45,7 @@ private:
     Services s_;
     Addresses a_;
     std::string versionKey_;
-    Slots slots_;
+    bool welcomeShown_ = false;  // the welcome page is opened once per run
 };
 
 // Reading the update file (update_file.cpp).
