@@ -80,7 +80,7 @@ count() {
     xvfb=$!
     PIDS+=("$xvfb")
     for ((i = 0; i < 100; i++)); do
-        disp=$(tr -dc 0-9 <"$run/display")
+        disp=$(tr -dc 0-9 <"$run/display" 2>/dev/null || true)  # the file comes with Xvfb's start
         [[ -n $disp ]] && break
         sleep 0.1
     done
