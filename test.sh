@@ -15,4 +15,6 @@ cmake --build "$build"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-ctest --test-dir "$build" --output-on-failure -j2 --timeout 300 -LE long
+# Four at a time on two cores: the end-to-end tests spend half their time waiting
+# on windows and buses. Tests that need more declare it (PROCESSORS).
+ctest --test-dir "$build" --output-on-failure -j4 --timeout 300 -LE long

@@ -63,14 +63,9 @@ numora_install_missing $NUMORA_BUILD_PACKAGES $NUMORA_RUN_PACKAGES gcc libx11-de
     xvfb xauth dbus xdotool iproute2 util-linux libbenchmark-dev
 
 # --- the programs ---------------------------------------------------------------
-if [[ ! -f $BUILD/CMakeCache.txt ]]; then
-    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMORA_TESTS=OFF -DNUMORA_BENCH=ON >/dev/null
-elif ! grep -q '^NUMORA_BENCH:BOOL=ON' "$BUILD/CMakeCache.txt"; then
-    cmake -DNUMORA_BENCH=ON "$BUILD" >/dev/null
-fi
-grep -q '^CMAKE_BUILD_TYPE:STRING=Release' "$BUILD/CMakeCache.txt" ||
-    echo "warning: $BUILD is not a Release build" >&2
-cmake --build "$BUILD" --target numora numora_floor numora_same_window >/dev/null
+# shellcheck source=launcher.sh
+. "$ROOT/bench/launcher.sh"
+bench_programs "$BUILD" numora numora_floor numora_same_window
 NUMORA=$BUILD/app/numora FLOOR=$BUILD/bench/numora_floor SAME=$BUILD/bench/numora_same_window
 # Start-up only: no settle, a token idle window (the probe needs one).
 PROBE_TIMES=()
@@ -111,22 +106,7 @@ rm -f "$PDIR/xwinwait.c.new"
 WORK=$(mktemp -d /tmp/numora-startup.XXXXXX)
 cleanup() { [[ $KEEP == 1 ]] || rm -rf "$WORK"; }
 trap cleanup EXIT
-mkdir -p "$WORK/bin"
-cat >"$WORK/bin/xdg-open" <<EOF
-#!/bin/sh
-printf '%s\n' "\$*" >> '$WORK/xdg-open.log'
-EOF
-# The program's PID stays the launcher's: unshare and sh exec into it. The
-# namespace is set up in a subshell, so that the forks of its commands (and of
-# the wait for the carrier, which varies) are not charged to that PID.
-cat >"$WORK/launch" <<EOF
-#!/bin/sh
-PATH='$WORK/bin':\$PATH; export PATH
-exec unshare -n sh -c '(ip link add v0 type veth peer name v1 && ip link set v0 up && ip link set v1 up \
- && ip addr add 192.0.2.2/24 dev v0 && ip route add default via 192.0.2.1 \
- && i=0 && until ip -o link show v0 | grep -q LOWER_UP; do i=\$((i+1)); [ \$i -lt 100 ] || exit 97; sleep 0.02; done) \
- && exec "\$@"' sh "\$@"
-EOF
+bench_launcher "$WORK"
 # In-game: start the program, press Alt+S once its window is up, stay until it ends
 # (the probe takes the window's PID for the program and stops it, then us).
 cat >"$WORK/launch-game" <<EOF
@@ -145,7 +125,7 @@ cat >"$WORK/launch-lang" <<EOF
 LANG=\$1; export LANG; shift
 exec '$WORK/launch' "\$@"
 EOF
-chmod +x "$WORK/bin/xdg-open" "$WORK/launch" "$WORK/launch-game" "$WORK/launch-lang"
+chmod +x "$WORK/launch-game" "$WORK/launch-lang"
 
 # --- runs -------------------------------------------------------------------------
 # name|pattern|launcher|program [args]

@@ -17,15 +17,19 @@ inline std::uint32_t chooseSeed()
     return std::random_device{}();
 }
 
-// NUMORA_RANDOM_EVENTS, or `fallback`.
-inline long eventCount(long fallback)
+// A positive count from the environment `variable`, or `fallback`: the
+// default run stays short, `ctest -L long` sets more.
+inline long countFrom(const char* variable, long fallback)
 {
-    if (const char* s = std::getenv("NUMORA_RANDOM_EVENTS")) {
+    if (const char* s = std::getenv(variable)) {
         const long n = std::strtol(s, nullptr, 10);
         if (n > 0) return n;
     }
     return fallback;
 }
+
+// NUMORA_RANDOM_EVENTS, or `fallback`.
+inline long eventCount(long fallback) { return countFrom("NUMORA_RANDOM_EVENTS", fallback); }
 
 // Puzzles from the test's own engine, so that a seed replays the deals too.
 struct SeededDigits final : RandomSource {
