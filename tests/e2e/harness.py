@@ -486,10 +486,10 @@ def number_pictures(folder):
     return {name: load_picture(os.path.join(folder, name)) for name in NUMBER_PICTURES}
 
 
-def grid_pictures(img, bar, pictures, search=3, margin=3):
-    """The names of the pictures the main window's grid cells show in a grab of it,
-    None where a cell shows none. A picture may start `search` pixels off its cell's
-    corner, and the "+" labels cover `margin` pixels of its edges."""
+def cell_pictures(img, bar, pictures, cells=MAIN_CELLS, search=3, margin=3):
+    """The names of the pictures the cells (left and top in twips) show in a grab of
+    a window, None where a cell shows none. A picture may start `search` pixels off
+    its cell's corner, and the "+" labels cover `margin` pixels of its edges."""
     def at(x0, y0):
         for name, pic in pictures.items():
             inside = range(margin, pic.height - margin)
@@ -502,7 +502,7 @@ def grid_pictures(img, bar, pictures, search=3, margin=3):
                     if all(row(img, x, y + r) == row(pic, 0, r) for r in inside):
                         return name
         return None
-    return [at(left // 15, top // 15 + bar) for left, top in MAIN_CELLS]
+    return [at(left // 15, top // 15 + bar) for left, top in cells]
 
 
 def menu_bar_height(session, wid, client_height):

@@ -47,7 +47,7 @@ def test(session):
     wait_title(session, main, "KORVELLAN - Refreshing in - 10", 5.0)
     img = session.grab(main)
     session.save(img, "mid-puzzle")
-    shown = harness.grid_pictures(img, bar, harness.number_pictures(NUMPIC))
+    shown = harness.cell_pictures(img, bar, harness.number_pictures(NUMPIC))
     check(None not in shown, "a grid cell shows none of the number pictures: %r" % shown)
     check(shown.count("pnoGus.bmp") == 2, "expected two placeholders, the grid shows %r" % shown)
 

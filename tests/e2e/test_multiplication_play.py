@@ -8,7 +8,7 @@ import time
 
 import harness
 from harness import MULT, MAIN, MULT_CLIENT, FIRST_WINDOW, check
-from test_missing_numbers_play import pictures, cell_picture, wait_title, wait_pixel
+from test_missing_numbers_play import NUMPIC, wait_title, wait_pixel
 
 CELLS = [(285, 1545), (975, 1545), (285, 2325), (975, 2325)]  # twips
 PRODUCT_CELLS = [(1860, 1725), (1860, 2445), (1035, 3285), (345, 3270)]
@@ -26,8 +26,8 @@ def test(session):
     session.key(mult, "alt+s")
     wait_title(session, mult, "KORVELLAN - Refreshing in - 17", 5.0)
     img = session.grab(mult)
-    known = {k: v for k, v in pictures().items() if k != "pnoGus.bmp"}
-    shown = [cell_picture(img, bar, l, t, known) for l, t in CELLS]
+    known = {k: v for k, v in harness.number_pictures(NUMPIC).items() if k != "pnoGus.bmp"}
+    shown = harness.cell_pictures(img, bar, known, CELLS)
     check(None not in shown, "a factor cell shows none of the number pictures: %r" % shown)
     f = [int(name[3]) for name in shown]
     products = [f[0] * f[1], f[2] * f[3], f[1] * f[3], f[0] * f[2]]

@@ -126,7 +126,7 @@ def run_installed(prefix, source, artifacts, name):
             deadline = time.monotonic() + harness.STEP
             while True:
                 img = session.grab(window)
-                shown = harness.grid_pictures(img, bar, pictures)
+                shown = harness.cell_pictures(img, bar, pictures)
                 if None not in shown:
                     break
                 if time.monotonic() > deadline:
