@@ -120,7 +120,7 @@ void BM_MissingNumbersPick(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         w.tmr_1()->tick();
-        const int hidden = st.numary[static_cast<std::size_t>(st.msngpos_1 - 1)];
+        const int hidden = st.digits[static_cast<std::size_t>(st.hidden1 - 1)];
         QWidget* pad = w.controls().get("numlbl", hidden - 1);
         state.ResumeTiming();
         click(pad);
@@ -140,7 +140,7 @@ void BM_MultiplicationDigit(benchmark::State& state)
     const ModuleState& st = app.session->state();
     int digit = 1;
     const auto matches = [&st](int d) {
-        for (const auto p : st.prdary)
+        for (const auto p : st.products)
             if (p == d || p == 11 * d) return true;
         return false;
     };
@@ -151,7 +151,7 @@ void BM_MultiplicationDigit(benchmark::State& state)
     }
     QWidget* cell = w.controls().get("tray", 0);
     for (auto _ : state) typeDigit(cell, digit);
-    if (st.prdfndcnt != 0 || st.entry.value == 0) state.SkipWithError("the digits were not entered as misses");
+    if (st.productsFound != 0 || st.entry.value == 0) state.SkipWithError("the digits were not entered as misses");
 }
 BENCHMARK(BM_MultiplicationDigit)->Unit(benchmark::kMicrosecond);
 

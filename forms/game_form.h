@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "game_window.h"
-#include "mathmod_1/game.h"
-#include "mathmod_1/mathmod_1.h"
+#include "common/game.h"
+#include "common/state.h"
 
 class QComboBox;
 class QLabel;
@@ -38,7 +38,7 @@ public:
     GameTimer* tmr_2() const { return tmr_2_; }
 
     // ScreenRequests
-    void focusTray(int index) override;
+    void focusCell(int index) override;
     void minimise() override;
 
 protected:

@@ -8,7 +8,7 @@
 #include <QSize>
 #include <span>
 
-#include "mathmod_1/screen.h"
+#include "common/screen.h"
 
 class QWidget;
 

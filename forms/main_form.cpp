@@ -98,7 +98,7 @@ void MainForm::renderOwn()
     // A window hidden while another has the focus hears nothing until it next
     // paints, and the compositor answers no frame it asks for: paint a speck
     // every second of a game, which shows nothing new.
-    if (onWayland() && game_.screen().tmr_2.enabled && !hidden_) update(QRect(0, 0, 1, 1));
+    if (onWayland() && game_.screen().countdownTimer.enabled && !hidden_) update(QRect(0, 0, 1, 1));
 }
 
 void MainForm::describe() { describeMainWindow(controls_); }

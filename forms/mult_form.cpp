@@ -26,16 +26,16 @@ MultForm::MultForm(Dispatcher& d, Navigator& nav, const Play& play)
     // main window back.
     connect(addSub_, &QAction::triggered, this, [this] { handle([this] { nav_.close(Window::Multiplication); }); });
     onClick("extgm", [this] { nav_.close(Window::Multiplication); });
-    onClick("Clrs", [this] { game_.clrsClick(); });
+    onClick("Clrs", [this] { game_.clearClick(); });
 }
 
 void MultForm::closeRequested() { nav_.show(Window::Main); }
 
 void MultForm::renderOwn()
 {
-    if (const QString text = texts::entry(game_.screen().userEntered); userEntered_->text() != text)
+    if (const QString text = texts::entry(game_.screen().entry); userEntered_->text() != text)
         userEntered_->setText(text);
-    tmr_3_->apply(game_.screen().tmr_3);
+    tmr_3_->apply(game_.screen().highlightTimer);
 }
 
 void MultForm::describe() { describeMultWindow(controls_); }

@@ -13,8 +13,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(startApp()); }
     MainForm* w() { return mainForm(); }
     // The cells of the hidden numbers of the current puzzle.
-    int hiddenCell(int which) { return (which == 0 ? session->state().msngpos_1 : session->state().msngpos_2) - 1; }
-    int hiddenNumber(int which) { return session->state().numary[hiddenCell(which)]; }
+    int hiddenCell(int which) { return (which == 0 ? session->state().hidden1 : session->state().hidden2) - 1; }
+    int hiddenNumber(int which) { return session->state().digits[hiddenCell(which)]; }
 };
 
 TEST_F(MainWindow, ControlsAreLaidOutAsDesigned)
@@ -81,8 +81,8 @@ TEST_F(MainWindow, APuzzlePlayedByClicksTurnsGreen)
         EXPECT_EQ(shown.size(), QSize(35, 39));
         EXPECT_EQ(shown.convertToFormat(placeholder.format()) == placeholder, hidden) << "cell " << i;
     }
-    EXPECT_EQ(text(w(), "sumdsply", 0).toInt(), st.numary[0] + st.numary[1] + st.numary[2]);
-    EXPECT_EQ(text(w(), "sumdsply", 5).toInt(), st.numary[0] + st.numary[3] + st.numary[6]);
+    EXPECT_EQ(text(w(), "sumdsply", 0).toInt(), st.digits[0] + st.digits[1] + st.digits[2]);
+    EXPECT_EQ(text(w(), "sumdsply", 5).toInt(), st.digits[0] + st.digits[3] + st.digits[6]);
 
     click(w(), "numlbl", hiddenNumber(0) - 1);
     if (hiddenNumber(1) != hiddenNumber(0)) click(w(), "numlbl", hiddenNumber(1) - 1);
@@ -130,7 +130,7 @@ TEST_F(MainWindow, TheLevelChosenBeforeStartSetsThePeriod)
     combo->setCurrentIndex(2);
     click(w(), "strtGm");  // the focus leaves the list first
     EXPECT_EQ(w()->tmr_1()->interval(), 6000);
-    EXPECT_EQ(session->state().lvlsec, 6);
+    EXPECT_EQ(session->state().secondsLeft, 6);
 }
 
 // The choice takes effect when the focus moves to another control of the window,
@@ -152,7 +152,7 @@ TEST_F(MainWindow, TheLevelChoiceWaitsForTheFocusToMoveOn)
     ASSERT_EQ(QApplication::focusWidget(), combo);
     QTest::keyClick(combo, Qt::Key_Tab);
     EXPECT_EQ(w()->tmr_1()->interval(), 6000);
-    EXPECT_EQ(session->state().lvlsec, 6);
+    EXPECT_EQ(session->state().secondsLeft, 6);
 }
 
 TEST_F(MainWindow, MinimisingHoldsTheLevelTimer)
@@ -217,9 +217,9 @@ TEST_F(BrokenPictures, AMissingPictureShowsTextAndOneMessage)
     EXPECT_EQ(notifier.shown, std::vector{Shown{Message::InstalledFilesMissing}});
     const auto& st = session->state();
     for (int i = 0; i < 9; ++i) {
-        const bool hidden = i == st.msngpos_1 - 1 || i == st.msngpos_2 - 1;
+        const bool hidden = i == st.hidden1 - 1 || i == st.hidden2 - 1;
         EXPECT_EQ(control<PictureBox>(mainForm(), "tray", i)->fallbackText(),
-                  hidden ? QString("?") : QString::number(st.numary[i]));
+                  hidden ? QString("?") : QString::number(st.digits[i]));
     }
     mainForm()->tmr_1()->tick();  // play goes on; the message is not repeated
     EXPECT_EQ(notifier.shown.size(), 1u);

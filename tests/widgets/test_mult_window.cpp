@@ -14,7 +14,7 @@ protected:
         ASSERT_NE(multForm(), nullptr);
     }
     MultForm* w() { return multForm(); }
-    int product(int i) { return session->state().prdary[i]; }
+    int product(int i) { return session->state().products[i]; }
     // Enter `n` with the pad, or with main-row keys on tray(0).
     void enter(int n, bool byKeys)
     {
@@ -103,7 +103,7 @@ TEST_F(MultWindow, TheLevelChosenBeforeStartSetsThePeriod)
     combo->setCurrentIndex(1);
     click(w(), "strtGm");
     EXPECT_EQ(w()->tmr_1()->interval(), 15000);
-    EXPECT_EQ(session->state().lvlsec, 15);
+    EXPECT_EQ(session->state().secondsLeft, 15);
 }
 
 TEST_F(MultWindow, KeysBeforeTheFirstDealFindNothing)
