@@ -49,17 +49,17 @@ GameForm::GameForm(Dispatcher& d, Navigator& nav, Window id, QSize clientTwips, 
 void GameForm::play(Game& game)
 {
     game_ = &game;
-    cells_ = controls_.array<PictureBox>("tray");
-    figures_ = controls_.array<QLabel>("sumdsply");
-    pad_ = controls_.get("scltntray");
-    strlbl_ = controls_.as<QLabel>("strlbl");
-    strtGm_ = controls_.as<QPushButton>("strtGm");
-    levels_ = controls_.as<QComboBox>("gmlvlscbo");
+    cells_ = controls_.array<PictureBox>(Control::Cells);
+    figures_ = controls_.array<QLabel>(Control::Figures);
+    pad_ = controls_.get(Control::Pad);
+    status_ = controls_.as<QLabel>(Control::Status);
+    startButton_ = controls_.as<QPushButton>(Control::StartButton);
+    levels_ = controls_.as<QComboBox>(Control::LevelList);
 
-    tmr_1_ = addTimer([this] { game_->levelTick(); });
-    tmr_2_ = addTimer([this] { game_->countdownTick(); });
-    onClick("strtGm", [this] { game_->start(); });
-    onClick("stp", [this] { game_->stop(); });
+    levelTimer_ = addTimer([this] { game_->levelTick(); });
+    countdownTimer_ = addTimer([this] { game_->countdownTick(); });
+    onClick(Control::StartButton, [this] { game_->start(); });
+    onClick(Control::StopButton, [this] { game_->stop(); });
     // The player's choice goes to the game at once, so that rendering never undoes it.
     connect(levels_, &QComboBox::currentIndexChanged, this, [this](int i) {
         game_->screen().level = i;
@@ -72,7 +72,7 @@ void GameForm::play(Game& game)
             if (!leaving()) handle([this] { game_->levelLostFocus(); });
         });
     }));
-    const auto keys = controls_.array<ClickLabel>("numlbl");
+    const auto keys = controls_.array<ClickLabel>(Control::PadKeys);
     for (std::size_t i = 0; i < keys.size(); ++i)
         connect(keys[i], &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->padClick(static_cast<int>(i)); }); });
     for (PictureBox* cell : cells_)
@@ -87,7 +87,7 @@ void GameForm::load()
 
 void GameForm::focusCell(int index)
 {
-    if (QWidget* w = controls_.get("tray", index)) w->setFocus(Qt::OtherFocusReason);
+    if (QWidget* w = controls_.get(Control::Cells, index)) w->setFocus(Qt::OtherFocusReason);
 }
 
 void GameForm::minimise() { setWindowState(windowState() | Qt::WindowMinimized); }
@@ -119,13 +119,13 @@ void GameForm::render()
     setBackground(s.back);
     pad_->setEnabled(s.padEnabled);
     pad_->setVisible(s.padVisible);
-    if (const QString text = texts::status(s.status); strlbl_->text() != text) strlbl_->setText(text);
+    if (const QString text = texts::status(s.status); status_->text() != text) status_->setText(text);
     if (const QString caption = texts::caption(s.caption, title_); windowTitle() != caption) setWindowTitle(caption);
     if (heard) {  // the seconds of the status line and the title, for the ear
-        speakAs(strlbl_, texts::spoken(s.status));
+        speakAs(status_, texts::spoken(s.status));
         speakAs(this, texts::spoken(s.caption));
     }
-    strtGm_->setEnabled(s.startEnabled);
+    startButton_->setEnabled(s.startEnabled);
 
     // Rendering must not echo back as a choice of the player.
     const QSignalBlocker block(levels_);
@@ -139,8 +139,8 @@ void GameForm::render()
     if (levels_->currentIndex() != s.level) levels_->setCurrentIndex(s.level);
     levels_->setEnabled(s.levelsEnabled);
 
-    tmr_1_->apply(s.levelTimer);
-    tmr_2_->apply(s.countdownTimer);
+    levelTimer_->apply(s.levelTimer);
+    countdownTimer_->apply(s.countdownTimer);
     renderOwn();
 }
 

@@ -86,7 +86,7 @@ TEST_F(Missing, TimersAndButtonsFollowTheGameState)
     struct Step {
         const char* event;
         std::function<void()> run;
-        bool tmr1, tmr2, idle;
+        bool levelOn, countdownOn, idle;
     };
     const Step steps[] = {
         {"restore before any start", [&] { game.resized(false); }, false, false, true},
@@ -104,8 +104,8 @@ TEST_F(Missing, TimersAndButtonsFollowTheGameState)
     };
     for (const auto& s : steps) {
         s.run();
-        EXPECT_EQ(scr.levelTimer.enabled, s.tmr1) << s.event;
-        EXPECT_EQ(scr.countdownTimer.enabled, s.tmr2) << s.event;
+        EXPECT_EQ(scr.levelTimer.enabled, s.levelOn) << s.event;
+        EXPECT_EQ(scr.countdownTimer.enabled, s.countdownOn) << s.event;
         EXPECT_EQ(scr.startEnabled, s.idle) << s.event;
         EXPECT_EQ(scr.levelsEnabled, s.idle) << s.event;
     }
