@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "dispatcher.h"
-#include "mathmod_1/mathmod_1.h"
+#include "common/state.h"
 #include "online.h"
 #include "pictures.h"
 #include "windows.h"

@@ -56,7 +56,7 @@ struct App {
     }
 
     // Start a game in `w` with its own Start button.
-    static void start(GameWindow& w) { w.controls().as<QPushButton>("strtGm")->click(); }
+    static void start(GameWindow& w) { w.controls().as<QPushButton>(Control::StartButton)->click(); }
 };
 
 void click(QWidget* w)
@@ -89,7 +89,7 @@ void dealIn(benchmark::State& state, GameForm& w)
     App::start(w);
     const bool repaint = state.range(0) != 0;
     for (auto _ : state) {
-        w.tmr_1()->tick();
+        w.levelTimer()->tick();
         if (repaint) w.repaint();
     }
     state.SetLabel(repaint ? "render + repaint" : "render");
@@ -119,9 +119,9 @@ void BM_MissingNumbersPick(benchmark::State& state)
     const ModuleState& st = app.session->state();
     for (auto _ : state) {
         state.PauseTiming();
-        w.tmr_1()->tick();
-        const int hidden = st.numary[static_cast<std::size_t>(st.msngpos_1 - 1)];
-        QWidget* pad = w.controls().get("numlbl", hidden - 1);
+        w.levelTimer()->tick();
+        const int hidden = st.digits[static_cast<std::size_t>(st.hidden1 - 1)];
+        QWidget* pad = w.controls().get(Control::PadKeys, hidden - 1);
         state.ResumeTiming();
         click(pad);
     }
@@ -140,7 +140,7 @@ void BM_MultiplicationDigit(benchmark::State& state)
     const ModuleState& st = app.session->state();
     int digit = 1;
     const auto matches = [&st](int d) {
-        for (const auto p : st.prdary)
+        for (const auto p : st.products)
             if (p == d || p == 11 * d) return true;
         return false;
     };
@@ -149,9 +149,9 @@ void BM_MultiplicationDigit(benchmark::State& state)
         state.SkipWithError("every digit matches a product of this deal");
         return;
     }
-    QWidget* cell = w.controls().get("tray", 0);
+    QWidget* cell = w.controls().get(Control::Cells, 0);
     for (auto _ : state) typeDigit(cell, digit);
-    if (st.prdfndcnt != 0 || st.entry.value == 0) state.SkipWithError("the digits were not entered as misses");
+    if (st.productsFound != 0 || st.entry.value == 0) state.SkipWithError("the digits were not entered as misses");
 }
 BENCHMARK(BM_MultiplicationDigit)->Unit(benchmark::kMicrosecond);
 

@@ -192,35 +192,35 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
 
 QString translated(const char* text) { return QCoreApplication::translate("Accessibility", text); }
 
-// What each control of a window is, by name; the members of an array in index order.
+// What each control of a window is; the members of an array in index order.
 struct Described {
-    const char* name;
+    Control control;
     const char* descriptions[MainScreen::kCells];  // one for a single control
 };
 
 // The cells row by row; their descriptions go on with what the sums or products say.
 constexpr Described kMain[] = {
-    {"tray", {QT_TRANSLATE_NOOP("Accessibility", "top row, left column"), QT_TRANSLATE_NOOP("Accessibility", "top row, middle column"),
-              QT_TRANSLATE_NOOP("Accessibility", "top row, right column"), QT_TRANSLATE_NOOP("Accessibility", "middle row, left column"),
-              QT_TRANSLATE_NOOP("Accessibility", "middle row, middle column"), QT_TRANSLATE_NOOP("Accessibility", "middle row, right column"),
-              QT_TRANSLATE_NOOP("Accessibility", "bottom row, left column"), QT_TRANSLATE_NOOP("Accessibility", "bottom row, middle column"),
-              QT_TRANSLATE_NOOP("Accessibility", "bottom row, right column")}},
+    {Control::Cells, {QT_TRANSLATE_NOOP("Accessibility", "top row, left column"), QT_TRANSLATE_NOOP("Accessibility", "top row, middle column"),
+                      QT_TRANSLATE_NOOP("Accessibility", "top row, right column"), QT_TRANSLATE_NOOP("Accessibility", "middle row, left column"),
+                      QT_TRANSLATE_NOOP("Accessibility", "middle row, middle column"), QT_TRANSLATE_NOOP("Accessibility", "middle row, right column"),
+                      QT_TRANSLATE_NOOP("Accessibility", "bottom row, left column"), QT_TRANSLATE_NOOP("Accessibility", "bottom row, middle column"),
+                      QT_TRANSLATE_NOOP("Accessibility", "bottom row, right column")}},
     // Rows top to bottom, then the columns from right to left, as they stand.
-    {"sumdsply", {QT_TRANSLATE_NOOP("Accessibility", "sum of the top row"), QT_TRANSLATE_NOOP("Accessibility", "sum of the middle row"),
-                  QT_TRANSLATE_NOOP("Accessibility", "sum of the bottom row"), QT_TRANSLATE_NOOP("Accessibility", "sum of the right column"),
-                  QT_TRANSLATE_NOOP("Accessibility", "sum of the middle column"), QT_TRANSLATE_NOOP("Accessibility", "sum of the left column")}},
-    {"strlbl", {QT_TRANSLATE_NOOP("Accessibility", "status")}},
+    {Control::Figures, {QT_TRANSLATE_NOOP("Accessibility", "sum of the top row"), QT_TRANSLATE_NOOP("Accessibility", "sum of the middle row"),
+                        QT_TRANSLATE_NOOP("Accessibility", "sum of the bottom row"), QT_TRANSLATE_NOOP("Accessibility", "sum of the right column"),
+                        QT_TRANSLATE_NOOP("Accessibility", "sum of the middle column"), QT_TRANSLATE_NOOP("Accessibility", "sum of the left column")}},
+    {Control::Status, {QT_TRANSLATE_NOOP("Accessibility", "status")}},
 };
 
 constexpr Described kMult[] = {
-    {"tray", {QT_TRANSLATE_NOOP("Accessibility", "factor, top left"), QT_TRANSLATE_NOOP("Accessibility", "factor, top right"),
-              QT_TRANSLATE_NOOP("Accessibility", "factor, bottom left"), QT_TRANSLATE_NOOP("Accessibility", "factor, bottom right")}},
+    {Control::Cells, {QT_TRANSLATE_NOOP("Accessibility", "factor, top left"), QT_TRANSLATE_NOOP("Accessibility", "factor, top right"),
+                      QT_TRANSLATE_NOOP("Accessibility", "factor, bottom left"), QT_TRANSLATE_NOOP("Accessibility", "factor, bottom right")}},
     // In the order the player finds them.
-    {"sumdsply", {QT_TRANSLATE_NOOP("Accessibility", "product of the top row"), QT_TRANSLATE_NOOP("Accessibility", "product of the bottom row"),
-                  QT_TRANSLATE_NOOP("Accessibility", "product of the right column"), QT_TRANSLATE_NOOP("Accessibility", "product of the left column")}},
-    {"UserEntered", {QT_TRANSLATE_NOOP("Accessibility", "your answer")}},
-    {"strlbl", {QT_TRANSLATE_NOOP("Accessibility", "status")}},
-    {"Clrs", {QT_TRANSLATE_NOOP("Accessibility", "clears your answer")}},
+    {Control::Figures, {QT_TRANSLATE_NOOP("Accessibility", "product of the top row"), QT_TRANSLATE_NOOP("Accessibility", "product of the bottom row"),
+                        QT_TRANSLATE_NOOP("Accessibility", "product of the right column"), QT_TRANSLATE_NOOP("Accessibility", "product of the left column")}},
+    {Control::Entry, {QT_TRANSLATE_NOOP("Accessibility", "your answer")}},
+    {Control::Status, {QT_TRANSLATE_NOOP("Accessibility", "status")}},
+    {Control::ClearButton, {QT_TRANSLATE_NOOP("Accessibility", "clears your answer")}},
 };
 
 // Descriptions cost a little at every load; they are made only once a screen
@@ -248,16 +248,16 @@ void describeAs(QWidget* w, const QString& description)
 
 void describe(ControlMap& c, std::span<const Described> table)
 {
-    for (const auto& [name, descriptions] : table) {
+    for (const auto& [control, descriptions] : table) {
         const bool array = descriptions[1] != nullptr;
         for (std::size_t i = 0; i < std::size(descriptions) && descriptions[i]; ++i)
-            if (QWidget* w = c.get(name, array ? static_cast<int>(i) : -1)) describeAs(w, translated(descriptions[i]));
+            if (QWidget* w = c.get(control, array ? static_cast<int>(i) : -1)) describeAs(w, translated(descriptions[i]));
     }
     // The pad's frame has no caption of its own; the level list is named by its
     // current entry, and says what it is in its description.
     const QString pad = translated(QT_TRANSLATE_NOOP("Accessibility", "number pad"));
-    if (QWidget* frame = c.get("scltntray"); frame && frame->accessibleName() != pad) frame->setAccessibleName(pad);
-    if (auto* level = qobject_cast<QComboBox*>(c.get("gmlvlscbo"))) {
+    if (QWidget* frame = c.get(Control::Pad); frame && frame->accessibleName() != pad) frame->setAccessibleName(pad);
+    if (auto* level = qobject_cast<QComboBox*>(c.get(Control::LevelList))) {
         describeAs(level, translated(QT_TRANSLATE_NOOP("Accessibility", "level")));
         // Each entry as it is said; the entries hold their seconds as data.
         for (int i = 0; i < level->count(); ++i)
@@ -265,15 +265,15 @@ void describe(ControlMap& c, std::span<const Described> table)
                 level->itemData(i, Qt::AccessibleTextRole) != said)
                 level->setItemData(i, said, Qt::AccessibleTextRole);
     }
-    for (QWidget* key : c.array<QWidget>("numlbl")) describeAs(key, pad);
+    for (QWidget* key : c.array<QWidget>(Control::PadKeys)) describeAs(key, pad);
 }
 
 // A cell's description goes on with the figures of its row and its column: a
 // number, or a product not found yet.
 void describeCells(ControlMap& c, const char* const* places, const char* rowAndColumn, auto figuresOf)
 {
-    const auto cells = c.array<QWidget>("tray");
-    const auto figures = c.array<QLabel>("sumdsply");
+    const auto cells = c.array<QWidget>(Control::Cells);
+    const auto figures = c.array<QLabel>(Control::Figures);
     const auto said = [&](std::size_t k) {
         bool number = false;
         figures[k]->text().toInt(&number);
@@ -327,7 +327,7 @@ void describeMainWindow(ControlMap& c)
 {
     if (!listening()) return;
     describe(c, std::span(kMain).subspan(1));
-    // Rows are summed in sumdsply(0..2); the columns, right to left, in sumdsply(3..5).
+    // Rows are summed in figures 0..2; the columns, right to left, in figures 3..5.
     describeCells(c, kMain[0].descriptions, QT_TRANSLATE_NOOP("Accessibility", "Row sum: %1, column sum: %2."),
                   [](std::size_t i) { return std::pair{i / 3, 5 - i % 3}; });
 }
@@ -336,7 +336,7 @@ void describeMultWindow(ControlMap& c)
 {
     if (!listening()) return;
     describe(c, std::span(kMult).subspan(1));
-    // The rows' products are sumdsply(0, 1), the right column's 2, the left's 3.
+    // The rows' products are figures 0 and 1, the right column's 2, the left's 3.
     describeCells(c, kMult[0].descriptions, QT_TRANSLATE_NOOP("Accessibility", "Row product %1, column product %2."),
                   [](std::size_t i) { return std::pair{i / 2, i % 2 == 0 ? std::size_t{3} : std::size_t{2}}; });
 }

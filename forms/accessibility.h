@@ -10,7 +10,7 @@
 class QAction;
 class QWidget;
 
-#include "mathmod_1/screen.h"
+#include "common/screen.h"
 
 namespace numora {
 

@@ -74,9 +74,9 @@ QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
     std::vector<std::pair<FontSpec, QFont>> fonts;
     std::vector<std::pair<int, QWidget*>> tabbed;
     for (const auto& s : specs) {
-        QWidget* parent = s.parent ? get(s.parent) : client;
+        QWidget* parent = s.parent ? get(*s.parent) : client;
         QWidget* w = makeWidget(s, parent);
-        const QString name = QString::fromLatin1(s.name);
+        const QString name = QString::fromLatin1(objectName(s.control));
         w->setObjectName(s.index < 0 ? name : name + QLatin1Char('(') + QString::number(s.index) + QLatin1Char(')'));
         w->setGeometry(twips(s.left), twips(s.top), twips(s.width), twips(s.height));
         if (s.font != font::kDefault) {
@@ -97,7 +97,7 @@ QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
         if (s.flags & flag::kHidden) w->hide();
         if (s.tab < 0) w->setFocusPolicy(Qt::NoFocus);
         else tabbed.emplace_back(s.tab, w);
-        entries_.push_back({s.name, s.index, w});
+        entries_.push_back({s.control, s.index, w});
     }
     // Labels are drawn on their container's surface, under every control that
     // is a window of its own (picture boxes, frames, buttons, lists), as the
@@ -111,10 +111,10 @@ QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
     return firstFocus();
 }
 
-QWidget* ControlMap::get(std::string_view name, int index) const
+QWidget* ControlMap::get(Control c, int index) const
 {
     for (const Entry& e : entries_)
-        if (e.index == index && e.name == name) return e.widget;
+        if (e.index == index && e.control == c) return e.widget;
     return nullptr;
 }
 

@@ -1,9 +1,8 @@
 // The controls of one loaded window, built from its layout table, found by
-// name and index.
+// what they are and their index.
 #pragma once
 
 #include <span>
-#include <string_view>
 #include <vector>
 
 #include "layout.h"
@@ -19,16 +18,16 @@ public:
     QWidget* build(QWidget* client, std::span<const ControlSpec> specs);
 
     // Null when the window has no such control.
-    QWidget* get(std::string_view name, int index = -1) const;
+    QWidget* get(Control c, int index = -1) const;
     template <class T>
-    T* as(std::string_view name, int index = -1) const { return static_cast<T*>(get(name, index)); }
+    T* as(Control c, int index = -1) const { return static_cast<T*>(get(c, index)); }
     // The members of a control array, in index order.
     template <class T>
-    std::vector<T*> array(std::string_view name) const
+    std::vector<T*> array(Control c) const
     {
         std::vector<T*> members;
         for (const Entry& e : entries_)
-            if (e.name == name) members.push_back(static_cast<T*>(e.widget));
+            if (e.control == c) members.push_back(static_cast<T*>(e.widget));
         return members;
     }
 
@@ -39,7 +38,7 @@ public:
 
 private:
     struct Entry {
-        std::string_view name;
+        Control control;
         int index;
         QWidget* widget;
     };

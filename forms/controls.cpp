@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "mathmod_1/keys.h"
+#include "common/keys.h"
 
 namespace numora {
 

@@ -1,13 +1,13 @@
 // The few controls Qt does not have as such: a label that reports clicks, and
 // a picture box that shows a number picture and takes keys as the games number
-// them (mathmod_1/keys.h).
+// them (common/keys.h).
 #pragma once
 
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 
-#include "mathmod_1/screen.h"
+#include "common/screen.h"
 
 namespace numora {
 

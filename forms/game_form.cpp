@@ -49,17 +49,17 @@ GameForm::GameForm(Dispatcher& d, Navigator& nav, Window id, QSize clientTwips, 
 void GameForm::play(Game& game)
 {
     game_ = &game;
-    cells_ = controls_.array<PictureBox>("tray");
-    figures_ = controls_.array<QLabel>("sumdsply");
-    pad_ = controls_.get("scltntray");
-    strlbl_ = controls_.as<QLabel>("strlbl");
-    strtGm_ = controls_.as<QPushButton>("strtGm");
-    levels_ = controls_.as<QComboBox>("gmlvlscbo");
+    cells_ = controls_.array<PictureBox>(Control::Cells);
+    figures_ = controls_.array<QLabel>(Control::Figures);
+    pad_ = controls_.get(Control::Pad);
+    status_ = controls_.as<QLabel>(Control::Status);
+    startButton_ = controls_.as<QPushButton>(Control::StartButton);
+    levels_ = controls_.as<QComboBox>(Control::LevelList);
 
-    tmr_1_ = addTimer([this] { game_->levelTick(); });
-    tmr_2_ = addTimer([this] { game_->countdownTick(); });
-    onClick("strtGm", [this] { game_->start(); });
-    onClick("stp", [this] { game_->stop(); });
+    levelTimer_ = addTimer([this] { game_->levelTick(); });
+    countdownTimer_ = addTimer([this] { game_->countdownTick(); });
+    onClick(Control::StartButton, [this] { game_->start(); });
+    onClick(Control::StopButton, [this] { game_->stop(); });
     // The player's choice goes to the game at once, so that rendering never undoes it.
     connect(levels_, &QComboBox::currentIndexChanged, this, [this](int i) {
         game_->screen().level = i;
@@ -72,11 +72,11 @@ void GameForm::play(Game& game)
             if (!leaving()) handle([this] { game_->levelLostFocus(); });
         });
     }));
-    const auto keys = controls_.array<ClickLabel>("numlbl");
+    const auto keys = controls_.array<ClickLabel>(Control::PadKeys);
     for (std::size_t i = 0; i < keys.size(); ++i)
-        connect(keys[i], &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->numlblClick(static_cast<int>(i)); }); });
+        connect(keys[i], &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->padClick(static_cast<int>(i)); }); });
     for (PictureBox* cell : cells_)
-        connect(cell, &PictureBox::keyDown, this, [this](int code) { handle([this, code] { game_->trayKeyDown(code); }); });
+        connect(cell, &PictureBox::keyDown, this, [this](int code) { handle([this, code] { game_->cellKeyDown(code); }); });
 }
 
 void GameForm::load()
@@ -85,9 +85,9 @@ void GameForm::load()
     render();
 }
 
-void GameForm::focusTray(int index)
+void GameForm::focusCell(int index)
 {
-    if (QWidget* w = controls_.get("tray", index)) w->setFocus(Qt::OtherFocusReason);
+    if (QWidget* w = controls_.get(Control::Cells, index)) w->setFocus(Qt::OtherFocusReason);
 }
 
 void GameForm::minimise() { setWindowState(windowState() | Qt::WindowMinimized); }
@@ -101,31 +101,31 @@ void GameForm::render()
         for (const News& n : s.news) announce(this, texts::news(n, s));
     s.news.clear();
     for (std::size_t i = 0; i < cells_.size(); ++i) {
-        if (cells_[i]->shows() == s.tray[i]) continue;
-        pictures_.show(*cells_[i], s.tray[i]);
-        if (heard) renamed(cells_[i], spokenPicture(s.tray[i]));
+        if (cells_[i]->shows() == s.cells[i]) continue;
+        pictures_.show(*cells_[i], s.cells[i]);
+        if (heard) renamed(cells_[i], spokenPicture(s.cells[i]));
     }
     bool figuresChanged = false;
     for (std::size_t i = 0; i < figures_.size(); ++i) {
         QLabel* l = figures_[i];
-        const QString text = texts::figure(s.sumdsply[i]);
+        const QString text = texts::figure(s.figures[i]);
         if (l->text() != text) {
             l->setText(text);
             figuresChanged = true;
         }
-        if (l->autoFillBackground()) setColour(l, colourOf(s.sumdsply[i].back));
+        if (l->autoFillBackground()) setColour(l, colourOf(s.figures[i].back));
     }
     if (figuresChanged) describe();  // the cells tell their rows' and columns' figures
     setBackground(s.back);
-    pad_->setEnabled(s.scltntrayEnabled);
-    pad_->setVisible(s.scltntrayVisible);
-    if (const QString text = texts::status(s.strlbl); strlbl_->text() != text) strlbl_->setText(text);
+    pad_->setEnabled(s.padEnabled);
+    pad_->setVisible(s.padVisible);
+    if (const QString text = texts::status(s.status); status_->text() != text) status_->setText(text);
     if (const QString caption = texts::caption(s.caption, title_); windowTitle() != caption) setWindowTitle(caption);
     if (heard) {  // the seconds of the status line and the title, for the ear
-        speakAs(strlbl_, texts::spoken(s.strlbl));
+        speakAs(status_, texts::spoken(s.status));
         speakAs(this, texts::spoken(s.caption));
     }
-    strtGm_->setEnabled(s.strtGmEnabled);
+    startButton_->setEnabled(s.startEnabled);
 
     // Rendering must not echo back as a choice of the player.
     const QSignalBlocker block(levels_);
@@ -137,10 +137,10 @@ void GameForm::render()
         describe();  // the entries as they are said
     }
     if (levels_->currentIndex() != s.level) levels_->setCurrentIndex(s.level);
-    levels_->setEnabled(s.gmlvlscboEnabled);
+    levels_->setEnabled(s.levelsEnabled);
 
-    tmr_1_->apply(s.tmr_1);
-    tmr_2_->apply(s.tmr_2);
+    levelTimer_->apply(s.levelTimer);
+    countdownTimer_->apply(s.countdownTimer);
     renderOwn();
 }
 

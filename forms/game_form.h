@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "game_window.h"
-#include "mathmod_1/game.h"
-#include "mathmod_1/mathmod_1.h"
+#include "common/game.h"
+#include "common/state.h"
 
 class QComboBox;
 class QLabel;
@@ -34,11 +34,11 @@ public:
     // The load handler: the level list is set up and shown.
     void load() override;
 
-    GameTimer* tmr_1() const { return tmr_1_; }
-    GameTimer* tmr_2() const { return tmr_2_; }
+    GameTimer* levelTimer() const { return levelTimer_; }
+    GameTimer* countdownTimer() const { return countdownTimer_; }
 
     // ScreenRequests
-    void focusTray(int index) override;
+    void focusCell(int index) override;
     void minimise() override;
 
 protected:
@@ -54,13 +54,13 @@ private:
     Pictures& pictures_;
     QString title_;  // the caption at load
     Game* game_ = nullptr;
-    GameTimer* tmr_1_ = nullptr;
-    GameTimer* tmr_2_ = nullptr;
+    GameTimer* levelTimer_ = nullptr;
+    GameTimer* countdownTimer_ = nullptr;
     std::vector<PictureBox*> cells_;
     std::vector<QLabel*> figures_;
     QWidget* pad_ = nullptr;
-    QLabel* strlbl_ = nullptr;
-    QPushButton* strtGm_ = nullptr;
+    QLabel* status_ = nullptr;
+    QPushButton* startButton_ = nullptr;
     QComboBox* levels_ = nullptr;
 };
 

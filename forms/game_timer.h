@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "dispatcher.h"
-#include "mathmod_1/screen.h"
+#include "common/screen.h"
 
 namespace numora {
 

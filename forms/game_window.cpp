@@ -50,9 +50,9 @@ QMenu* GameWindow::addFileMenu(const char* objectName)
     return file;
 }
 
-void GameWindow::onClick(std::string_view name, std::function<void()> handler)
+void GameWindow::onClick(Control button, std::function<void()> handler)
 {
-    auto* b = controls_.as<QPushButton>(name);
+    auto* b = controls_.as<QPushButton>(button);
     connect(b, &QPushButton::clicked, this, [this, b, handler = std::move(handler)] {
         if (b->focusPolicy() != Qt::NoFocus && !b->hasFocus()) b->setFocus(Qt::ShortcutFocusReason);
         handle(handler);

@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <functional>
 #include <span>
-#include <string_view>
 #include <vector>
 
 #include "control_map.h"
@@ -62,7 +61,7 @@ protected:
     QMenu* addFileMenu(const char* objectName);
     // A button click. An access key clicks without moving the focus; move it first,
     // so that the control it leaves (the level list) sees it go, as with the mouse.
-    void onClick(std::string_view name, std::function<void()> handler);
+    void onClick(Control button, std::function<void()> handler);
     // Run a handler of this window, then bring the window up to date with its game.
     void handle(const std::function<void()>& h);
     virtual void render() {}

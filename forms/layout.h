@@ -6,15 +6,42 @@
 #include <QColor>
 #include <QFont>
 #include <QSize>
+#include <cstdint>
+#include <optional>
 #include <span>
 
-#include "mathmod_1/screen.h"
+#include "common/screen.h"
 
 class QWidget;
 
 namespace numora {
 
 enum class Kind { Button, Combo, Label, ClickLabel, Picture, Frame };
+
+// The windows' controls by what they are. A control array (the cells, the
+// figures, the pad's keys ...) is one Control; its members have an index.
+enum class Control : std::uint8_t {
+    StartButton, StopButton, PauseButton, ExitButton, DonateButton, ClearButton,
+    MathsButton, AlgebraButton,  // the topic selector's
+    LevelList,
+    Instruction,  // the line that says what to find
+    Cells,        // the picture cells: the grid, or the factors
+    PlusSigns,
+    Signs,        // the multiplication window's "X", "=" and upright equals signs
+    Figures,      // the sums or products
+    Status,
+    Pad,          // the number pad's frame
+    PadKeys,
+    Entry,        // the answer being typed
+    HiddenLabel,  // an unused label, never shown
+};
+
+// The object name (QObject::objectName) of a control, as the window designs
+// named it; an array member's adds its index in brackets. The old names stay
+// because they are stable identifiers (failure messages, the accessibility
+// tree); layouts.cpp spells them, and nothing else does.
+const char* objectName(Control c);
+
 
 enum class Face { Default, Arial, MsSansSerif, Papyrus };
 
@@ -59,9 +86,9 @@ inline constexpr unsigned kPadFlags = flag::kBorder | flag::kCentred | flag::kPa
 
 struct ControlSpec {
     Kind kind;
-    const char* name;
-    int index;           // -1: not part of a control array
-    const char* parent;  // nullptr: the window's client area
+    Control control;
+    int index;                      // -1: not part of a control array
+    std::optional<Control> parent;  // none: the window's client area
     const char* caption;
     FontSpec font;
     Back back;

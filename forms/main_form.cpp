@@ -17,26 +17,26 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
       online_(online)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
-    QMenu* fle = addFileMenu("fle");
-    multi1_ = fle->addAction(tr("Multiplication Game -1"));
+    QMenu* file = addFileMenu("fle");  // the design's object name, like the controls' (objectName())
+    multiplicationItem_ = file->addAction(tr("Multiplication Game -1"));
     //: What a screen reader says for the menu item "Multiplication Game -1", which it would read as "minus one".
-    speakAs(multi1_, tr("Multiplication Game 1"));
-    chkupdte_ = fle->addAction(tr("Check for updates..."));
-    QAction* dwnLd = fle->addAction(tr("Download Glimmerquiz Game"));
+    speakAs(multiplicationItem_, tr("Multiplication Game 1"));
+    updatesItem_ = file->addAction(tr("Check for updates..."));
+    QAction* downloadItem = file->addAction(tr("Download Glimmerquiz Game"));
     build(layouts::main().controls);
     GameForm::play(game_);
 
-    connect(multi1_, &QAction::triggered, this, [this] {
+    connect(multiplicationItem_, &QAction::triggered, this, [this] {
         handle([this] {
             nav_.show(Window::Multiplication);
             nav_.close(Window::Main);
         });
     });
-    connect(chkupdte_, &QAction::triggered, this, [this] { handle([this] { online_.checkForUpdates(); }); });
-    connect(dwnLd, &QAction::triggered, this, [this] { handle([this] { online_.downloadItem(); }); });
-    onClick("denate_1", [this] { online_.donation(); });
-    onClick("pose", [this] { game_.pause(); });
-    onClick("extgm", [this] {
+    connect(updatesItem_, &QAction::triggered, this, [this] { handle([this] { online_.checkForUpdates(); }); });
+    connect(downloadItem, &QAction::triggered, this, [this] { handle([this] { online_.downloadItem(); }); });
+    onClick(Control::DonateButton, [this] { online_.donation(); });
+    onClick(Control::PauseButton, [this] { game_.pause(); });
+    onClick(Control::ExitButton, [this] {
         nav_.close(Window::Multiplication);
         nav_.close(Window::Main);
     });
@@ -98,7 +98,7 @@ void MainForm::renderOwn()
     // A window hidden while another has the focus hears nothing until it next
     // paints, and the compositor answers no frame it asks for: paint a speck
     // every second of a game, which shows nothing new.
-    if (onWayland() && game_.screen().tmr_2.enabled && !hidden_) update(QRect(0, 0, 1, 1));
+    if (onWayland() && game_.screen().countdownTimer.enabled && !hidden_) update(QRect(0, 0, 1, 1));
 }
 
 void MainForm::describe() { describeMainWindow(controls_); }

@@ -22,8 +22,8 @@ public:
     void describe() override;
 
     MissingNumbersGame& game() { return game_; }
-    QAction* multi1() const { return multi1_; }
-    QAction* chkupdte() const { return chkupdte_; }
+    QAction* multiplicationItem() const { return multiplicationItem_; }
+    QAction* updatesItem() const { return updatesItem_; }
 
 protected:
     void changeEvent(QEvent* e) override;
@@ -37,8 +37,8 @@ private:
 
     MissingNumbersGame game_;
     online::Online& online_;
-    QAction* multi1_;
-    QAction* chkupdte_;
+    QAction* multiplicationItem_;
+    QAction* updatesItem_;
     bool hidden_ = false;  // as the game was last told
 };
 

@@ -16,26 +16,26 @@ MultForm::MultForm(Dispatcher& d, Navigator& nav, const Play& play)
       game_(play.state, play.random, *this)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/topic.png")));
-    addSub_ = addFileMenu("file")->addAction(tr("Addition and Subtraction game"));
+    additionItem_ = addFileMenu("file")->addAction(tr("Addition and Subtraction game"));
     build(layouts::multiplication().controls);
     GameForm::play(game_);
-    tmr_3_ = addTimer([this] { game_.highlightTick(); });
-    userEntered_ = controls_.as<QLabel>("UserEntered");
+    highlightTimer_ = addTimer([this] { game_.highlightTick(); });
+    entry_ = controls_.as<QLabel>(Control::Entry);
 
     // Every way out of this window closes it, and its close request brings the
     // main window back.
-    connect(addSub_, &QAction::triggered, this, [this] { handle([this] { nav_.close(Window::Multiplication); }); });
-    onClick("extgm", [this] { nav_.close(Window::Multiplication); });
-    onClick("Clrs", [this] { game_.clrsClick(); });
+    connect(additionItem_, &QAction::triggered, this, [this] { handle([this] { nav_.close(Window::Multiplication); }); });
+    onClick(Control::ExitButton, [this] { nav_.close(Window::Multiplication); });
+    onClick(Control::ClearButton, [this] { game_.clearClick(); });
 }
 
 void MultForm::closeRequested() { nav_.show(Window::Main); }
 
 void MultForm::renderOwn()
 {
-    if (const QString text = texts::entry(game_.screen().userEntered); userEntered_->text() != text)
-        userEntered_->setText(text);
-    tmr_3_->apply(game_.screen().tmr_3);
+    if (const QString text = texts::entry(game_.screen().entry); entry_->text() != text)
+        entry_->setText(text);
+    highlightTimer_->apply(game_.screen().highlightTimer);
 }
 
 void MultForm::describe() { describeMultWindow(controls_); }

@@ -14,8 +14,8 @@ public:
     MultForm(Dispatcher& d, Navigator& nav, const Play& play);
 
     MultiplicationGame& game() { return game_; }
-    GameTimer* tmr_3() const { return tmr_3_; }
-    QAction* addSub() const { return addSub_; }
+    GameTimer* highlightTimer() const { return highlightTimer_; }
+    QAction* additionItem() const { return additionItem_; }
 
     // Leaving this window, by any route, brings the main window back.
     void closeRequested() override;
@@ -26,9 +26,9 @@ protected:
 
 private:
     MultiplicationGame game_;
-    GameTimer* tmr_3_;
-    QAction* addSub_;
-    QLabel* userEntered_;
+    GameTimer* highlightTimer_;
+    QAction* additionItem_;
+    QLabel* entry_;
 };
 
 }  // namespace numora

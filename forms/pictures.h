@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "mathmod_1/screen.h"
+#include "common/screen.h"
 
 namespace numora {
 

@@ -98,7 +98,7 @@ QString news(News n, const GameScreen& s)
     case News::Kind::Dealt: return translated(QT_TRANSLATE_NOOP("Game", "New puzzle."));
     case News::Kind::Solved: return translated(QT_TRANSLATE_NOOP("Game", "Solved!"));
     case News::Kind::Completed: return translated(QT_TRANSLATE_NOOP("Game", "All four found!"));
-    case News::Kind::LockedOut: return spoken(s.strlbl);  // as the status line reads it, for the ear
+    case News::Kind::LockedOut: return spoken(s.status);  // as the status line reads it, for the ear
     case News::Kind::Stopped: return translated(QT_TRANSLATE_NOOP("Game", "Stopped."));
     case News::Kind::ProductSought: return translated(sought[n.number]);
     case News::Kind::ProductFound: return translated(QT_TRANSLATE_NOOP("Game", "%1 is right!")).arg(n.number);

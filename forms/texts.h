@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "mathmod_1/screen.h"
+#include "common/screen.h"
 
 namespace numora::texts {
 

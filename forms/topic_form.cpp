@@ -10,12 +10,12 @@ TopicForm::TopicForm(Dispatcher& d, Navigator& nav)
     setWindowTitle(tr("KORVELLAN : Select your topic"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/topic.png")));
     build(layouts::topic().controls);
-    onClick("maths1", [this] {
+    onClick(Control::MathsButton, [this] {
         nav_.close(Window::Topic);
         nav_.show(Window::Main);
     });
-    onClick("algebra1", [this] { nav_.close(Window::Topic); });
-    onClick("extgm", [this] { nav_.close(Window::Topic); });
+    onClick(Control::AlgebraButton, [this] { nav_.close(Window::Topic); });
+    onClick(Control::ExitButton, [this] { nav_.close(Window::Topic); });
 }
 
 }  // namespace numora

@@ -155,16 +155,16 @@ int main(int argc, char* argv[])
     place(labels[nLabels++], 2955, 1155, 1245, 2070);
 
     // The number pad: disabled until a game starts, its keys drawn as when enabled.
-    auto* tray = new QFrame(client);
-    tray->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    place(tray, 2940, 1515, 1305, 1620);
-    fill(tray, face);
-    tray->setEnabled(false);
+    auto* padFrame = new QFrame(client);
+    padFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    place(padFrame, 2940, 1515, 1305, 1620);
+    fill(padFrame, face);
+    padFrame->setEnabled(false);
     static constexpr int kKeys[9][2] = {{45, 150},  {465, 150},  {885, 150},  {45, 645},  {465, 630},
                                         {885, 630}, {45, 1140}, {465, 1125}, {885, 1125}};
     for (int i = 0; i < 9; ++i) {
         const char digit[] = {char('1' + i), 0};
-        labels[nLabels] = label(digit, tray, pad, Qt::AlignCenter);
+        labels[nLabels] = label(digit, padFrame, pad, Qt::AlignCenter);
         labels[nLabels]->setFrameStyle(QFrame::Box | QFrame::Plain);
         place(labels[nLabels], kKeys[i][0], kKeys[i][1], 375, 450);
         QPalette keyColours = labels[nLabels]->palette();

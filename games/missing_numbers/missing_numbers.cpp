@@ -2,58 +2,58 @@
 
 #include <algorithm>
 
-#include "mathmod_1/keys.h"
+#include "common/keys.h"
 
 namespace numora {
 
 void MissingNumbersGame::deal()
 {
-    gnrtMsngNums(st_, rnd_, screen_);
+    dealMissingNumbers(st_, rnd_, screen_);
     screen_.news.push_back({News::Kind::Dealt});
 }
 
 void MissingNumbersGame::started()
 {
     screen_.started = true;
-    screen_.scltntrayVisible = true;
+    screen_.padVisible = true;
     // Digit keys only reach the game through a grid cell.
-    req_.focusTray(1);
+    req_.focusCell(1);
 }
 
-void MissingNumbersGame::stopped() { std::fill(screen_.sumdsply.begin(), screen_.sumdsply.end(), Figure::number(0)); }
+void MissingNumbersGame::stopped() { std::fill(screen_.figures.begin(), screen_.figures.end(), Figure::number(0)); }
 
 void MissingNumbersGame::resized(bool minimised)
 {
     if (minimised)
-        screen_.tmr_1.enabled = false;
+        screen_.levelTimer.enabled = false;
     else if (screen_.started)  // never set back by Stop
-        screen_.tmr_1.enabled = true;
+        screen_.levelTimer.enabled = true;
 }
 
 Status MissingNumbersGame::countdownStatus() const
 {
     // The warning shows from the last compared pick on, one pick before the pad goes.
-    if (st_.atmptcnt < kPicksCompared) return {Status::Kind::ClickNumber};
-    return {Status::Kind::LockedOut, st_.lvlsec};
+    if (st_.picks < kPicksCompared) return {Status::Kind::ClickNumber};
+    return {Status::Kind::LockedOut, st_.secondsLeft};
 }
 
 // 0 keys, letters, Shift ...: a pick that matches nothing.
-void MissingNumbersGame::trayKeyDown(int keyCode) { pick(keys::digitOf(keyCode).value_or(0)); }
+void MissingNumbersGame::cellKeyDown(int keyCode) { pick(keys::digitOf(keyCode).value_or(0)); }
 
 void MissingNumbersGame::pick(int n)
 {
     // No puzzle dealt in this run yet: a key on a grid cell (reachable by Tab)
     // would otherwise address a cell outside the grid.
-    const std::int16_t pos[kHiddenCells] = {st_.msngpos_1, st_.msngpos_2};
+    const std::int16_t pos[kHiddenCells] = {st_.hidden1, st_.hidden2};
     for (const auto p : pos)
-        if (p < 1 || p > static_cast<int>(st_.numary.size())) return;
+        if (p < 1 || p > static_cast<int>(st_.digits.size())) return;
 
-    st_.atmptcnt = incSat(st_.atmptcnt);
-    if (st_.atmptcnt > kPicksCompared) {
-        if (screen_.scltntrayVisible) screen_.news.push_back({News::Kind::LockedOut});
-        screen_.scltntrayVisible = false;
+    st_.picks = incSat(st_.picks);
+    if (st_.picks > kPicksCompared) {
+        if (screen_.padVisible) screen_.news.push_back({News::Kind::LockedOut});
+        screen_.padVisible = false;
         screen_.back = Colour::LightOrange;
-        screen_.strlbl = {Status::Kind::LockedOut, st_.lvlsec};
+        screen_.status = {Status::Kind::LockedOut, st_.secondsLeft};
         return;
     }
 
@@ -61,17 +61,17 @@ void MissingNumbersGame::pick(int n)
     // number twice cannot solve the puzzle; equal hidden numbers both match here.
     for (std::size_t k = 0; k < kHiddenCells; ++k) {
         const auto cell = static_cast<std::size_t>(pos[k] - 1);
-        if (st_.uncovered[k] || st_.numary[cell] != n) continue;
+        if (st_.uncovered[k] || st_.digits[cell] != n) continue;
         st_.uncovered[k] = true;
-        screen_.tray[cell] = Picture::number(n);
-        st_.fndcnt = incSat(st_.fndcnt);
+        screen_.cells[cell] = Picture::number(n);
+        st_.found = incSat(st_.found);
     }
 
-    if (st_.fndcnt >= kHiddenCells) {
+    if (st_.found >= kHiddenCells) {
         screen_.news.push_back({News::Kind::Solved});
         screen_.back = Colour::LightGreen;
-        screen_.scltntrayEnabled = false;
-        st_.fndcnt = 0;
+        screen_.padEnabled = false;
+        st_.found = 0;
     }
 }
 

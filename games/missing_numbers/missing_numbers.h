@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mathmod_1/game.h"
+#include "common/game.h"
 
 namespace numora {
 
@@ -12,16 +12,16 @@ public:
         : Game(st, rnd, req, kMissingLevels) {}
 
     MainScreen& screen() override { return screen_; }
-    void numlblClick(int index) override { pick(index + 1); }
-    void trayKeyDown(int keyCode) override;
-    void pause() { req_.minimise(); }  // pose clicked
+    void padClick(int index) override { pick(index + 1); }
+    void cellKeyDown(int keyCode) override;
+    void pause() { req_.minimise(); }  // the pause button
     void resized(bool minimised);      // the window's resize rule
 
 private:
     void deal() override;
     // The level's seconds are the puzzle's until the next deal sets them again.
-    void levelsReady(std::int16_t seconds) override { st_.lvlsec = seconds; }
-    void levelChosen(std::int16_t seconds) override { st_.lvlsec = seconds; }
+    void levelsReady(std::int16_t seconds) override { st_.secondsLeft = seconds; }
+    void levelChosen(std::int16_t seconds) override { st_.secondsLeft = seconds; }
     void started() override;
     void stopped() override;
     Status countdownStatus() const override;

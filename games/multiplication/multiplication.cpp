@@ -1,6 +1,6 @@
 #include "multiplication/multiplication.h"
 
-#include "mathmod_1/keys.h"
+#include "common/keys.h"
 
 namespace numora {
 
@@ -10,51 +10,51 @@ constexpr int kProducts = static_cast<int>(MultScreen::kProducts);
 
 // Before the first deal every product is 0, so a 0 would "find" a puzzle that
 // was never dealt. After the last find the puzzle waits for the next deal.
-bool acceptsDigits(const ModuleState& st) { return st.multDealt && st.prdfndcnt < kProducts; }
+bool acceptsDigits(const ModuleState& st) { return st.dealt && st.productsFound < kProducts; }
 
 }  // namespace
 
 void MultiplicationGame::deal()
 {
-    gnrtMultNums(st_, rnd_, screen_);
+    dealMultiplication(st_, rnd_, screen_);
     screen_.news.push_back({News::Kind::Dealt});
-    screen_.news.push_back({News::Kind::ProductSought, st_.curprd});
+    screen_.news.push_back({News::Kind::ProductSought, st_.sought});
 }
 
 void MultiplicationGame::started()
 {
-    screen_.scltntrayEnabled = true;
-    req_.focusTray(0);  // digit keys go to the factor cells
-    screen_.tmr_3.enabled = true;
+    screen_.padEnabled = true;
+    req_.focusCell(0);  // digit keys go to the factor cells
+    screen_.highlightTimer.enabled = true;
 }
 
 void MultiplicationGame::stopped()
 {
     // The entry, the colours and the pad stay as they are: answers typed after
     // Stop are still compared with the stopped puzzle.
-    st_.atmptcnt = 0;
-    screen_.tmr_3.enabled = false;
-    for (auto& f : screen_.sumdsply) f = {Figure::Kind::Unknown, 0, f.back};
+    st_.picks = 0;
+    screen_.highlightTimer.enabled = false;
+    for (auto& f : screen_.figures) f = {Figure::Kind::Unknown, 0, f.back};
 }
 
-void MultiplicationGame::numlblClick(int index)
+void MultiplicationGame::padClick(int index)
 {
     if (index < 0 || index > 9) return;  // the pad's keys are the digits 0..9
     // An ignored digit changes nothing, the focus included.
     if (!acceptsDigits(st_)) return;
     enterDigit(index);
-    req_.focusTray(0);  // a click on the pad must not take the keys away from the cells
+    req_.focusCell(0);  // a click on the pad must not take the keys away from the cells
 }
 
-void MultiplicationGame::clrsClick()
+void MultiplicationGame::clearClick()
 {
     clearEntry();
-    req_.focusTray(0);
+    req_.focusCell(0);
 }
 
-void MultiplicationGame::trayKeyDown(int keyCode)
+void MultiplicationGame::cellKeyDown(int keyCode)
 {
-    if (st_.prdfndcnt >= kProducts) return;  // a completed puzzle ignores every key, Delete too
+    if (st_.productsFound >= kProducts) return;  // a completed puzzle ignores every key, Delete too
     if (keyCode == keys::kDelete)
         clearEntry();
     else
@@ -63,18 +63,18 @@ void MultiplicationGame::trayKeyDown(int keyCode)
 
 void MultiplicationGame::highlightTick()
 {
-    if (st_.curprd < 0 || st_.curprd >= kProducts) return;
-    const auto c = static_cast<std::size_t>(st_.curprd);
-    Figure& cell = screen_.sumdsply[c];
-    if (st_.justfnd) {
-        cell = Figure::number(st_.prdary[c]);
-        st_.justfnd = false;
+    if (st_.sought < 0 || st_.sought >= kProducts) return;
+    const auto c = static_cast<std::size_t>(st_.sought);
+    Figure& cell = screen_.figures[c];
+    if (st_.justFound) {
+        cell = Figure::number(st_.products[c]);
+        st_.justFound = false;
     }
     switch (cell.kind) {
     case Figure::Kind::Unknown: cell.kind = Figure::Kind::Blink; break;
     case Figure::Kind::Blink: cell.kind = Figure::Kind::Unknown; break;
     case Figure::Kind::Number:  // the cell shows its product: move on
-        if (++st_.curprd < kProducts) screen_.news.push_back({News::Kind::ProductSought, st_.curprd});
+        if (++st_.sought < kProducts) screen_.news.push_back({News::Kind::ProductSought, st_.sought});
         break;
     }
 }
@@ -82,7 +82,7 @@ void MultiplicationGame::highlightTick()
 void MultiplicationGame::enterDigit(int d)
 {
     if (!acceptsDigits(st_)) return;
-    st_.atmptcnt = incSat(st_.atmptcnt);
+    st_.picks = incSat(st_.picks);
 
     // A digit past the last place starts a new entry with itself alone, so the
     // value is 0..99.
@@ -90,36 +90,36 @@ void MultiplicationGame::enterDigit(int d)
     if (entry.digits >= kEntryDigits) entry = {};
     entry.value = static_cast<std::int16_t>(entry.value * 10 + d);
     ++entry.digits;
-    screen_.userEntered = entry.value;
+    screen_.entry = entry.value;
 
-    if (st_.curprd < 0 || st_.curprd >= kProducts) return;  // no current cell: nothing to compare
-    const auto c = static_cast<std::size_t>(st_.curprd);
-    if (entry.value == st_.prdary[c]) {
-        // Cells are found in order, so the current one is found iff prdfndcnt has
+    if (st_.sought < 0 || st_.sought >= kProducts) return;  // no current cell: nothing to compare
+    const auto c = static_cast<std::size_t>(st_.sought);
+    if (entry.value == st_.products[c]) {
+        // Cells are found in order, so the current one is found iff productsFound has
         // passed it. Entering its product again before the highlight moves on is
-        // no second find, and keeps justfnd so the cell still settles at the tick.
-        if (st_.prdfndcnt <= st_.curprd) {
-            screen_.sumdsply[c] = {Figure::Kind::Number, st_.prdary[c], Colour::LightGreen};
-            screen_.news.push_back({News::Kind::ProductFound, st_.prdary[c]});
+        // no second find, and keeps justFound so the cell still settles at the tick.
+        if (st_.productsFound <= st_.sought) {
+            screen_.figures[c] = {Figure::Kind::Number, st_.products[c], Colour::LightGreen};
+            screen_.news.push_back({News::Kind::ProductFound, st_.products[c]});
             entry = {};
-            st_.justfnd = true;
-            st_.prdfndcnt = static_cast<std::int16_t>(st_.prdfndcnt + 1);
+            st_.justFound = true;
+            st_.productsFound = static_cast<std::int16_t>(st_.productsFound + 1);
         }
     } else {
-        st_.justfnd = false;
+        st_.justFound = false;
     }
 
-    if (st_.prdfndcnt == kProducts) {
+    if (st_.productsFound == kProducts) {
         screen_.news.push_back({News::Kind::Completed});
         screen_.back = Colour::LightGreen;
-        screen_.userEntered.reset();
+        screen_.entry.reset();
     }
 }
 
 void MultiplicationGame::clearEntry()
 {
     st_.entry = {};
-    screen_.userEntered = 0;
+    screen_.entry = 0;
 }
 
 }  // namespace numora

@@ -2,7 +2,7 @@
 // highlight of the product to find, and clearing the entry.
 #pragma once
 
-#include "mathmod_1/game.h"
+#include "common/game.h"
 
 namespace numora {
 
@@ -12,17 +12,17 @@ public:
         : Game(st, rnd, req, kMultLevels) {}
 
     MultScreen& screen() override { return screen_; }
-    void numlblClick(int index) override;  // the digit index
-    void trayKeyDown(int keyCode) override;
-    void highlightTick();                  // tmr_3
-    void clrsClick();                      // "Cls."
+    void padClick(int index) override;  // the digit index
+    void cellKeyDown(int keyCode) override;
+    void highlightTick();
+    void clearClick();                      // "Cls."
 
 private:
     void deal() override;
-    void levelsReady(std::int16_t) override { st_.atmptcnt = 0; }
+    void levelsReady(std::int16_t) override { st_.picks = 0; }
     void started() override;
     void stopped() override;
-    Status countdownStatus() const override { return {Status::Kind::Refreshing, st_.lvlsec}; }
+    Status countdownStatus() const override { return {Status::Kind::Refreshing, st_.secondsLeft}; }
     void enterDigit(int d);
     void clearEntry();
 

@@ -29,9 +29,9 @@ protected:
         ASSERT_TRUE(startApp());
     }
     MainForm* w() { return mainForm(); }
-    QWidget* cell(int i) { return control(w(), "tray", i); }
-    QWidget* padKey(int digit) { return control(w(), "numlbl", digit - 1); }
-    int picks() { return session->state().atmptcnt; }
+    QWidget* cell(int i) { return control(w(), Control::Cells, i); }
+    QWidget* padKey(int digit) { return control(w(), Control::PadKeys, digit - 1); }
+    int picks() { return session->state().picks; }
 };
 
 TEST_F(ScreenReader, CellsSayWhatTheyShowAndNeverAHiddenNumber)
@@ -41,9 +41,9 @@ TEST_F(ScreenReader, CellsSayWhatTheyShowAndNeverAHiddenNumber)
         EXPECT_EQ(name(cell(i)), "empty");
     }
     deals.push(kSevensHidden);
-    click(w(), "strtGm");
-    ASSERT_EQ(session->state().numary[1], 7);
-    ASSERT_EQ(session->state().numary[5], 7);
+    click(w(), Control::StartButton);
+    ASSERT_EQ(session->state().digits[1], 7);
+    ASSERT_EQ(session->state().digits[5], 7);
     const QStringList want{"1", "hidden", "2", "3", "4", "hidden", "5", "5", "1"};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(name(cell(i)), want[i]) << "cell " << i;
 
@@ -75,7 +75,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
         EXPECT_TRUE(acc(padKey(d))->state().disabled) << "no game yet";
     }
     deals.push(kSevensHidden);
-    click(w(), "strtGm");
+    click(w(), Control::StartButton);
     press(padKey(1));
     EXPECT_EQ(picks(), 1);
     press(padKey(7));
@@ -86,7 +86,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
 
     // The fifth pick locks out and hides the pad; a sixth cannot get through.
     deals.push(kAllNines);
-    w()->tmr_1()->tick();
+    w()->levelTimer()->tick();
     for (int k = 0; k < 5; ++k) press(padKey(1));
     ASSERT_EQ(w()->background(), kOrange);
     ASSERT_FALSE(padKey(1)->isVisible());
@@ -94,10 +94,10 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
     // The status line's and the title's seconds are said as a word, singular
     // and plural; the screen keeps its "Sec.".
     const QString wait = "You have exceeded maximum number of attempts. Wait will refresh in %1.";
-    EXPECT_EQ(name(control(w(), "strlbl")), wait.arg("11 seconds"));
-    for (int k = 0; k < 10; ++k) w()->tmr_2()->tick();
-    EXPECT_EQ(name(control(w(), "strlbl")), wait.arg("1 second"));
-    EXPECT_EQ(text(w(), "strlbl"), "You have exceeded maximum number of attempts. Wait will refresh in 1 Sec.");
+    EXPECT_EQ(name(control(w(), Control::Status)), wait.arg("11 seconds"));
+    for (int k = 0; k < 10; ++k) w()->countdownTimer()->tick();
+    EXPECT_EQ(name(control(w(), Control::Status)), wait.arg("1 second"));
+    EXPECT_EQ(text(w(), Control::Status), "You have exceeded maximum number of attempts. Wait will refresh in 1 Sec.");
     EXPECT_EQ(name(w()), "KORVELLAN: Refreshing in 1 second.");
     press(padKey(9));
     EXPECT_EQ(picks(), 5);
@@ -105,11 +105,11 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
 
     // Nobody clicks a minimised window, nor one behind a message box.
     deals.push(kAllNines);
-    w()->tmr_1()->tick();
+    w()->levelTimer()->tick();
     w()->showMinimized();
     press(padKey(9));
     EXPECT_EQ(picks(), 0);
-    EXPECT_EQ(name(control(w(), "strlbl")), "Click number to select.") << "once the seconds are gone, it reads as shown";
+    EXPECT_EQ(name(control(w(), Control::Status)), "Click number to select.") << "once the seconds are gone, it reads as shown";
     w()->showNormal();
     {
         QMessageBox box(QMessageBox::Information, "KORVELLAN", "a message");
@@ -125,19 +125,19 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
 
     // The multiplication pad comes back disabled with its window, while the
     // rules would still take a digit for the puzzle left behind.
-    w()->multi1()->trigger();
+    w()->multiplicationItem()->trigger();
     ASSERT_NE(multForm(), nullptr);
     deals.push({2, 3, 4, 5});
-    click(multForm(), "strtGm");
-    press(control(multForm(), "numlbl", 5));
-    EXPECT_EQ(text(multForm(), "UserEntered"), "5");
-    click(multForm(), "extgm");
+    click(multForm(), Control::StartButton);
+    press(control(multForm(), Control::PadKeys, 5));
+    EXPECT_EQ(text(multForm(), Control::Entry), "5");
+    click(multForm(), Control::ExitButton);
     settle();
-    mainForm()->multi1()->trigger();
+    mainForm()->multiplicationItem()->trigger();
     ASSERT_NE(multForm(), nullptr);
-    ASSERT_FALSE(control(multForm(), "numlbl", 5)->isEnabled());
-    press(control(multForm(), "numlbl", 5));
-    EXPECT_EQ(text(multForm(), "UserEntered"), "0");
+    ASSERT_FALSE(control(multForm(), Control::PadKeys, 5)->isEnabled());
+    press(control(multForm(), Control::PadKeys, 5));
+    EXPECT_EQ(text(multForm(), Control::Entry), "0");
 }
 
 TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
@@ -153,43 +153,43 @@ TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
     };
     labelsReadTheirText(w(), "main at load");
     deals.push(kSevensHidden);
-    click(w(), "strtGm");
-    w()->tmr_2()->tick();
-    EXPECT_EQ(name(control(w(), "sumdsply", 4)), "16");
-    EXPECT_EQ(name(control(w(), "strlbl")), "Click number to select.");
+    click(w(), Control::StartButton);
+    w()->countdownTimer()->tick();
+    EXPECT_EQ(name(control(w(), Control::Figures, 4)), "16");
+    EXPECT_EQ(name(control(w(), Control::Status)), "Click number to select.");
     labelsReadTheirText(w(), "main during play");
 
     // What each number on the window is, told apart by its description.
     QStringList described;
-    for (int i = 0; i < 6; ++i) described << acc(control(w(), "sumdsply", i))->text(QAccessible::Description);
+    for (int i = 0; i < 6; ++i) described << acc(control(w(), Control::Figures, i))->text(QAccessible::Description);
     for (int i = 0; i < 9; ++i) described << acc(cell(i))->text(QAccessible::Description);
-    described << acc(control(w(), "strlbl"))->text(QAccessible::Description);
+    described << acc(control(w(), Control::Status))->text(QAccessible::Description);
     EXPECT_EQ(described.size(), QSet<QString>(described.begin(), described.end()).size()) << described.join(", ").toStdString();
     EXPECT_FALSE(described.contains(QString()));
-    EXPECT_EQ(acc(control(w(), "sumdsply", 0))->text(QAccessible::Description), "sum of the top row");
+    EXPECT_EQ(acc(control(w(), Control::Figures, 0))->text(QAccessible::Description), "sum of the top row");
     // Where the screen abbreviates for the eye, a screen reader hears words.
     EXPECT_EQ(acc(cell(0))->text(QAccessible::Description), "top row, left column. Row sum: 10, column sum: 9.");
-    auto* levels = qobject_cast<QComboBox*>(control(w(), "gmlvlscbo"));
+    auto* levels = qobject_cast<QComboBox*>(control(w(), Control::LevelList));
     EXPECT_EQ(levels->currentText(), "Level - 1(11 Sec.)");
     EXPECT_EQ(name(levels), "Level 1, 11 seconds");
     EXPECT_EQ(acc(levels)->child(0)->child(2)->text(QAccessible::Name), "Level 3, 6 seconds");
-    EXPECT_EQ(name(w()->multi1()), "Multiplication Game 1");
+    EXPECT_EQ(name(w()->multiplicationItem()), "Multiplication Game 1");
 
-    w()->multi1()->trigger();
+    w()->multiplicationItem()->trigger();
     MultForm* m = multForm();
     ASSERT_NE(m, nullptr);
     labelsReadTheirText(m, "multiplication at load");
     deals.push({2, 3, 4, 5});
-    click(m, "strtGm");
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(name(control(m, "tray", i)), QString::number(i + 2));
-    press(control(m, "numlbl", 6));
-    EXPECT_EQ(name(control(m, "UserEntered")), "6") << "2 x 3 entered by the pad";
-    m->tmr_3()->tick();
-    m->tmr_3()->tick();
-    EXPECT_EQ(name(control(m, "sumdsply", 1)), "...") << "the highlight moved on to the bottom row";
+    click(m, Control::StartButton);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(name(control(m, Control::Cells, i)), QString::number(i + 2));
+    press(control(m, Control::PadKeys, 6));
+    EXPECT_EQ(name(control(m, Control::Entry)), "6") << "2 x 3 entered by the pad";
+    m->highlightTimer()->tick();
+    m->highlightTimer()->tick();
+    EXPECT_EQ(name(control(m, Control::Figures, 1)), "...") << "the highlight moved on to the bottom row";
     labelsReadTheirText(m, "multiplication during play");
-    EXPECT_EQ(acc(control(m, "UserEntered"))->text(QAccessible::Description), "your answer");
-    EXPECT_EQ(acc(control(m, "sumdsply", 3))->text(QAccessible::Description), "product of the left column");
+    EXPECT_EQ(acc(control(m, Control::Entry))->text(QAccessible::Description), "your answer");
+    EXPECT_EQ(acc(control(m, Control::Figures, 3))->text(QAccessible::Description), "product of the left column");
 }
 
 }  // namespace

@@ -38,12 +38,12 @@ protected:
 TEST_F(Keyboard, TheFrenchMainRowPicksDigitsWithoutShift)
 {
     deals.push(kSevenAndThreeHidden);
-    click(mainForm(), "strtGm");
+    click(mainForm(), Control::StartButton);
     // "7 è" and "3 \"" on AZERTY: scan codes 16 and 12, no Shift.
-    physicalKey(control(mainForm(), "tray", 1), Qt::Key_Egrave, 16, QStringLiteral("è"));
+    physicalKey(control(mainForm(), Control::Cells, 1), Qt::Key_Egrave, 16, QStringLiteral("è"));
     EXPECT_EQ(cellName(mainForm(), 1), "7");
     EXPECT_EQ(cellName(mainForm(), 5), "hidden");
-    physicalKey(control(mainForm(), "tray", 1), Qt::Key_QuoteDbl, 12, QStringLiteral("\""));
+    physicalKey(control(mainForm(), Control::Cells, 1), Qt::Key_QuoteDbl, 12, QStringLiteral("\""));
     EXPECT_EQ(cellName(mainForm(), 5), "3");
     EXPECT_EQ(mainForm()->background(), kGreen);
 }
@@ -51,19 +51,19 @@ TEST_F(Keyboard, TheFrenchMainRowPicksDigitsWithoutShift)
 TEST_F(Keyboard, ShiftIsAPickOfNothingInTheGridAndAZeroInTheProducts)
 {
     deals.push(kSevenAndThreeHidden);
-    click(mainForm(), "strtGm");
-    physicalKey(control(mainForm(), "tray", 1), Qt::Key_Shift, 50, QString(), Qt::ShiftModifier);
-    EXPECT_EQ(session->state().atmptcnt, 1) << "a Shift press is a pick";
+    click(mainForm(), Control::StartButton);
+    physicalKey(control(mainForm(), Control::Cells, 1), Qt::Key_Shift, 50, QString(), Qt::ShiftModifier);
+    EXPECT_EQ(session->state().picks, 1) << "a Shift press is a pick";
     EXPECT_EQ(cellName(mainForm(), 1), "hidden");
 
-    mainForm()->multi1()->trigger();
+    mainForm()->multiplicationItem()->trigger();
     MultForm* m = multForm();
     ASSERT_NE(m, nullptr);
     deals.push({2, 3, 4, 5});
-    click(m, "strtGm");
+    click(m, Control::StartButton);
     key(m, 0, Qt::Key_4, Qt::KeypadModifier);  // keypad 4, Num Lock on
-    physicalKey(control(m, "tray", 0), Qt::Key_Shift, 50, QString(), Qt::ShiftModifier);
-    EXPECT_EQ(text(m, "UserEntered"), "40");
+    physicalKey(control(m, Control::Cells, 0), Qt::Key_Shift, 50, QString(), Qt::ShiftModifier);
+    EXPECT_EQ(text(m, Control::Entry), "40");
 }
 
 TEST_F(Keyboard, CellsTakeKeysWithoutAnInputMethod)
@@ -72,7 +72,7 @@ TEST_F(Keyboard, CellsTakeKeysWithoutAnInputMethod)
     // input method; a cell must say no, so that IBus hands its keys on as keys.
     auto noInputMethod = [](GameWindow* w, int cells) {
         for (int i = 0; i < cells; ++i) {
-            QWidget* cell = control(w, "tray", i);
+            QWidget* cell = control(w, Control::Cells, i);
             EXPECT_FALSE(cell->testAttribute(Qt::WA_InputMethodEnabled));
             QInputMethodQueryEvent q(Qt::ImEnabled);
             QCoreApplication::sendEvent(cell, &q);
@@ -80,7 +80,7 @@ TEST_F(Keyboard, CellsTakeKeysWithoutAnInputMethod)
         }
     };
     noInputMethod(mainForm(), 9);
-    mainForm()->multi1()->trigger();
+    mainForm()->multiplicationItem()->trigger();
     ASSERT_NE(multForm(), nullptr);
     noInputMethod(multForm(), 4);
 }

@@ -55,17 +55,19 @@ struct Shown {
 };
 
 // What a label shows over a game, besides the text it has now.
-std::vector<Shown> alsoShows(const QString& name, bool multiplication)
+std::vector<Shown> alsoShows(GameWindow* w, QWidget* label, bool multiplication)
 {
     using K = Status::Kind;
-    if (name == "strlbl")
+    const auto is = [&](Control c) { return label == w->controls().get(c); };
+    if (is(Control::Status))
         return {{texts::status({K::ClickToSelect}), true},
                 {texts::status({K::ClickNumber}), true},
                 multiplication ? Shown{texts::status({K::Refreshing, 18}), true} : Shown{texts::status({K::LockedOut, 11})}};
-    if (name.startsWith("sumdsply"))
+    const auto figures = w->controls().array<QWidget>(Control::Figures);
+    if (std::find(figures.begin(), figures.end(), label) != figures.end())
         return multiplication ? std::vector<Shown>{{"81"}, {texts::figure({Figure::Kind::Blink})}, {texts::figure(Figure::unknown())}}
                               : std::vector<Shown>{{"27"}};
-    if (name == "UserEntered") return {{"99"}};
+    if (is(Control::Entry)) return {{"99"}};
     return {};
 }
 
@@ -87,10 +89,10 @@ void captionsFit(GameWindow* w, bool multiplication)
             const QRect box = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
             const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
             QRect abovePad = box;
-            if (auto* pad = w->client()->findChild<QWidget*>("scltntray"); pad && pad->geometry().intersects(l->geometry()))
+            if (auto* pad = w->controls().get(Control::Pad); pad && pad->geometry().intersects(l->geometry()))
                 abovePad.setBottom(pad->y() - l->y() - 1);
             fits(l, box, flags, l->text());
-            for (const Shown& t : alsoShows(l->objectName(), multiplication))
+            for (const Shown& t : alsoShows(w, l, multiplication))
                 fits(l, t.besidePad ? abovePad : box, flags, t.text);
         } else if (auto* b = qobject_cast<QPushButton*>(c)) {
             QStyleOptionButton opt;
@@ -138,13 +140,13 @@ TEST_F(Scaled, EveryCaptionFitsItsControlInEveryLanguage)
         ASSERT_EQ(english, language == "en");
         ASSERT_TRUE(startApp());
         captionsFit(mainForm(), false);
-        click(mainForm(), "strtGm");
+        click(mainForm(), Control::StartButton);
         captionsFit(mainForm(), false);
         keep(mainForm(), QStringLiteral("main-") + language);
-        mainForm()->multi1()->trigger();
+        mainForm()->multiplicationItem()->trigger();
         ASSERT_NE(multForm(), nullptr);
         captionsFit(multForm(), true);
-        click(multForm(), "strtGm");
+        click(multForm(), Control::StartButton);
         keep(multForm(), QStringLiteral("multiplication-") + language);
         showOnly(Window::Topic);
         ASSERT_NE(windows().topicForm(), nullptr);
@@ -170,7 +172,7 @@ protected:
     PictureBox* firstShown()
     {
         for (int i = 0; i < 9; ++i) {
-            auto* cell = control<PictureBox>(mainForm(), "tray", i);
+            auto* cell = control<PictureBox>(mainForm(), Control::Cells, i);
             if (cell->shows() != Picture::placeholder()) return cell;
         }
         return nullptr;
@@ -180,10 +182,10 @@ protected:
 TEST_F(ScaledPictures, CellsUseTheSharpCompanionOnlyAboveOneDevicePixel)
 {
     ASSERT_TRUE(startApp());
-    click(mainForm(), "strtGm");
+    click(mainForm(), Control::StartButton);
     const bool sharp = ratio() > 1.0;
     for (int i = 0; i < 9; ++i) {
-        const QPixmap& p = control<PictureBox>(mainForm(), "tray", i)->image();
+        const QPixmap& p = control<PictureBox>(mainForm(), Control::Cells, i)->image();
         EXPECT_EQ(p.deviceIndependentSize(), QSizeF(35, 39)) << "cell " << i;
         EXPECT_EQ(p.size(), sharp ? QSize(70, 78) : QSize(35, 39)) << "cell " << i;
     }
@@ -196,7 +198,7 @@ TEST_F(ScaledPictures, CompanionsAreOptionalAndNeverStandInForTheBitmaps)
     // A companion of the wrong size is not the same picture.
     for (int n = 1; n <= 9; ++n) ASSERT_TRUE(QPixmap(40, 40).save(dir.filePath(QStringLiteral("pno%1@2x.png").arg(n))));
     ASSERT_TRUE(startApp(dir.path()));
-    click(mainForm(), "strtGm");
+    click(mainForm(), Control::StartButton);
     ASSERT_NE(firstShown(), nullptr);
     EXPECT_EQ(firstShown()->image().size(), QSize(35, 39));
     EXPECT_TRUE(notifier.shown.empty());
@@ -206,7 +208,7 @@ TEST_F(ScaledPictures, ACompanionWithoutItsBitmapIsAMissingPicture)
 {
     copy("*@2x.png");
     ASSERT_TRUE(startApp(dir.path()));
-    click(mainForm(), "strtGm");
+    click(mainForm(), Control::StartButton);
     ASSERT_NE(firstShown(), nullptr);
     EXPECT_TRUE(firstShown()->image().isNull());
     EXPECT_FALSE(firstShown()->fallbackText().isEmpty());

@@ -81,13 +81,13 @@ TEST_F(Translated, EveryWindowShowsAndSaysOnlyTranslatedTexts)
 {
     ASSERT_TRUE(startApp());
     checkWindow(mainForm());
-    click(mainForm(), "strtGm");
-    mainForm()->tmr_2()->tick();  // the countdown in the caption
+    click(mainForm(), Control::StartButton);
+    mainForm()->countdownTimer()->tick();  // the countdown in the caption
     checkWindow(mainForm());
-    mainForm()->multi1()->trigger();
+    mainForm()->multiplicationItem()->trigger();
     ASSERT_NE(multForm(), nullptr);
-    click(multForm(), "strtGm");
-    multForm()->tmr_2()->tick();
+    click(multForm(), Control::StartButton);
+    multForm()->countdownTimer()->tick();
     checkWindow(multForm());
     showOnly(Window::Topic);
     checkWindow(windows().topicForm());

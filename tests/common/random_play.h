@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <random>
 
-#include "mathmod_1/random_source.h"
+#include "common/random_source.h"
 
 namespace numora::test {
 

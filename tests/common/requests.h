@@ -3,14 +3,14 @@
 
 #include <vector>
 
-#include "mathmod_1/game.h"
+#include "common/game.h"
 
 namespace numora::test {
 
 struct FakeRequests final : ScreenRequests {
     std::vector<int> focused;  // the cells given the focus, in order
     int minimised = 0;
-    void focusTray(int index) override { focused.push_back(index); }
+    void focusCell(int index) override { focused.push_back(index); }
     void minimise() override { ++minimised; }
 };
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mathmod_1/random_source.h"
+#include "common/random_source.h"
 
 namespace numora::test {
 

@@ -5,7 +5,7 @@
 
 #include "common/requests.h"
 #include "common/scripted_random.h"
-#include "mathmod_1/keys.h"
+#include "common/keys.h"
 #include "missing_numbers/missing_numbers.h"
 
 namespace numora {
@@ -45,7 +45,7 @@ struct Missing : ::testing::Test {
     }
     void clicks(std::initializer_list<int> numbers)
     {
-        for (const int n : numbers) game.numlblClick(n - 1);
+        for (const int n : numbers) game.padClick(n - 1);
     }
 };
 
@@ -54,15 +54,15 @@ TEST_F(Missing, LoadChoosesLevelOneAndLostFocusChangesLevel)
     game.levelSetup();  // a second load must not add entries
     EXPECT_EQ(std::vector<std::int16_t>(scr.levels.begin(), scr.levels.end()), (std::vector<std::int16_t>{11, 8, 6}));
     EXPECT_EQ(scr.level, 0);
-    EXPECT_EQ(scr.tmr_1, (TimerState{false, 11000}));
-    EXPECT_EQ(st.lvlsec, 11);
+    EXPECT_EQ(scr.levelTimer, (TimerState{false, 11000}));
+    EXPECT_EQ(st.secondsLeft, 11);
 
     // A list with no entry chosen changes nothing.
     for (const auto& [level, secs] : {std::pair{2, 6}, {-1, 6}, {1, 8}}) {
         scr.level = level;
         game.levelLostFocus();
-        EXPECT_EQ(scr.tmr_1.interval, secs * 1000) << level;
-        EXPECT_EQ(st.lvlsec, secs) << level;
+        EXPECT_EQ(scr.levelTimer.interval, secs * 1000) << level;
+        EXPECT_EQ(st.secondsLeft, secs) << level;
     }
 }
 
@@ -70,14 +70,14 @@ TEST_F(Missing, StartDealsAndFocusesTheTopMiddleCell)
 {
     scr.level = 2;
     game.levelLostFocus();
-    st.lvlsec = 42;  // the deal, not the level choice, must set the seconds
+    st.secondsLeft = 42;  // the deal, not the level choice, must set the seconds
     startWith(2, 5, 6, 3);
     EXPECT_EQ(req.focused, std::vector<int>{1});
     EXPECT_TRUE(scr.started);
-    EXPECT_EQ(scr.tmr_1, (TimerState{true, 6000}));
-    EXPECT_EQ(st.lvlsec, 6);
-    EXPECT_EQ(scr.tray[1], Picture::placeholder());
-    EXPECT_EQ(scr.strlbl, Status{});  // left to the first countdown tick
+    EXPECT_EQ(scr.levelTimer, (TimerState{true, 6000}));
+    EXPECT_EQ(st.secondsLeft, 6);
+    EXPECT_EQ(scr.cells[1], Picture::placeholder());
+    EXPECT_EQ(scr.status, Status{});  // left to the first countdown tick
 }
 
 // Start, Stop, the level tick, Pause and the resize rule, one event after another.
@@ -86,7 +86,7 @@ TEST_F(Missing, TimersAndButtonsFollowTheGameState)
     struct Step {
         const char* event;
         std::function<void()> run;
-        bool tmr1, tmr2, idle;
+        bool levelOn, countdownOn, idle;
     };
     const Step steps[] = {
         {"restore before any start", [&] { game.resized(false); }, false, false, true},
@@ -104,10 +104,10 @@ TEST_F(Missing, TimersAndButtonsFollowTheGameState)
     };
     for (const auto& s : steps) {
         s.run();
-        EXPECT_EQ(scr.tmr_1.enabled, s.tmr1) << s.event;
-        EXPECT_EQ(scr.tmr_2.enabled, s.tmr2) << s.event;
-        EXPECT_EQ(scr.strtGmEnabled, s.idle) << s.event;
-        EXPECT_EQ(scr.gmlvlscboEnabled, s.idle) << s.event;
+        EXPECT_EQ(scr.levelTimer.enabled, s.levelOn) << s.event;
+        EXPECT_EQ(scr.countdownTimer.enabled, s.countdownOn) << s.event;
+        EXPECT_EQ(scr.startEnabled, s.idle) << s.event;
+        EXPECT_EQ(scr.levelsEnabled, s.idle) << s.event;
     }
     EXPECT_EQ(req.minimised, 1);
 }
@@ -120,20 +120,20 @@ TEST_F(Missing, StopEmptiesTheBoardButKeepsThePuzzleAndItsColour)
                                                            {{1, 1, 1, 1, 1}, Colour::LightOrange}};
     for (const auto& [picks, colour] : endings) {
         startWith(3, 2, 7, 6);
-        for (const int n : picks) game.numlblClick(n - 1);
+        for (const int n : picks) game.padClick(n - 1);
         game.countdownTick();
         const Caption caption = scr.caption;
         game.stop();
-        for (const auto& p : scr.tray) EXPECT_EQ(p, Picture::empty());
-        for (const auto& s : scr.sumdsply) EXPECT_EQ(s, Figure::number(0));
-        EXPECT_EQ(st.lvlsec, 0);
-        EXPECT_EQ(st.atmptcnt, static_cast<int>(picks.size()));
-        EXPECT_EQ(st.numary[2], 2);
+        for (const auto& p : scr.cells) EXPECT_EQ(p, Picture::empty());
+        for (const auto& s : scr.figures) EXPECT_EQ(s, Figure::number(0));
+        EXPECT_EQ(st.secondsLeft, 0);
+        EXPECT_EQ(st.picks, static_cast<int>(picks.size()));
+        EXPECT_EQ(st.digits[2], 2);
         EXPECT_EQ(scr.caption, caption);
         EXPECT_EQ(scr.back, colour);
-        EXPECT_TRUE(scr.scltntrayVisible);
-        EXPECT_EQ(scr.scltntrayEnabled, colour != Colour::LightGreen);
-        EXPECT_EQ(scr.strlbl, kClickNumber);
+        EXPECT_TRUE(scr.padVisible);
+        EXPECT_EQ(scr.padEnabled, colour != Colour::LightGreen);
+        EXPECT_EQ(scr.status, kClickNumber);
     }
 }
 
@@ -141,67 +141,67 @@ TEST_F(Missing, TwoFindsSolveButTheSameNumberTwiceDoesNot)
 {
     startWith(3, 2, 7, 6);
     clicks({7, 2});  // a visible number finds nothing
-    EXPECT_EQ(scr.tray[2], Picture::number(2));
-    EXPECT_EQ(st.fndcnt, 1);
+    EXPECT_EQ(scr.cells[2], Picture::number(2));
+    EXPECT_EQ(st.found, 1);
     clicks({2});
-    EXPECT_EQ(st.fndcnt, 1);
+    EXPECT_EQ(st.found, 1);
     EXPECT_EQ(scr.back, Colour::ButtonFace);
-    EXPECT_TRUE(scr.scltntrayEnabled);
+    EXPECT_TRUE(scr.padEnabled);
 
     clicks({6});
-    EXPECT_EQ(scr.tray[6], Picture::number(6));
+    EXPECT_EQ(scr.cells[6], Picture::number(6));
     EXPECT_EQ(scr.back, Colour::LightGreen);
-    EXPECT_FALSE(scr.scltntrayEnabled);
-    EXPECT_TRUE(scr.scltntrayVisible);
-    EXPECT_EQ(st.fndcnt, 0);
-    EXPECT_EQ(st.atmptcnt, 4);
+    EXPECT_FALSE(scr.padEnabled);
+    EXPECT_TRUE(scr.padVisible);
+    EXPECT_EQ(st.found, 0);
+    EXPECT_EQ(st.picks, 4);
 
     // Solved with the last compared pick: the next tick already warns, as the
     // count says, though the puzzle is solved.
     game.countdownTick();
-    EXPECT_EQ(scr.strlbl, lockedOut(10));
+    EXPECT_EQ(scr.status, lockedOut(10));
 
     // Picks still count and find nothing more, and the fifth locks out.
-    game.trayKeyDown(keys::mainRow(2));
-    EXPECT_EQ(st.fndcnt, 0);
+    game.cellKeyDown(keys::mainRow(2));
+    EXPECT_EQ(st.found, 0);
     EXPECT_EQ(scr.back, Colour::LightOrange);
-    EXPECT_FALSE(scr.scltntrayVisible);
+    EXPECT_FALSE(scr.padVisible);
 }
 
 TEST_F(Missing, EqualHiddenNumbersAreFoundByOnePick)
 {
     startWith(1, 4, 4, 4);  // same column
-    game.trayKeyDown(keys::keypad(4));
-    EXPECT_EQ(scr.tray[0], Picture::number(4));
-    EXPECT_EQ(scr.tray[3], Picture::number(4));
+    game.cellKeyDown(keys::keypad(4));
+    EXPECT_EQ(scr.cells[0], Picture::number(4));
+    EXPECT_EQ(scr.cells[3], Picture::number(4));
     EXPECT_EQ(scr.back, Colour::LightGreen);
-    EXPECT_EQ(st.atmptcnt, 1);
+    EXPECT_EQ(st.picks, 1);
 }
 
 TEST_F(Missing, FifthPickLocksOutWithoutComparing)
 {
     startWith(3, 2, 7, 6);
     clicks({1, 3, 4, 5});
-    EXPECT_TRUE(scr.scltntrayVisible);
+    EXPECT_TRUE(scr.padVisible);
     EXPECT_EQ(scr.back, Colour::ButtonFace);
     game.countdownTick();
     game.countdownTick();
     clicks({2});
-    EXPECT_EQ(scr.tray[2], Picture::placeholder());
-    EXPECT_EQ(st.fndcnt, 0);
-    EXPECT_FALSE(scr.scltntrayVisible);
+    EXPECT_EQ(scr.cells[2], Picture::placeholder());
+    EXPECT_EQ(st.found, 0);
+    EXPECT_FALSE(scr.padVisible);
     EXPECT_EQ(scr.back, Colour::LightOrange);
-    EXPECT_EQ(scr.strlbl, lockedOut(9));
+    EXPECT_EQ(scr.status, lockedOut(9));
 
-    game.trayKeyDown(keys::mainRow(6));  // still locked, still not compared
-    EXPECT_EQ(st.atmptcnt, 6);
-    EXPECT_EQ(scr.tray[6], Picture::placeholder());
+    game.cellKeyDown(keys::mainRow(6));  // still locked, still not compared
+    EXPECT_EQ(st.picks, 6);
+    EXPECT_EQ(scr.cells[6], Picture::placeholder());
 
     tick();
-    EXPECT_TRUE(scr.scltntrayVisible);
-    EXPECT_TRUE(scr.scltntrayEnabled);
+    EXPECT_TRUE(scr.padVisible);
+    EXPECT_TRUE(scr.padEnabled);
     EXPECT_EQ(scr.back, Colour::ButtonFace);
-    EXPECT_EQ(scr.strlbl, kClickNumber);
+    EXPECT_EQ(scr.status, kClickNumber);
 }
 
 TEST_F(Missing, PicksAfterStopCompareWithTheLastPuzzle)
@@ -210,25 +210,25 @@ TEST_F(Missing, PicksAfterStopCompareWithTheLastPuzzle)
     clicks({2});
     game.stop();
     clicks({2});  // found before the Stop: does not come back
-    EXPECT_EQ(scr.tray[2], Picture::empty());
+    EXPECT_EQ(scr.cells[2], Picture::empty());
     clicks({6});
-    EXPECT_EQ(scr.tray[6], Picture::number(6));
+    EXPECT_EQ(scr.cells[6], Picture::number(6));
     EXPECT_EQ(scr.back, Colour::LightGreen);
     clicks({1, 1});
     EXPECT_EQ(scr.back, Colour::LightOrange);
-    EXPECT_EQ(scr.strlbl, lockedOut(0));
+    EXPECT_EQ(scr.status, lockedOut(0));
 }
 
 TEST_F(Missing, PicksBeforeTheFirstDealAreIgnored)
 {
-    for (int i = 0; i < 9; ++i) game.numlblClick(i);
-    for (int code = 0; code < 256; ++code) game.trayKeyDown(code);
-    EXPECT_EQ(st.atmptcnt, 0);
-    EXPECT_EQ(st.fndcnt, 0);
-    for (const auto& p : scr.tray) EXPECT_EQ(p, Picture::empty());
+    for (int i = 0; i < 9; ++i) game.padClick(i);
+    for (int code = 0; code < 256; ++code) game.cellKeyDown(code);
+    EXPECT_EQ(st.picks, 0);
+    EXPECT_EQ(st.found, 0);
+    for (const auto& p : scr.cells) EXPECT_EQ(p, Picture::empty());
     EXPECT_EQ(scr.back, Colour::ButtonFace);
-    EXPECT_TRUE(scr.scltntrayVisible);
-    EXPECT_EQ(scr.strlbl, Status{});
+    EXPECT_TRUE(scr.padVisible);
+    EXPECT_EQ(scr.status, Status{});
 }
 
 // Main-row and keypad digits 1..9 name their number; the 0 keys and every other
@@ -243,8 +243,8 @@ TEST_F(Missing, KeyCodesNameNumbers)
         for (int d = 1; d <= 9; ++d) {
             script(5, d, 9, d);
             game.levelTick();
-            game.trayKeyDown(code);
-            ASSERT_EQ(st.atmptcnt, 1) << code;
+            game.cellKeyDown(code);
+            ASSERT_EQ(st.picks, 1) << code;
             ASSERT_EQ(scr.back == Colour::LightGreen, number == d) << "key " << code << ", hidden " << d;
         }
 }
@@ -254,19 +254,19 @@ TEST_F(Missing, Countdown)
     startWith(3, 2, 7, 6);
     game.countdownTick();
     EXPECT_EQ(scr.caption, (Caption{Caption::Kind::Countdown, 10}));
-    EXPECT_EQ(scr.strlbl, kClickNumber);
+    EXPECT_EQ(scr.status, kClickNumber);
 
     clicks({1, 1, 1});
     game.countdownTick();
-    EXPECT_EQ(scr.strlbl, kClickNumber);
+    EXPECT_EQ(scr.status, kClickNumber);
     clicks({1});  // the fourth pick: warned, but the pad stays
     game.countdownTick();
-    EXPECT_EQ(scr.strlbl, lockedOut(8));
-    EXPECT_TRUE(scr.scltntrayVisible);
+    EXPECT_EQ(scr.status, lockedOut(8));
+    EXPECT_TRUE(scr.padVisible);
 
     for (int i = 0; i < 11; ++i) game.countdownTick();
     EXPECT_EQ(scr.caption, (Caption{Caption::Kind::Countdown, -3}));
-    EXPECT_EQ(scr.strlbl, lockedOut(-3));
+    EXPECT_EQ(scr.status, lockedOut(-3));
 }
 
 // What a screen reader is to tell: each change a sighted player sees at once.
@@ -295,15 +295,15 @@ TEST_F(Missing, CountersStopAtTheirLimits)
     constexpr auto kMax = std::numeric_limits<std::int16_t>::max();
     constexpr auto kMin = std::numeric_limits<std::int16_t>::min();
     startWith(3, 2, 7, 6);
-    st.atmptcnt = kMax - 1;
+    st.picks = kMax - 1;
     clicks({2, 2, 2});
-    EXPECT_EQ(st.atmptcnt, kMax);
+    EXPECT_EQ(st.picks, kMax);
     EXPECT_EQ(scr.back, Colour::LightOrange);
 
-    st.lvlsec = kMin + 1;
+    st.secondsLeft = kMin + 1;
     game.countdownTick();
     game.countdownTick();
-    EXPECT_EQ(st.lvlsec, kMin);
+    EXPECT_EQ(st.secondsLeft, kMin);
     EXPECT_EQ(scr.caption.seconds, kMin);
 }
 

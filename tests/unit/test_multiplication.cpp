@@ -9,8 +9,8 @@
 
 #include "common/requests.h"
 #include "common/scripted_random.h"
-#include "mathmod_1/keys.h"
-#include "mathmod_1/mathmod_1.h"
+#include "common/keys.h"
+#include "common/state.h"
 #include "multiplication/multiplication.h"
 
 namespace numora {
@@ -22,7 +22,7 @@ Captions captionsOf(const MultScreen& s)
 {
     Captions c;
     for (std::size_t i = 0; i < c.size(); ++i) {
-        const Figure& f = s.sumdsply[i];
+        const Figure& f = s.figures[i];
         c[i] = f.kind == Figure::Kind::Unknown ? "?" : f.kind == Figure::Kind::Blink ? "..." : std::to_string(f.value);
     }
     return c;
@@ -35,34 +35,34 @@ using Entry = std::optional<std::int16_t>;
 TEST(MultDeal, ReplacesThePuzzleAndRestartsTheProgress)
 {
     ModuleState st;
-    st.atmptcnt = 9, st.fndcnt = 2, st.entry = {56, 2}, st.prdfndcnt = 3;
-    st.justfnd = true, st.curprd = 3, st.msngpos_1 = 4, st.msngpos_2 = 7;
-    for (std::size_t i = 4; i < 9; ++i) st.numary[i] = static_cast<std::int16_t>(i + 7);
+    st.picks = 9, st.found = 2, st.entry = {56, 2}, st.productsFound = 3;
+    st.justFound = true, st.sought = 3, st.hidden1 = 4, st.hidden2 = 7;
+    for (std::size_t i = 4; i < 9; ++i) st.digits[i] = static_cast<std::int16_t>(i + 7);
     MultScreen s;
-    s.sumdsply = {Figure::number(6), {Figure::Kind::Blink}, Figure::unknown(), Figure::number(5)};
-    for (auto& f : s.sumdsply) f.back = LG;
+    s.figures = {Figure::number(6), {Figure::Kind::Blink}, Figure::unknown(), Figure::number(5)};
+    for (auto& f : s.figures) f.back = LG;
     s.back = LG;
     s.levels = kMultLevels;
     s.level = 1;
-    s.userEntered = 7;
+    s.entry = 7;
     test::ScriptedRandom rnd({2, 3, 5, 7});
 
-    gnrtMultNums(st, rnd, s);
+    dealMultiplication(st, rnd, s);
 
     EXPECT_EQ(rnd.log, "rdrdrdrd");  // re-seeded before each factor
-    EXPECT_EQ(st.numary, (std::array<std::int16_t, 9>{2, 3, 5, 7, 11, 12, 13, 14, 15}));
-    EXPECT_EQ(st.prdary, (std::array<std::int16_t, 4>{6, 35, 21, 10}));  // rows, right col, left col
-    EXPECT_EQ(s.tray, (std::vector<Picture>{Picture::number(2), Picture::number(3), Picture::number(5),
+    EXPECT_EQ(st.digits, (std::array<std::int16_t, 9>{2, 3, 5, 7, 11, 12, 13, 14, 15}));
+    EXPECT_EQ(st.products, (std::array<std::int16_t, 4>{6, 35, 21, 10}));  // rows, right col, left col
+    EXPECT_EQ(s.cells, (std::vector<Picture>{Picture::number(2), Picture::number(3), Picture::number(5),
                                             Picture::number(7)}));
-    EXPECT_EQ(s.sumdsply, std::vector<Figure>(4, Figure::unknown()));
+    EXPECT_EQ(s.figures, std::vector<Figure>(4, Figure::unknown()));
     EXPECT_EQ(s.back, BF);
-    EXPECT_EQ(s.userEntered, Entry(7)) << "a deal leaves the entry display alone";
-    EXPECT_EQ(std::tie(st.atmptcnt, st.fndcnt, st.entry.value, st.prdfndcnt, st.entry.digits, st.curprd),
+    EXPECT_EQ(s.entry, Entry(7)) << "a deal leaves the entry display alone";
+    EXPECT_EQ(std::tie(st.picks, st.found, st.entry.value, st.productsFound, st.entry.digits, st.sought),
               std::make_tuple(0, 0, 0, 0, 0, 0));
-    EXPECT_FALSE(st.justfnd);
-    EXPECT_EQ(std::tie(st.msngpos_1, st.msngpos_2), std::make_tuple(4, 7));
-    EXPECT_EQ(st.lvlsec, 15);
-    EXPECT_TRUE(st.multDealt);
+    EXPECT_FALSE(st.justFound);
+    EXPECT_EQ(std::tie(st.hidden1, st.hidden2), std::make_tuple(4, 7));
+    EXPECT_EQ(st.secondsLeft, 15);
+    EXPECT_TRUE(st.dealt);
 }
 
 TEST(MultDeal, ExtremeAndRepeatedProductsAndTheLevelsSeconds)
@@ -73,14 +73,14 @@ TEST(MultDeal, ExtremeAndRepeatedProductsAndTheLevelsSeconds)
         {{2, 3, 1, 6}, {6, 6, 18, 2}, -1, 42}};  // no level chosen: the seconds stay
     for (const auto& [f, p, level, secs] : cases) {
         ModuleState st;
-        st.lvlsec = 42;
+        st.secondsLeft = 42;
         MultScreen s;
         s.levels = kMultLevels;
         s.level = level;
         test::ScriptedRandom rnd({f[0], f[1], f[2], f[3]});
-        gnrtMultNums(st, rnd, s);
-        EXPECT_EQ(st.prdary, p);
-        EXPECT_EQ(st.lvlsec, secs) << level;
+        dealMultiplication(st, rnd, s);
+        EXPECT_EQ(st.products, p);
+        EXPECT_EQ(st.secondsLeft, secs) << level;
     }
 }
 
@@ -100,7 +100,7 @@ protected:
     // Digits typed on the main keyboard.
     void type(std::string_view digits)
     {
-        for (const char c : digits) game.trayKeyDown(keys::mainRow(c - '0'));
+        for (const char c : digits) game.cellKeyDown(keys::mainRow(c - '0'));
     }
     Captions captions() const { return captionsOf(scr); }
 
@@ -117,34 +117,34 @@ TEST_F(MultEntry, OneAndTwoDigitProducts)
 {
     startWith({7, 8, 1, 7});  // products 56, 7, 56, 7
     type("5");
-    EXPECT_EQ(scr.userEntered, Entry(5));
-    EXPECT_EQ(st.prdfndcnt, 0);
+    EXPECT_EQ(scr.entry, Entry(5));
+    EXPECT_EQ(st.productsFound, 0);
     type("6");
-    EXPECT_EQ(scr.userEntered, Entry(56));
-    EXPECT_EQ(scr.sumdsply[0], (Figure{Figure::Kind::Number, 56, LG}));
-    EXPECT_EQ(std::tie(st.prdfndcnt, st.entry.value, st.entry.digits, st.atmptcnt), std::make_tuple(1, 0, 0, 2));
-    EXPECT_TRUE(st.justfnd);
+    EXPECT_EQ(scr.entry, Entry(56));
+    EXPECT_EQ(scr.figures[0], (Figure{Figure::Kind::Number, 56, LG}));
+    EXPECT_EQ(std::tie(st.productsFound, st.entry.value, st.entry.digits, st.picks), std::make_tuple(1, 0, 0, 2));
+    EXPECT_TRUE(st.justFound);
     game.highlightTick();
     type("7");  // a one-digit product is found at once
     EXPECT_EQ(captions()[1], "7");
-    EXPECT_EQ(scr.userEntered, Entry(7));
-    EXPECT_EQ(st.prdfndcnt, 2);
+    EXPECT_EQ(scr.entry, Entry(7));
+    EXPECT_EQ(st.productsFound, 2);
 }
 
 TEST_F(MultEntry, AThirdDigitAndALeadingZero)
 {
     startWith({7, 8, 1, 7});
     type("65");
-    EXPECT_EQ(scr.userEntered, Entry(65));
+    EXPECT_EQ(scr.entry, Entry(65));
     type("5");  // starts a new entry on its own
-    EXPECT_EQ(std::tie(scr.userEntered, st.entry.value, st.entry.digits), std::make_tuple(Entry(5), 5, 1));
+    EXPECT_EQ(std::tie(scr.entry, st.entry.value, st.entry.digits), std::make_tuple(Entry(5), 5, 1));
     type("6");
-    EXPECT_EQ(st.prdfndcnt, 1);
+    EXPECT_EQ(st.productsFound, 1);
     game.highlightTick();
     type("0");
-    EXPECT_EQ(scr.userEntered, Entry(0));
+    EXPECT_EQ(scr.entry, Entry(0));
     type("7");  // the 0 took one of the two places
-    EXPECT_EQ(std::tie(scr.userEntered, st.prdfndcnt), std::make_tuple(Entry(7), 2));
+    EXPECT_EQ(std::tie(scr.entry, st.productsFound), std::make_tuple(Entry(7), 2));
     EXPECT_EQ(captions()[1], "7");
 }
 
@@ -157,10 +157,10 @@ TEST_F(MultEntry, KeyCodes)
         {58, 30},               {95, 30},               {106, 30},              {255, 30}};
     for (const auto& [code, shown] : cases) {
         type("3");
-        game.trayKeyDown(code);
-        EXPECT_EQ(scr.userEntered, Entry(shown)) << code;
-        game.trayKeyDown(keys::kDelete);
-        EXPECT_EQ(std::tie(scr.userEntered, st.entry.value, st.entry.digits), std::make_tuple(Entry(0), 0, 0));
+        game.cellKeyDown(code);
+        EXPECT_EQ(scr.entry, Entry(shown)) << code;
+        game.cellKeyDown(keys::kDelete);
+        EXPECT_EQ(std::tie(scr.entry, st.entry.value, st.entry.digits), std::make_tuple(Entry(0), 0, 0));
     }
     EXPECT_EQ(req.focused, (std::vector<int>{0}));  // keys never move the focus
 }
@@ -168,17 +168,17 @@ TEST_F(MultEntry, KeyCodes)
 TEST_F(MultEntry, PadClicksAndClsRefocus)
 {
     startWith({1, 7, 2, 3});  // 7, 6, 21, 2
-    game.numlblClick(7);
-    EXPECT_EQ(std::tie(st.prdfndcnt, st.atmptcnt), std::make_tuple(1, 1));
+    game.padClick(7);
+    EXPECT_EQ(std::tie(st.productsFound, st.picks), std::make_tuple(1, 1));
     EXPECT_EQ(captions()[0], "7");
-    game.clrsClick();
-    EXPECT_EQ(std::tie(scr.userEntered, st.entry.value, st.entry.digits), std::make_tuple(Entry(0), 0, 0));
-    EXPECT_EQ(scr.sumdsply[0], (Figure{Figure::Kind::Number, 7, LG}));
-    EXPECT_EQ(st.prdfndcnt, 1);
-    EXPECT_TRUE(st.justfnd);  // the cell still settles at the next tick
+    game.clearClick();
+    EXPECT_EQ(std::tie(scr.entry, st.entry.value, st.entry.digits), std::make_tuple(Entry(0), 0, 0));
+    EXPECT_EQ(scr.figures[0], (Figure{Figure::Kind::Number, 7, LG}));
+    EXPECT_EQ(st.productsFound, 1);
+    EXPECT_TRUE(st.justFound);  // the cell still settles at the next tick
     EXPECT_EQ(req.focused, (std::vector<int>{0, 0, 0}));  // Start, the click, Cls
     type("1");
-    EXPECT_EQ(scr.userEntered, Entry(1));
+    EXPECT_EQ(scr.entry, Entry(1));
 }
 
 TEST_F(MultEntry, AProductCountsOnce)
@@ -186,16 +186,16 @@ TEST_F(MultEntry, AProductCountsOnce)
     startWith({1, 7, 2, 3});
     type("77");
     // The second 7 is an attempt and stays in the entry, but finds nothing.
-    EXPECT_EQ(std::tie(st.prdfndcnt, st.atmptcnt, scr.userEntered, st.entry.digits), std::make_tuple(1, 2, Entry(7), 1));
-    EXPECT_TRUE(st.justfnd);  // the cell still waits to settle
+    EXPECT_EQ(std::tie(st.productsFound, st.picks, scr.entry, st.entry.digits), std::make_tuple(1, 2, Entry(7), 1));
+    EXPECT_TRUE(st.justFound);  // the cell still waits to settle
     for (int i = 0; i < 4; ++i) {
-        game.clrsClick();
+        game.clearClick();
         type("7");
     }
-    EXPECT_EQ(std::tie(st.prdfndcnt, scr.back), std::make_tuple(1, BF));
+    EXPECT_EQ(std::tie(st.productsFound, scr.back), std::make_tuple(1, BF));
     EXPECT_EQ(captions(), (Captions{"7", "?", "?", "?"}));
     game.highlightTick();
-    EXPECT_EQ(std::tie(st.curprd, scr.sumdsply[0].back), std::make_tuple(1, BF));
+    EXPECT_EQ(std::tie(st.sought, scr.figures[0].back), std::make_tuple(1, BF));
 }
 
 TEST_F(MultEntry, EqualProductsAreEnteredEachInTurn)
@@ -206,10 +206,10 @@ TEST_F(MultEntry, EqualProductsAreEnteredEachInTurn)
     game.highlightTick();
     game.highlightTick();
     EXPECT_EQ(captions()[1], "...");
-    game.trayKeyDown(keys::kDelete);
+    game.cellKeyDown(keys::kDelete);
     type("6");
     EXPECT_EQ(captions(), (Captions{"6", "6", "?", "?"}));
-    EXPECT_EQ(st.prdfndcnt, 2);
+    EXPECT_EQ(st.productsFound, 2);
 }
 
 TEST_F(MultEntry, AWrongDigitBeforeTheTickLeavesTheCellGreen)
@@ -217,10 +217,10 @@ TEST_F(MultEntry, AWrongDigitBeforeTheTickLeavesTheCellGreen)
     startWith({1, 7, 2, 3});
     type("71");
     game.highlightTick();
-    EXPECT_EQ(std::tie(st.curprd, scr.sumdsply[0].back), std::make_tuple(1, LG));
+    EXPECT_EQ(std::tie(st.sought, scr.figures[0].back), std::make_tuple(1, LG));
     EXPECT_EQ(captions()[0], "7");
     dealWith({1, 1, 1, 1});
-    EXPECT_EQ(scr.sumdsply[0].back, BF);
+    EXPECT_EQ(scr.figures[0].back, BF);
 }
 
 TEST_F(MultEntry, ACompletedPuzzleIgnoresDigitsAndDeleteButNotCls)
@@ -230,32 +230,32 @@ TEST_F(MultEntry, ACompletedPuzzleIgnoresDigitsAndDeleteButNotCls)
         type("1");
         game.highlightTick();
     }
-    EXPECT_EQ(std::tie(scr.back, scr.userEntered, st.prdfndcnt, st.curprd), std::make_tuple(LG, Entry(), 4, 4));
+    EXPECT_EQ(std::tie(scr.back, scr.entry, st.productsFound, st.sought), std::make_tuple(LG, Entry(), 4, 4));
     const auto focusBefore = req.focused.size();
-    game.numlblClick(1);
+    game.padClick(1);
     type("1");
-    game.trayKeyDown(keys::kDelete);
-    EXPECT_EQ(std::tie(scr.userEntered, st.atmptcnt), std::make_tuple(Entry(), 4));
+    game.cellKeyDown(keys::kDelete);
+    EXPECT_EQ(std::tie(scr.entry, st.picks), std::make_tuple(Entry(), 4));
     EXPECT_EQ(req.focused.size(), focusBefore);  // an ignored pad click moves no focus either
     game.stop();
-    EXPECT_EQ(std::tie(scr.back, scr.scltntrayEnabled), std::make_tuple(LG, true));
-    game.clrsClick();
-    EXPECT_EQ(scr.userEntered, Entry(0));
+    EXPECT_EQ(std::tie(scr.back, scr.padEnabled), std::make_tuple(LG, true));
+    game.clearClick();
+    EXPECT_EQ(scr.entry, Entry(0));
     EXPECT_EQ(req.focused.size(), focusBefore + 1);
     startWith({2, 2, 2, 2});
     EXPECT_EQ(scr.back, BF);
     type("4");
-    EXPECT_EQ(st.prdfndcnt, 1);
+    EXPECT_EQ(st.productsFound, 1);
 }
 
 TEST_F(MultEntry, DigitsBeforeTheFirstDealAreIgnored)
 {
-    for (const int code : {keys::mainRow(0), keys::keypad(0), keys::kOther, 65}) game.trayKeyDown(code);
-    game.numlblClick(0);
+    for (const int code : {keys::mainRow(0), keys::keypad(0), keys::kOther, 65}) game.cellKeyDown(code);
+    game.padClick(0);
     EXPECT_EQ(captions(), kUnknown);
-    EXPECT_EQ(std::tie(st.prdfndcnt, st.atmptcnt, st.entry.digits, scr.userEntered), std::make_tuple(0, 0, 0, Entry(0)));
+    EXPECT_EQ(std::tie(st.productsFound, st.picks, st.entry.digits, scr.entry), std::make_tuple(0, 0, 0, Entry(0)));
     EXPECT_TRUE(req.focused.empty());
-    game.clrsClick();  // clearing still works
+    game.clearClick();  // clearing still works
     EXPECT_EQ(req.focused, (std::vector<int>{0}));
 
     // The module state outlives the window: a reopened window compares with the last puzzle.
@@ -263,9 +263,9 @@ TEST_F(MultEntry, DigitsBeforeTheFirstDealAreIgnored)
     test::FakeRequests req2;
     MultiplicationGame reopened(st, rnd, req2);
     reopened.levelSetup();
-    reopened.trayKeyDown(keys::mainRow(7));
+    reopened.cellKeyDown(keys::mainRow(7));
     EXPECT_EQ(captionsOf(reopened.screen())[0], "7");
-    EXPECT_EQ(st.prdfndcnt, 1);
+    EXPECT_EQ(st.productsFound, 1);
 }
 
 TEST_F(MultEntry, EntriesAfterStopUseTheStoppedPuzzle)
@@ -273,23 +273,23 @@ TEST_F(MultEntry, EntriesAfterStopUseTheStoppedPuzzle)
     startWith({1, 7, 2, 3});
     game.stop();
     type("7");
-    EXPECT_EQ(scr.sumdsply[0], (Figure{Figure::Kind::Number, 7, LG}));
-    EXPECT_EQ(st.prdfndcnt, 1);
+    EXPECT_EQ(scr.figures[0], (Figure{Figure::Kind::Number, 7, LG}));
+    EXPECT_EQ(st.productsFound, 1);
 }
 
 TEST_F(MultEntry, CountersStopAtTheirLimits)
 {
     startWith({9, 9, 9, 9});
-    st.lvlsec = 0;
+    st.secondsLeft = 0;
     game.countdownTick();  // the countdown itself does not stop at zero
     EXPECT_EQ(scr.caption, (Caption{Caption::Kind::Countdown, -1}));
-    st.atmptcnt = std::numeric_limits<std::int16_t>::max();
+    st.picks = std::numeric_limits<std::int16_t>::max();
     type("1");
-    EXPECT_EQ(st.atmptcnt, std::numeric_limits<std::int16_t>::max());
-    st.lvlsec = std::numeric_limits<std::int16_t>::min();
+    EXPECT_EQ(st.picks, std::numeric_limits<std::int16_t>::max());
+    st.secondsLeft = std::numeric_limits<std::int16_t>::min();
     game.countdownTick();
-    EXPECT_EQ(st.lvlsec, std::numeric_limits<std::int16_t>::min());
-    EXPECT_EQ(scr.strlbl, (Status{Status::Kind::Refreshing, std::numeric_limits<std::int16_t>::min()}));
+    EXPECT_EQ(st.secondsLeft, std::numeric_limits<std::int16_t>::min());
+    EXPECT_EQ(scr.status, (Status{Status::Kind::Refreshing, std::numeric_limits<std::int16_t>::min()}));
 }
 
 TEST_F(MultGame, HighlightRunsThroughAWholePuzzle)
@@ -309,15 +309,15 @@ TEST_F(MultGame, HighlightRunsThroughAWholePuzzle)
         type(answers[c]);
         expected[c] = answers[c];
         EXPECT_EQ(captions(), expected);
-        EXPECT_EQ(std::tie(scr.sumdsply[c].back, st.curprd), std::make_tuple(LG, static_cast<int>(c)));
+        EXPECT_EQ(std::tie(scr.figures[c].back, st.sought), std::make_tuple(LG, static_cast<int>(c)));
         game.highlightTick();  // settles and moves on in the same tick
         EXPECT_EQ(captions(), expected);
-        EXPECT_EQ(std::tie(scr.sumdsply[c].back, st.curprd, st.justfnd),
+        EXPECT_EQ(std::tie(scr.figures[c].back, st.sought, st.justFound),
                   std::make_tuple(BF, static_cast<int>(c + 1), false));
     }
     EXPECT_EQ(scr.back, LG);
     game.highlightTick();
-    EXPECT_EQ(st.curprd, 4);
+    EXPECT_EQ(st.sought, 4);
     EXPECT_EQ(captions(), answers);
 }
 
@@ -344,7 +344,7 @@ TEST_F(MultGame, TellsWhatThePlayerSeesChange)
 }
 
 using MultControl = MultGame;
-using Row = std::tuple<bool, bool, bool, bool, bool, bool>;  // tmr_1..3, strtGm, gmlvlscbo, scltntray
+using Row = std::tuple<bool, bool, bool, bool, bool, bool>;  // the level, countdown and highlight timers; start, level list, pad
 const Row kFresh{false, false, false, true, true, false};
 const Row kRunning{true, true, true, false, false, true};
 const Row kStopped{false, false, false, true, true, true};
@@ -354,55 +354,55 @@ const Caption kNine{Caption::Kind::Countdown, 9};
 TEST_F(MultControl, StartTickStopFollowTheStateTable)
 {
     auto row = [&] {
-        return Row{scr.tmr_1.enabled, scr.tmr_2.enabled, scr.tmr_3.enabled, scr.strtGmEnabled,
-                   scr.gmlvlscboEnabled, scr.scltntrayEnabled};
+        return Row{scr.levelTimer.enabled, scr.countdownTimer.enabled, scr.highlightTimer.enabled, scr.startEnabled,
+                   scr.levelsEnabled, scr.padEnabled};
     };
-    st.atmptcnt = 3;
+    st.picks = 3;
     game.levelSetup();  // again: the list still holds three entries
     EXPECT_EQ(row(), kFresh);
     EXPECT_EQ(std::vector<std::int16_t>(scr.levels.begin(), scr.levels.end()), (std::vector<std::int16_t>{18, 15, 10}));
-    EXPECT_EQ(std::tie(scr.level, scr.tmr_1.interval, st.atmptcnt), std::make_tuple(0, 18000, 0));
+    EXPECT_EQ(std::tie(scr.level, scr.levelTimer.interval, st.picks), std::make_tuple(0, 18000, 0));
 
     scr.level = 2;
     game.levelLostFocus();
     startWith({1, 7, 2, 3});
     EXPECT_EQ(row(), kRunning);
-    EXPECT_EQ(std::tie(scr.tmr_1.interval, st.lvlsec, req.focused), std::make_tuple(10000, 10, std::vector<int>{0}));
-    EXPECT_EQ(std::tie(scr.strlbl, scr.caption), std::make_tuple(Status{}, Caption{}));
+    EXPECT_EQ(std::tie(scr.levelTimer.interval, st.secondsLeft, req.focused), std::make_tuple(10000, 10, std::vector<int>{0}));
+    EXPECT_EQ(std::tie(scr.status, scr.caption), std::make_tuple(Status{}, Caption{}));
 
     game.countdownTick();
     EXPECT_EQ(scr.caption, kNine);
-    EXPECT_EQ(scr.strlbl, (Status{Status::Kind::Refreshing, 9}));
+    EXPECT_EQ(scr.status, (Status{Status::Kind::Refreshing, 9}));
     type("7");
     dealWith({3, 3, 3, 3});
     EXPECT_EQ(row(), kRunning);
-    EXPECT_EQ(std::tie(scr.strlbl, st.lvlsec, st.prdfndcnt, st.prdary[0]), std::make_tuple(kClickNumber, 10, 0, 9));
+    EXPECT_EQ(std::tie(scr.status, st.secondsLeft, st.productsFound, st.products[0]), std::make_tuple(kClickNumber, 10, 0, 9));
     EXPECT_EQ(scr.caption, kNine);
 
     type("9");
     game.stop();
     EXPECT_EQ(row(), kStopped);
-    EXPECT_EQ(scr.tray, std::vector<Picture>(4));
+    EXPECT_EQ(scr.cells, std::vector<Picture>(4));
     EXPECT_EQ(captions(), kUnknown);
-    EXPECT_EQ(std::tie(st.lvlsec, st.atmptcnt, scr.strlbl, scr.caption), std::make_tuple(0, 0, kClickNumber, kNine));
-    EXPECT_EQ(std::tie(scr.sumdsply[0].back, st.prdfndcnt, st.justfnd, scr.userEntered),
+    EXPECT_EQ(std::tie(st.secondsLeft, st.picks, scr.status, scr.caption), std::make_tuple(0, 0, kClickNumber, kNine));
+    EXPECT_EQ(std::tie(scr.figures[0].back, st.productsFound, st.justFound, scr.entry),
               std::make_tuple(LG, 1, true, Entry(9)));
 
     startWith({4, 4, 4, 4});
     EXPECT_EQ(row(), kRunning);
-    EXPECT_EQ(std::tie(scr.sumdsply[0].back, st.prdfndcnt, st.justfnd, st.prdary[0]), std::make_tuple(BF, 0, false, 16));
+    EXPECT_EQ(std::tie(scr.figures[0].back, st.productsFound, st.justFound, st.products[0]), std::make_tuple(BF, 0, false, 16));
 }
 
 TEST_F(MultControl, LevelChoiceSetsOnlyThePeriod)
 {
-    st.lvlsec = 5;
+    st.secondsLeft = 5;
     for (const auto& [level, ms] : {std::pair{1, 15000}, {-1, 15000}, {2, 10000}, {0, 18000}}) {
         scr.level = level;
         game.levelLostFocus();
-        EXPECT_EQ(scr.tmr_1.interval, ms) << level;
+        EXPECT_EQ(scr.levelTimer.interval, ms) << level;
     }
-    EXPECT_EQ(st.lvlsec, 5);
-    EXPECT_FALSE(scr.tmr_1.enabled);
+    EXPECT_EQ(st.secondsLeft, 5);
+    EXPECT_FALSE(scr.levelTimer.enabled);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 
 #include "common/random_play.h"
 #include "common/requests.h"
-#include "mathmod_1/keys.h"
+#include "common/keys.h"
 #include "missing_numbers/missing_numbers.h"
 #include "multiplication/multiplication.h"
 
@@ -73,45 +73,45 @@ struct MissingModel {
 
 std::string missingViolation(const ModuleState& st, const MainScreen& scr, const MissingModel& m)
 {
-    if (st.msngpos_1 != 0 || st.msngpos_2 != 0) {
-        for (const int p : {st.msngpos_1, st.msngpos_2})
+    if (st.hidden1 != 0 || st.hidden2 != 0) {
+        for (const int p : {st.hidden1, st.hidden2})
             if (p < 1 || p > 9) return "position out of 1..9";
-        if (st.msngpos_1 == st.msngpos_2) return "equal hidden positions";
+        if (st.hidden1 == st.hidden2) return "equal hidden positions";
     }
-    const auto& a = st.numary;
+    const auto& a = st.digits;
     const int rows[3] = {a[0] + a[1] + a[2], a[3] + a[4] + a[5], a[6] + a[7] + a[8]};
     const int columns[3] = {a[2] + a[5] + a[8], a[1] + a[4] + a[7], a[0] + a[3] + a[6]};
     for (int k = 0; k < 6; ++k) {
         const int sum = m.onBoard ? (k < 3 ? rows[k] : columns[k - 3]) : 0;
-        if (scr.sumdsply[static_cast<std::size_t>(k)] != Figure::number(sum)) return "sum " + std::to_string(k);
+        if (scr.figures[static_cast<std::size_t>(k)] != Figure::number(sum)) return "sum " + std::to_string(k);
     }
     for (std::size_t i = 0; i < 9; ++i) {
         const int position = static_cast<int>(i) + 1;
-        const int hidden = position == st.msngpos_1 ? 0 : position == st.msngpos_2 ? 1 : -1;
+        const int hidden = position == st.hidden1 ? 0 : position == st.hidden2 ? 1 : -1;
         const bool found = hidden >= 0 && st.uncovered[static_cast<std::size_t>(hidden)];
         const Picture number = Picture::number(a[i]);
-        const bool ok = m.onBoard ? scr.tray[i] == (hidden < 0 || found ? number : Picture::placeholder())
-                                  : scr.tray[i] == Picture::empty() || (found && scr.tray[i] == number);
-        if (!ok || !shippedPicture(scr.tray[i])) return "picture of cell " + std::to_string(i);
+        const bool ok = m.onBoard ? scr.cells[i] == (hidden < 0 || found ? number : Picture::placeholder())
+                                  : scr.cells[i] == Picture::empty() || (found && scr.cells[i] == number);
+        if (!ok || !shippedPicture(scr.cells[i])) return "picture of cell " + std::to_string(i);
     }
     if (scr.level < 0 || scr.level > 2 || scr.levels.data() != kMissingLevels.data()) return "level list";
 
     const int found = st.uncovered[0] + st.uncovered[1];
-    if (st.fndcnt != found % 2) return "fndcnt does not follow the finds";
-    if (st.atmptcnt < 0) return "atmptcnt below 0";
-    if (st.lvlsec > 11) return "lvlsec above 11";
-    const bool lockedOut = st.atmptcnt > kPicksCompared;
+    if (st.found != found % 2) return "found does not follow the finds";
+    if (st.picks < 0) return "picks below 0";
+    if (st.secondsLeft > 11) return "secondsLeft above 11";
+    const bool lockedOut = st.picks > kPicksCompared;
     if (scr.back == Colour::LightOrange && !lockedOut) return "orange without a lock-out";
-    if (!scr.scltntrayVisible && (scr.back != Colour::LightOrange || !lockedOut)) return "pad hidden without a lock-out";
+    if (!scr.padVisible && (scr.back != Colour::LightOrange || !lockedOut)) return "pad hidden without a lock-out";
     if (scr.back == Colour::LightGreen && found != 2) return "green without both finds";
-    if (!scr.scltntrayEnabled && m.dealtOnScreen && found != 2) return "pad disabled on an unsolved puzzle";
-    if (scr.strlbl.kind == Status::Kind::Refreshing) return "the other game's status";
+    if (!scr.padEnabled && m.dealtOnScreen && found != 2) return "pad disabled on an unsolved puzzle";
+    if (scr.status.kind == Status::Kind::Refreshing) return "the other game's status";
 
-    const int period = scr.tmr_1.interval;
+    const int period = scr.levelTimer.interval;
     if (period != 11000 && period != 8000 && period != 6000) return "level period " + std::to_string(period);
-    if (scr.tmr_2.enabled != m.running) return "countdown on/off";
-    if (scr.tmr_1.enabled && (m.minimised || !scr.started)) return "level timer on";
-    if (scr.strtGmEnabled == m.running || scr.gmlvlscboEnabled == m.running) return "buttons";
+    if (scr.countdownTimer.enabled != m.running) return "countdown on/off";
+    if (scr.levelTimer.enabled && (m.minimised || !scr.started)) return "level timer on";
+    if (scr.startEnabled == m.running || scr.levelsEnabled == m.running) return "buttons";
     return {};
 }
 
@@ -124,7 +124,7 @@ TEST(RandomPlay, MissingNumbersInvariantsHold)
     game->levelSetup();
 
     const auto step = [&]() -> std::string {
-        const std::int16_t attemptsBefore = p.st.atmptcnt;
+        const std::int16_t attemptsBefore = p.st.picks;
         bool picked = false, dealt = false;
         std::string name;
         const int r = p.below(100);
@@ -135,14 +135,14 @@ TEST(RandomPlay, MissingNumbersInvariantsHold)
         }
         if (r < 28) {
             const int i = p.below(9);
-            name += "numlblClick " + std::to_string(i);
-            game->numlblClick(i);
+            name += "padClick " + std::to_string(i);
+            game->padClick(i);
             picked = true;
         } else if (r < 50) {
             // Mostly digit keys, so that keys find numbers as often as clicks.
             const int code = p.below(2) ? (p.below(2) ? keys::mainRow(p.below(10)) : keys::keypad(p.below(10))) : p.below(256);
-            name += "trayKeyDown " + std::to_string(code);
-            game->trayKeyDown(code);
+            name += "cellKeyDown " + std::to_string(code);
+            game->cellKeyDown(code);
             picked = true;
         } else if (r < 70) {
             name = "countdownTick";
@@ -184,8 +184,8 @@ TEST(RandomPlay, MissingNumbersInvariantsHold)
             m = MissingModel{.starts = m.starts};
         }
         if (dealt) m.onBoard = m.dealtOnScreen = true;
-        const bool counted = picked && p.st.msngpos_1 != 0;
-        EXPECT_EQ(p.st.atmptcnt, dealt ? 0 : counted ? incSat(attemptsBefore) : attemptsBefore) << "attempts";
+        const bool counted = picked && p.st.hidden1 != 0;
+        EXPECT_EQ(p.st.picks, dealt ? 0 : counted ? incSat(attemptsBefore) : attemptsBefore) << "attempts";
         seen.insert(game->screen().back);
         auto& news = game->screen().news;
         EXPECT_EQ(std::count(news.begin(), news.end(), News{News::Kind::Dealt}), dealt ? 1 : 0) << "a deal is told once";
@@ -210,43 +210,43 @@ struct MultModel {
 
 std::string multViolation(const ModuleState& st, const MultScreen& scr, const MultModel& m)
 {
-    const auto& f = st.numary;
+    const auto& f = st.digits;
     for (std::size_t i = 4; i < 9; ++i)
-        if (f[i] != static_cast<std::int16_t>(i + 7)) return "numary beyond the factors touched";
+        if (f[i] != static_cast<std::int16_t>(i + 7)) return "digits beyond the factors touched";
     const std::array<int, 4> products{f[1] * f[0], f[3] * f[2], f[3] * f[1], f[2] * f[0]};
     for (std::size_t i = 0; i < 4; ++i) {
-        if (st.multDealt ? (f[i] < 1 || f[i] > 9 || st.prdary[i] != products[i]) : st.prdary[i] != 0)
+        if (st.dealt ? (f[i] < 1 || f[i] > 9 || st.products[i] != products[i]) : st.products[i] != 0)
             return "products do not match the factors";
-        const Figure& cell = scr.sumdsply[i];
+        const Figure& cell = scr.figures[i];
         const bool showsProduct = cell.kind == Figure::Kind::Number;
-        if (showsProduct && cell.value != st.prdary[i]) return "cell " + std::to_string(i) + " shows another number";
-        if (cell.kind == Figure::Kind::Blink && static_cast<int>(i) != st.curprd) return "a cell other than the current one blinks";
-        if ((showsProduct || cell.back != Colour::ButtonFace) && static_cast<int>(i) >= st.prdfndcnt)
+        if (showsProduct && cell.value != st.products[i]) return "cell " + std::to_string(i) + " shows another number";
+        if (cell.kind == Figure::Kind::Blink && static_cast<int>(i) != st.sought) return "a cell other than the current one blinks";
+        if ((showsProduct || cell.back != Colour::ButtonFace) && static_cast<int>(i) >= st.productsFound)
             return "cell " + std::to_string(i) + " marked but not found";
         if (cell.back == Colour::LightOrange) return "cell colour";
-        if (!shippedPicture(scr.tray[i]) || scr.tray[i] != (m.onBoard ? Picture::number(f[i]) : Picture::empty()))
+        if (!shippedPicture(scr.cells[i]) || scr.cells[i] != (m.onBoard ? Picture::number(f[i]) : Picture::empty()))
             return "picture " + std::to_string(i);
     }
-    if (!st.multDealt && st.prdfndcnt != 0) return "a find before any deal";
-    if (st.curprd < 0 || st.curprd > 4) return "curprd";
-    if (st.prdfndcnt != st.curprd && st.prdfndcnt != st.curprd + 1) return "prdfndcnt against curprd";
+    if (!st.dealt && st.productsFound != 0) return "a find before any deal";
+    if (st.sought < 0 || st.sought > 4) return "sought";
+    if (st.productsFound != st.sought && st.productsFound != st.sought + 1) return "productsFound against sought";
     const int below[] = {1, 10, 100};  // what 0, 1 and 2 digits can make
     if (st.entry.digits < 0 || st.entry.digits > 2 || st.entry.value < 0 || st.entry.value >= below[st.entry.digits])
         return "entry out of range";
-    if (scr.back != Colour::ButtonFace && (scr.back != Colour::LightGreen || st.prdfndcnt != 4)) return "form colour";
-    if (m.dealtOnScreen && st.prdfndcnt == 4 && scr.back != Colour::LightGreen) return "complete but not green";
+    if (scr.back != Colour::ButtonFace && (scr.back != Colour::LightGreen || st.productsFound != 4)) return "form colour";
+    if (m.dealtOnScreen && st.productsFound == 4 && scr.back != Colour::LightGreen) return "complete but not green";
     // Empty from a completion until the next digit or clear, deals included.
-    if (scr.userEntered && (*scr.userEntered < 0 || *scr.userEntered > 99)) return "entry display";
+    if (scr.entry && (*scr.entry < 0 || *scr.entry > 99)) return "entry display";
 
-    if (st.lvlsec > 18) return "lvlsec above 18";
-    if (scr.strlbl.kind == Status::Kind::LockedOut) return "the other game's status";
-    const int period = scr.tmr_1.interval;
+    if (st.secondsLeft > 18) return "secondsLeft above 18";
+    if (scr.status.kind == Status::Kind::LockedOut) return "the other game's status";
+    const int period = scr.levelTimer.interval;
     if (period != 18000 && period != 15000 && period != 10000) return "level period " + std::to_string(period);
-    if (scr.tmr_2.interval != 1000 || scr.tmr_3.interval != 800) return "timer periods";
-    if (scr.tmr_1.enabled != m.running || scr.tmr_2.enabled != m.running || scr.tmr_3.enabled != m.running)
+    if (scr.countdownTimer.interval != 1000 || scr.highlightTimer.interval != 800) return "timer periods";
+    if (scr.levelTimer.enabled != m.running || scr.countdownTimer.enabled != m.running || scr.highlightTimer.enabled != m.running)
         return "timers on/off";
-    if (scr.strtGmEnabled == m.running || scr.gmlvlscboEnabled == m.running) return "buttons";
-    if (scr.scltntrayEnabled != m.started) return "number pad";
+    if (scr.startEnabled == m.running || scr.levelsEnabled == m.running) return "buttons";
+    if (scr.padEnabled != m.started) return "number pad";
     if (scr.levels.data() != kMultLevels.data()) return "level list";
     return {};
 }
@@ -254,38 +254,38 @@ std::string multViolation(const ModuleState& st, const MultScreen& scr, const Mu
 TEST(RandomPlay, MultiplicationInvariantsHold)
 {
     Player p;
-    for (std::size_t i = 4; i < 9; ++i) p.st.numary[i] = static_cast<std::int16_t>(i + 7);
+    for (std::size_t i = 4; i < 9; ++i) p.st.digits[i] = static_cast<std::int16_t>(i + 7);
     MultModel m;
     auto game = std::make_unique<MultiplicationGame>(p.st, p.digits, p.req);
     game->levelSetup();
     std::size_t focusWant = 0;
 
     const auto step = [&]() -> std::string {
-        const std::int16_t attemptsBefore = p.st.atmptcnt;
-        const bool acceptsDigit = p.st.multDealt && p.st.prdfndcnt < 4;
+        const std::int16_t attemptsBefore = p.st.picks;
+        const bool acceptsDigit = p.st.dealt && p.st.productsFound < 4;
         bool digit = false, zeroed = false;
         std::string name;
         const int r = p.below(100);
         // Most digits are the ones a player who knows the answer would type next.
         int next = p.below(10);
-        if (p.below(4) && p.st.curprd >= 0 && p.st.curprd < 4) {
-            const std::string answer = std::to_string(p.st.prdary[static_cast<std::size_t>(p.st.curprd)]);
+        if (p.below(4) && p.st.sought >= 0 && p.st.sought < 4) {
+            const std::string answer = std::to_string(p.st.products[static_cast<std::size_t>(p.st.sought)]);
             const bool secondDigit = answer.size() == 2 && p.st.entry.digits == 1 && p.st.entry.value == answer[0] - '0';
             next = (secondDigit ? answer[1] : answer[0]) - '0';
         }
         if (r < 25) {
-            name = "numlblClick " + std::to_string(next);
-            game->numlblClick(next);
+            name = "padClick " + std::to_string(next);
+            game->padClick(next);
             digit = acceptsDigit;
             focusWant += digit;
         } else if (r < 50) {
             const int code = p.below(4) ? (p.below(2) ? keys::mainRow(next) : keys::keypad(next)) : p.below(256);
-            name = "trayKeyDown " + std::to_string(code);
-            game->trayKeyDown(code);
+            name = "cellKeyDown " + std::to_string(code);
+            game->cellKeyDown(code);
             digit = acceptsDigit && code != keys::kDelete;
         } else if (r < 55) {
-            name = "clrsClick";
-            game->clrsClick();
+            name = "clearClick";
+            game->clearClick();
             ++focusWant;
         } else if (r < 85) {
             // Ticks come in any order, but only from a timer that is on; the level
@@ -317,11 +317,11 @@ TEST(RandomPlay, MultiplicationInvariantsHold)
             m = MultModel{};
             zeroed = true;
         }
-        EXPECT_EQ(p.st.atmptcnt, zeroed ? 0 : digit ? incSat(attemptsBefore) : attemptsBefore) << "attempts";
+        EXPECT_EQ(p.st.picks, zeroed ? 0 : digit ? incSat(attemptsBefore) : attemptsBefore) << "attempts";
         EXPECT_TRUE(p.focusedOnly(0, focusWant)) << "focus";
         for (const News& n : game->screen().news) {
             if (n.kind == News::Kind::ProductFound) {
-                EXPECT_EQ(game->screen().sumdsply[p.st.curprd].value, n.number) << "a find is told as it shows";
+                EXPECT_EQ(game->screen().figures[p.st.sought].value, n.number) << "a find is told as it shows";
             }
         }
         game->screen().news.clear();

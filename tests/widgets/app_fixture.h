@@ -55,20 +55,20 @@ protected:
     }
 
     template <class T = QWidget>
-    static T* control(GameWindow* w, const char* name, int index = -1)
+    static T* control(GameWindow* w, Control c, int index = -1)
     {
-        return w->controls().as<T>(name, index);
+        return w->controls().as<T>(c, index);
     }
-    static void click(GameWindow* w, const char* name, int index = -1)
+    static void click(GameWindow* w, Control c, int index = -1)
     {
-        QTest::mouseClick(control(w, name, index), Qt::LeftButton);
+        QTest::mouseClick(control(w, c, index), Qt::LeftButton);
     }
     static void key(GameWindow* w, int index, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
     {
-        QTest::keyClick(control(w, "tray", index), k, m);
+        QTest::keyClick(control(w, Control::Cells, index), k, m);
     }
-    static QString text(GameWindow* w, const char* name, int index = -1) { return control<QLabel>(w, name, index)->text(); }
-    static Picture shows(GameWindow* w, int cell) { return control<PictureBox>(w, "tray", cell)->shows(); }
+    static QString text(GameWindow* w, Control c, int index = -1) { return control<QLabel>(w, c, index)->text(); }
+    static Picture shows(GameWindow* w, int cell) { return control<PictureBox>(w, Control::Cells, cell)->shows(); }
     // The colour its window shows at point `at` of control `c`, as drawn.
     static QColor shownAt(QWidget* c, QPoint at = {1, 1})
     {

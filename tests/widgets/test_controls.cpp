@@ -7,7 +7,7 @@
 #include "controls.h"
 #include "dispatcher.h"
 #include "game_timer.h"
-#include "mathmod_1/keys.h"
+#include "common/keys.h"
 
 namespace numora {
 namespace {

@@ -201,7 +201,7 @@ TEST_F(MessageBoxOver, TheWindowWhoseHandlerShowsItOrTheScreenBeforeAnyWindow)
     ASSERT_NE(mainForm(), nullptr);
     EXPECT_TRUE(seen.empty());
     watch();
-    click(mainForm(), "strtGm");  // the pictures are missing: one message, after the handler
+    click(mainForm(), Control::StartButton);  // the pictures are missing: one message, after the handler
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].parent, mainForm());
     EXPECT_TRUE(seen[0].modal);

@@ -13,8 +13,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(startApp()); }
     MainForm* w() { return mainForm(); }
     // The cells of the hidden numbers of the current puzzle.
-    int hiddenCell(int which) { return (which == 0 ? session->state().msngpos_1 : session->state().msngpos_2) - 1; }
-    int hiddenNumber(int which) { return session->state().numary[hiddenCell(which)]; }
+    int hiddenCell(int which) { return (which == 0 ? session->state().hidden1 : session->state().hidden2) - 1; }
+    int hiddenNumber(int which) { return session->state().digits[hiddenCell(which)]; }
 };
 
 TEST_F(MainWindow, ControlsAreLaidOutAsDesigned)
@@ -22,26 +22,26 @@ TEST_F(MainWindow, ControlsAreLaidOutAsDesigned)
     EXPECT_EQ(w()->client()->size(), QSize(300, 309));
     EXPECT_EQ(w()->height(), 309 + w()->menuBar()->sizeHint().height());
     EXPECT_EQ(w()->minimumSize(), w()->maximumSize()) << "fixed border";
-    EXPECT_EQ(control(w(), "strtGm")->geometry(), QRect(6, 5, 118, 33));
-    EXPECT_EQ(control(w(), "tray", 8)->geometry(), QRect(103, 182, 35, 39));
-    EXPECT_EQ(control(w(), "numlbl", 4)->geometry(), QRect(31, 42, 25, 30));
-    EXPECT_EQ(control(w(), "numlbl", 4)->parentWidget(), control(w(), "scltntray"));
-    EXPECT_EQ(control(w(), "PlusLbl", 3), nullptr) << "the plus signs have no index 3";
-    for (int i : {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12}) EXPECT_EQ(text(w(), "PlusLbl", i), "+");
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(text(w(), "numlbl", i), QString::number(i + 1));
-    EXPECT_EQ(control<QPushButton>(w(), "strtGm")->text(), "&Start Numora");
-    EXPECT_EQ(control<QPushButton>(w(), "extgm")->text(), "&Exit ");
-    EXPECT_EQ(control(w(), "extgm")->toolTip(), " Exit game");
-    EXPECT_EQ(control(w(), "strtGm")->toolTip(), "Start New game");
-    EXPECT_TRUE(control(w(), "pose")->isHidden());
-    EXPECT_TRUE(control(w(), "numdpsl")->isHidden());
-    EXPECT_FALSE(control(w(), "scltntray")->isEnabled());
-    EXPECT_TRUE(control(w(), "scltntray")->isVisible());
-    EXPECT_EQ(text(w(), "strlbl"), "Click to select number.");
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(text(w(), "sumdsply", i), "0");
+    EXPECT_EQ(control(w(), Control::StartButton)->geometry(), QRect(6, 5, 118, 33));
+    EXPECT_EQ(control(w(), Control::Cells, 8)->geometry(), QRect(103, 182, 35, 39));
+    EXPECT_EQ(control(w(), Control::PadKeys, 4)->geometry(), QRect(31, 42, 25, 30));
+    EXPECT_EQ(control(w(), Control::PadKeys, 4)->parentWidget(), control(w(), Control::Pad));
+    EXPECT_EQ(control(w(), Control::PlusSigns, 3), nullptr) << "the plus signs have no index 3";
+    for (int i : {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12}) EXPECT_EQ(text(w(), Control::PlusSigns, i), "+");
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(text(w(), Control::PadKeys, i), QString::number(i + 1));
+    EXPECT_EQ(control<QPushButton>(w(), Control::StartButton)->text(), "&Start Numora");
+    EXPECT_EQ(control<QPushButton>(w(), Control::ExitButton)->text(), "&Exit ");
+    EXPECT_EQ(control(w(), Control::ExitButton)->toolTip(), " Exit game");
+    EXPECT_EQ(control(w(), Control::StartButton)->toolTip(), "Start New game");
+    EXPECT_TRUE(control(w(), Control::PauseButton)->isHidden());
+    EXPECT_TRUE(control(w(), Control::HiddenLabel)->isHidden());
+    EXPECT_FALSE(control(w(), Control::Pad)->isEnabled());
+    EXPECT_TRUE(control(w(), Control::Pad)->isVisible());
+    EXPECT_EQ(text(w(), Control::Status), "Click to select number.");
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(text(w(), Control::Figures, i), "0");
     // The frame lies over the status text.
     const auto kids = w()->client()->children();
-    EXPECT_GT(kids.indexOf(control(w(), "scltntray")), kids.indexOf(control(w(), "strlbl")));
+    EXPECT_GT(kids.indexOf(control(w(), Control::Pad)), kids.indexOf(control(w(), Control::Status)));
     QStringList items;
     for (QAction* a : w()->menuBar()->actions().first()->menu()->actions()) items << a->text();
     EXPECT_EQ(items, QStringList({"Multiplication Game -1", "Check for updates...", "Download Glimmerquiz Game"}));
@@ -50,53 +50,57 @@ TEST_F(MainWindow, ControlsAreLaidOutAsDesigned)
 
 TEST_F(MainWindow, TabOrderAndFirstFocus)
 {
-    EXPECT_EQ(w()->focusWidget(), control(w(), "strtGm"));
+    EXPECT_EQ(w()->focusWidget(), control(w(), Control::StartButton));
     QStringList order;
-    QWidget* at = control(w(), "strtGm");
+    QWidget* at = control(w(), Control::StartButton);
     for (int i = 0; i < 14; ++i) {
         order << at->objectName();
         at = at->nextInFocusChain();
         while (at->focusPolicy() == Qt::NoFocus || at->isHidden()) at = at->nextInFocusChain();
     }
-    EXPECT_EQ(order, QStringList({"strtGm", "stp", "extgm", "gmlvlscbo", "tray(8)", "tray(7)", "tray(6)", "tray(0)",
-                                  "tray(1)", "tray(2)", "tray(3)", "tray(4)", "tray(5)", "denate_1"}));
+    QStringList expected;
+    for (const Control c : {Control::StartButton, Control::StopButton, Control::ExitButton, Control::LevelList})
+        expected << control(w(), c)->objectName();
+    for (const int cell : {8, 7, 6, 0, 1, 2, 3, 4, 5}) expected << control(w(), Control::Cells, cell)->objectName();
+    expected << control(w(), Control::DonateButton)->objectName();
+    EXPECT_EQ(order, expected);
 }
 
 TEST_F(MainWindow, APuzzlePlayedByClicksTurnsGreen)
 {
     EXPECT_EQ(w()->background(), buttonFace());
-    click(w(), "strtGm");
-    EXPECT_FALSE(control(w(), "strtGm")->isEnabled());
-    EXPECT_FALSE(control(w(), "gmlvlscbo")->isEnabled());
-    EXPECT_TRUE(control(w(), "scltntray")->isEnabled());
-    EXPECT_EQ(w()->focusWidget(), control(w(), "tray", 1));
-    EXPECT_TRUE(w()->tmr_1()->isRunning());
-    EXPECT_TRUE(w()->tmr_2()->isRunning());
+    click(w(), Control::StartButton);
+    EXPECT_FALSE(control(w(), Control::StartButton)->isEnabled());
+    EXPECT_FALSE(control(w(), Control::LevelList)->isEnabled());
+    EXPECT_TRUE(control(w(), Control::Pad)->isEnabled());
+    EXPECT_EQ(w()->focusWidget(), control(w(), Control::Cells, 1));
+    EXPECT_TRUE(w()->levelTimer()->isRunning());
+    EXPECT_TRUE(w()->countdownTimer()->isRunning());
     // Seven pictures, two placeholders, and the sums of what is dealt.
     const auto& st = session->state();
     const QImage placeholder(QStringLiteral(NUMORA_PICTURES_DIR "/pnoGus.bmp"));
     for (int i = 0; i < 9; ++i) {
         const bool hidden = i == hiddenCell(0) || i == hiddenCell(1);
-        const QImage shown = control<PictureBox>(w(), "tray", i)->image().toImage();
+        const QImage shown = control<PictureBox>(w(), Control::Cells, i)->image().toImage();
         EXPECT_EQ(shown.size(), QSize(35, 39));
         EXPECT_EQ(shown.convertToFormat(placeholder.format()) == placeholder, hidden) << "cell " << i;
     }
-    EXPECT_EQ(text(w(), "sumdsply", 0).toInt(), st.numary[0] + st.numary[1] + st.numary[2]);
-    EXPECT_EQ(text(w(), "sumdsply", 5).toInt(), st.numary[0] + st.numary[3] + st.numary[6]);
+    EXPECT_EQ(text(w(), Control::Figures, 0).toInt(), st.digits[0] + st.digits[1] + st.digits[2]);
+    EXPECT_EQ(text(w(), Control::Figures, 5).toInt(), st.digits[0] + st.digits[3] + st.digits[6]);
 
-    click(w(), "numlbl", hiddenNumber(0) - 1);
-    if (hiddenNumber(1) != hiddenNumber(0)) click(w(), "numlbl", hiddenNumber(1) - 1);
+    click(w(), Control::PadKeys, hiddenNumber(0) - 1);
+    if (hiddenNumber(1) != hiddenNumber(0)) click(w(), Control::PadKeys, hiddenNumber(1) - 1);
     EXPECT_EQ(w()->background(), kGreen);
-    EXPECT_FALSE(control(w(), "scltntray")->isEnabled());
+    EXPECT_FALSE(control(w(), Control::Pad)->isEnabled());
     w()->grab().save(QStringLiteral("missing-numbers-solved.png"));  // for review
     // Labels that are not transparent keep their own colour.
-    EXPECT_EQ(shownAt(control(w(), "PlusLbl", 0)), buttonFace());
-    EXPECT_EQ(shownAt(control(w(), "sumdsply", 0)), kGreen) << "transparent labels show the window's colour";
+    EXPECT_EQ(shownAt(control(w(), Control::PlusSigns, 0)), buttonFace());
+    EXPECT_EQ(shownAt(control(w(), Control::Figures, 0)), kGreen) << "transparent labels show the window's colour";
 }
 
 TEST_F(MainWindow, KeysOnTheGridAreMainRowAndKeypadDigitsAlike)
 {
-    click(w(), "strtGm");
+    click(w(), Control::StartButton);
     const int a = hiddenNumber(0), b = hiddenNumber(1);
     key(w(), 1, Qt::Key(Qt::Key_0 + a));                          // main row
     key(w(), 4, Qt::Key(Qt::Key_0 + b), Qt::KeypadModifier);     // keypad
@@ -105,39 +109,39 @@ TEST_F(MainWindow, KeysOnTheGridAreMainRowAndKeypadDigitsAlike)
 
 TEST_F(MainWindow, FiveWrongKeysLockOut)
 {
-    click(w(), "strtGm");
+    click(w(), Control::StartButton);
     for (int i = 0; i < 4; ++i) key(w(), 1, Qt::Key_0);
-    EXPECT_TRUE(control(w(), "scltntray")->isVisible());
-    w()->tmr_2()->tick();
-    EXPECT_TRUE(text(w(), "strlbl").startsWith("You have exceeded maximum number of attempts. Wait will refresh in "));
+    EXPECT_TRUE(control(w(), Control::Pad)->isVisible());
+    w()->countdownTimer()->tick();
+    EXPECT_TRUE(text(w(), Control::Status).startsWith("You have exceeded maximum number of attempts. Wait will refresh in "));
     EXPECT_EQ(w()->windowTitle(), "KORVELLAN - Refreshing in - 10");
     key(w(), 1, Qt::Key_Shift);
-    EXPECT_FALSE(control(w(), "scltntray")->isVisible());
+    EXPECT_FALSE(control(w(), Control::Pad)->isVisible());
     EXPECT_EQ(w()->background(), kOrange);
-    w()->tmr_1()->tick();
-    EXPECT_TRUE(control(w(), "scltntray")->isVisible());
+    w()->levelTimer()->tick();
+    EXPECT_TRUE(control(w(), Control::Pad)->isVisible());
     EXPECT_EQ(w()->background(), buttonFace());
-    EXPECT_EQ(text(w(), "strlbl"), "Click number to select.");
+    EXPECT_EQ(text(w(), Control::Status), "Click number to select.");
 }
 
 TEST_F(MainWindow, TheLevelChosenBeforeStartSetsThePeriod)
 {
-    auto* combo = control<QComboBox>(w(), "gmlvlscbo");
-    EXPECT_EQ(w()->tmr_1()->interval(), 11000);
+    auto* combo = control<QComboBox>(w(), Control::LevelList);
+    EXPECT_EQ(w()->levelTimer()->interval(), 11000);
     w()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
     combo->setFocus();
     combo->setCurrentIndex(2);
-    click(w(), "strtGm");  // the focus leaves the list first
-    EXPECT_EQ(w()->tmr_1()->interval(), 6000);
-    EXPECT_EQ(session->state().lvlsec, 6);
+    click(w(), Control::StartButton);  // the focus leaves the list first
+    EXPECT_EQ(w()->levelTimer()->interval(), 6000);
+    EXPECT_EQ(session->state().secondsLeft, 6);
 }
 
 // The choice takes effect when the focus moves to another control of the window,
 // not when the window merely loses activation.
 TEST_F(MainWindow, TheLevelChoiceWaitsForTheFocusToMoveOn)
 {
-    auto* combo = control<QComboBox>(w(), "gmlvlscbo");
+    auto* combo = control<QComboBox>(w(), Control::LevelList);
     w()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
     combo->setFocus(Qt::TabFocusReason);
@@ -146,27 +150,27 @@ TEST_F(MainWindow, TheLevelChoiceWaitsForTheFocusToMoveOn)
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_EQ(w()->tmr_1()->interval(), 11000) << "the window lost activation, the list kept the focus";
+    EXPECT_EQ(w()->levelTimer()->interval(), 11000) << "the window lost activation, the list kept the focus";
     w()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
     ASSERT_EQ(QApplication::focusWidget(), combo);
     QTest::keyClick(combo, Qt::Key_Tab);
-    EXPECT_EQ(w()->tmr_1()->interval(), 6000);
-    EXPECT_EQ(session->state().lvlsec, 6);
+    EXPECT_EQ(w()->levelTimer()->interval(), 6000);
+    EXPECT_EQ(session->state().secondsLeft, 6);
 }
 
 TEST_F(MainWindow, MinimisingHoldsTheLevelTimer)
 {
     w()->showMinimized();
     w()->showNormal();
-    EXPECT_FALSE(w()->tmr_1()->isEnabled()) << "no game started: nothing changes";
-    click(w(), "strtGm");
+    EXPECT_FALSE(w()->levelTimer()->isEnabled()) << "no game started: nothing changes";
+    click(w(), Control::StartButton);
     w()->showMinimized();
-    EXPECT_FALSE(w()->tmr_1()->isEnabled());
-    EXPECT_TRUE(w()->tmr_2()->isEnabled()) << "the countdown keeps running";
+    EXPECT_FALSE(w()->levelTimer()->isEnabled());
+    EXPECT_TRUE(w()->countdownTimer()->isEnabled()) << "the countdown keeps running";
     w()->showNormal();
-    EXPECT_TRUE(w()->tmr_1()->isRunning());
-    EXPECT_GT(w()->tmr_1()->remainingMs(), 10000) << "a full period from the restore";
+    EXPECT_TRUE(w()->levelTimer()->isRunning());
+    EXPECT_GT(w()->levelTimer()->remainingMs(), 10000) << "a full period from the restore";
 }
 
 TEST_F(MainWindow, AccessKeysStartAndExit)
@@ -175,7 +179,7 @@ TEST_F(MainWindow, AccessKeysStartAndExit)
     ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
     QTest::keyClick(w(), Qt::Key_S, Qt::AltModifier);
     QTest::qWait(200);  // a shortcut animates its click
-    EXPECT_FALSE(control(w(), "strtGm")->isEnabled());
+    EXPECT_FALSE(control(w(), Control::StartButton)->isEnabled());
     QTest::keyClick(w(), Qt::Key_E, Qt::AltModifier);
     QTest::qWait(200);
     EXPECT_EQ(endings, 1);
@@ -198,13 +202,13 @@ QColor ink(QWidget* c)
 TEST_F(MainWindow, ADisabledPadDrawsItsDigitsInTheWindowTextColour)
 {
     const QColor windowText = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
-    ASSERT_FALSE(control(w(), "scltntray")->isEnabled());
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(ink(control(w(), "numlbl", i)), windowText) << "key " << i + 1;
-    w()->multi1()->trigger();
+    ASSERT_FALSE(control(w(), Control::Pad)->isEnabled());
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(ink(control(w(), Control::PadKeys, i)), windowText) << "key " << i + 1;
+    w()->multiplicationItem()->trigger();
     ASSERT_NE(multForm(), nullptr);
-    ASSERT_FALSE(control(multForm(), "scltntray")->isEnabled());
-    EXPECT_EQ(ink(control(multForm(), "numlbl", 0)), windowText);
-    EXPECT_EQ(ink(control(multForm(), "Clrs")), windowText);
+    ASSERT_FALSE(control(multForm(), Control::Pad)->isEnabled());
+    EXPECT_EQ(ink(control(multForm(), Control::PadKeys, 0)), windowText);
+    EXPECT_EQ(ink(control(multForm(), Control::ClearButton)), windowText);
 }
 
 class BrokenPictures : public AppTest {};
@@ -213,15 +217,15 @@ TEST_F(BrokenPictures, AMissingPictureShowsTextAndOneMessage)
 {
     QTemporaryDir dir;  // an empty numpic folder
     ASSERT_TRUE(startApp(dir.path()));
-    click(mainForm(), "strtGm");
+    click(mainForm(), Control::StartButton);
     EXPECT_EQ(notifier.shown, std::vector{Shown{Message::InstalledFilesMissing}});
     const auto& st = session->state();
     for (int i = 0; i < 9; ++i) {
-        const bool hidden = i == st.msngpos_1 - 1 || i == st.msngpos_2 - 1;
-        EXPECT_EQ(control<PictureBox>(mainForm(), "tray", i)->fallbackText(),
-                  hidden ? QString("?") : QString::number(st.numary[i]));
+        const bool hidden = i == st.hidden1 - 1 || i == st.hidden2 - 1;
+        EXPECT_EQ(control<PictureBox>(mainForm(), Control::Cells, i)->fallbackText(),
+                  hidden ? QString("?") : QString::number(st.digits[i]));
     }
-    mainForm()->tmr_1()->tick();  // play goes on; the message is not repeated
+    mainForm()->levelTimer()->tick();  // play goes on; the message is not repeated
     EXPECT_EQ(notifier.shown.size(), 1u);
 }
 

@@ -125,22 +125,22 @@ protected:
     {
         const QString caption = s.caption.kind == Caption::Kind::Title ? QString::fromLatin1(title) : texts::caption(s.caption, {});
         if (f.windowTitle() != caption) return "caption not shown: " + f.windowTitle().toStdString();
-        if (text(&f, "strlbl") != texts::status(s.strlbl)) return "status not shown";
+        if (text(&f, Control::Status) != texts::status(s.status)) return "status not shown";
         if (f.background() != colourOf(s.back)) return "background not shown";
-        for (std::size_t i = 0; i < s.tray.size(); ++i) {
-            const auto* box = control<PictureBox>(&f, "tray", static_cast<int>(i));
+        for (std::size_t i = 0; i < s.cells.size(); ++i) {
+            const auto* box = control<PictureBox>(&f, Control::Cells, static_cast<int>(i));
             if (!box->fallbackText().isEmpty()) return "a picture file that does not exist was asked for";
-            if (box->shows() != s.tray[i] || box->image().isNull() != (s.tray[i] == Picture::empty()))
-                return "tray picture not shown";
+            if (box->shows() != s.cells[i] || box->image().isNull() != (s.cells[i] == Picture::empty()))
+                return "cell picture not shown";
         }
-        for (std::size_t i = 0; i < s.sumdsply.size(); ++i)
-            if (text(&f, "sumdsply", static_cast<int>(i)) != texts::figure(s.sumdsply[i])) return "sum not shown";
-        if (control(&f, "strtGm")->isEnabled() != s.strtGmEnabled) return "Start button state";
-        if (control(&f, "scltntray")->isEnabled() != s.scltntrayEnabled) return "pad state";
-        const auto* combo = control<QComboBox>(&f, "gmlvlscbo");
+        for (std::size_t i = 0; i < s.figures.size(); ++i)
+            if (text(&f, Control::Figures, static_cast<int>(i)) != texts::figure(s.figures[i])) return "sum not shown";
+        if (control(&f, Control::StartButton)->isEnabled() != s.startEnabled) return "Start button state";
+        if (control(&f, Control::Pad)->isEnabled() != s.padEnabled) return "pad state";
+        const auto* combo = control<QComboBox>(&f, Control::LevelList);
         if (combo->count() != static_cast<int>(s.levels.size()) || combo->currentIndex() != s.level) return "level list";
-        if (combo->isEnabled() != s.gmlvlscboEnabled) return "level list state";
-        if (!timerShows(f.tmr_1(), s.tmr_1) || !timerShows(f.tmr_2(), s.tmr_2)) return "timers";
+        if (combo->isEnabled() != s.levelsEnabled) return "level list state";
+        if (!timerShows(f.levelTimer(), s.levelTimer) || !timerShows(f.countdownTimer(), s.countdownTimer)) return "timers";
         return {};
     }
     static bool timerShows(const GameTimer* t, const TimerState& s) { return t->isEnabled() == s.enabled && t->interval() == s.interval; }
@@ -166,8 +166,8 @@ protected:
         if (MainForm* m = mainForm()) return showsItsGame(*m, m->game().screen(), "KORVELLAN");
         if (MultForm* m = multForm()) {
             const MultScreen& s = m->game().screen();
-            if (!timerShows(m->tmr_3(), s.tmr_3)) return "highlight timer";
-            if (text(m, "UserEntered") != texts::entry(s.userEntered)) return "entry not shown";
+            if (!timerShows(m->highlightTimer(), s.highlightTimer)) return "highlight timer";
+            if (text(m, Control::Entry) != texts::entry(s.entry)) return "entry not shown";
             return showsItsGame(*m, s, "KORVELLAN : Multiplication Game");
         }
         return {};
@@ -366,18 +366,18 @@ TEST_F(RandomWindows, MemoryStaysFlatOverRoundTrips)
     std::size_t heapAfterWarmUp = 0;
     for (int trip = 0; trip < trips; ++trip) {
         // A game in each window, then back by one of the three ways out.
-        click(mainForm(), "strtGm");
-        mainForm()->tmr_2()->tick();
-        click(mainForm(), "numlbl", trip % 9);
-        mainForm()->multi1()->trigger();
+        click(mainForm(), Control::StartButton);
+        mainForm()->countdownTimer()->tick();
+        click(mainForm(), Control::PadKeys, trip % 9);
+        mainForm()->multiplicationItem()->trigger();
         settled();
         ASSERT_NE(multForm(), nullptr);
-        click(multForm(), "strtGm");
-        multForm()->tmr_3()->tick();
-        click(multForm(), "numlbl", trip % 10);
+        click(multForm(), Control::StartButton);
+        multForm()->highlightTimer()->tick();
+        click(multForm(), Control::PadKeys, trip % 10);
         switch (trip % 3) {
-        case 0: click(multForm(), "extgm"); break;
-        case 1: multForm()->addSub()->trigger(); break;
+        case 0: click(multForm(), Control::ExitButton); break;
+        case 1: multForm()->additionItem()->trigger(); break;
         default: multForm()->close();
         }
         const auto now = settled();

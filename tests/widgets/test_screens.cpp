@@ -25,7 +25,7 @@ TEST_F(Screens_, StartUpShowsOnlyTheMainWindowCentred)
 TEST_F(Screens_, MainExitAndCloseBoxEndTheProgram)
 {
     ASSERT_TRUE(startApp());
-    click(mainForm(), "extgm");
+    click(mainForm(), Control::ExitButton);
     EXPECT_EQ(endings, 1);
     EXPECT_TRUE(windows().ended());
     EXPECT_EQ(mainForm(), nullptr);
@@ -41,7 +41,7 @@ TEST_F(Screens_, EveryWayOutOfMultiplicationReturnsToAFreshMainWindow)
 {
     ASSERT_TRUE(startApp());
     const auto leave = [&](const std::function<void()>& how) {
-        mainForm()->multi1()->trigger();
+        mainForm()->multiplicationItem()->trigger();
         ASSERT_NE(multForm(), nullptr);
         EXPECT_TRUE(multForm()->isVisible());
         EXPECT_EQ(mainForm(), nullptr) << "the main window closes when the multiplication window opens";
@@ -52,12 +52,12 @@ TEST_F(Screens_, EveryWayOutOfMultiplicationReturnsToAFreshMainWindow)
         EXPECT_EQ(multForm(), nullptr);
         EXPECT_EQ(endings, 0);
         // Freshly loaded: the level list holds exactly its three entries again.
-        EXPECT_EQ(control<QComboBox>(mainForm(), "gmlvlscbo")->count(), 3);
-        EXPECT_EQ(control<QComboBox>(mainForm(), "gmlvlscbo")->currentText(), "Level - 1(11 Sec.)");
+        EXPECT_EQ(control<QComboBox>(mainForm(), Control::LevelList)->count(), 3);
+        EXPECT_EQ(control<QComboBox>(mainForm(), Control::LevelList)->currentText(), "Level - 1(11 Sec.)");
     };
-    leave([&] { click(multForm(), "extgm"); });
+    leave([&] { click(multForm(), Control::ExitButton); });
     leave([&] { multForm()->close(); });
-    leave([&] { multForm()->addSub()->trigger(); });
+    leave([&] { multForm()->additionItem()->trigger(); });
     // The gate ran at every load; the welcome page opened once.
     EXPECT_EQ(connectivity.calls, 4);
     EXPECT_EQ(opener.opened.size(), 1u);
@@ -67,7 +67,7 @@ TEST_F(Screens_, EveryWayOutOfMultiplicationReturnsToAFreshMainWindow)
 TEST_F(Screens_, LeavingMultiplicationOfflineEndsWithOneMessage)
 {
     ASSERT_TRUE(startApp());
-    mainForm()->multi1()->trigger();
+    mainForm()->multiplicationItem()->trigger();
     connectivity.result = 0;
     for (auto how : {0, 1, 2}) {
         if (how > 0) {
@@ -75,11 +75,11 @@ TEST_F(Screens_, LeavingMultiplicationOfflineEndsWithOneMessage)
             notifier.shown.clear();
             connectivity.result = 1;
             ASSERT_TRUE(startApp());
-            mainForm()->multi1()->trigger();
+            mainForm()->multiplicationItem()->trigger();
             connectivity.result = 0;
         }
-        if (how == 0) click(multForm(), "extgm");
-        if (how == 1) multForm()->addSub()->trigger();
+        if (how == 0) click(multForm(), Control::ExitButton);
+        if (how == 1) multForm()->additionItem()->trigger();
         if (how == 2) multForm()->close();
         settle();
         EXPECT_EQ(endings, 1) << "way out " << how;
@@ -105,7 +105,7 @@ TEST_F(Screens_, NoConnectionAtStartUpEndsWithoutAWindow)
 TEST_F(Screens_, TheTopicSelectorCanBeShownAndLeadsToTheMainWindow)
 {
     ASSERT_TRUE(startApp());
-    click(mainForm(), "extgm");
+    click(mainForm(), Control::ExitButton);
     ASSERT_EQ(endings, 1);
 
     // Shown by hand (nothing in the program leads to it): "algebra - 1" ends
@@ -119,34 +119,34 @@ TEST_F(Screens_, TheTopicSelectorCanBeShownAndLeadsToTheMainWindow)
     // Nothing in the program shows this window: keep a picture of it for review.
     windows().topicForm()->grab().save(QStringLiteral("topic-selector.png"));
     ASSERT_NE(windows().topicForm()->focusWidget(), nullptr);
-    EXPECT_EQ(windows().topicForm()->focusWidget()->objectName(), "maths1");
-    click(windows().topicForm(), "maths1");
+    EXPECT_EQ(windows().topicForm()->focusWidget(), control(windows().topicForm(), Control::MathsButton));
+    click(windows().topicForm(), Control::MathsButton);
     EXPECT_EQ(windows().topicForm(), nullptr);
     ASSERT_NE(mainForm(), nullptr);
     EXPECT_EQ(endings, 0);
 
     showOnly(Window::Topic);
-    click(windows().topicForm(), "algebra1");
+    click(windows().topicForm(), Control::AlgebraButton);
     EXPECT_EQ(endings, 1);
 }
 
 TEST_F(Screens_, TimersOfALeftGameStopWithItsWindow)
 {
     ASSERT_TRUE(startApp());
-    click(mainForm(), "strtGm");
-    QPointer<GameTimer> t1 = mainForm()->tmr_1();
+    click(mainForm(), Control::StartButton);
+    QPointer<GameTimer> t1 = mainForm()->levelTimer();
     EXPECT_TRUE(t1->isRunning());
-    mainForm()->multi1()->trigger();
+    mainForm()->multiplicationItem()->trigger();
     EXPECT_TRUE(t1.isNull() || !t1->isRunning());
-    click(multForm(), "strtGm");
-    QPointer<GameTimer> m3 = multForm()->tmr_3();
+    click(multForm(), Control::StartButton);
+    QPointer<GameTimer> m3 = multForm()->highlightTimer();
     EXPECT_TRUE(m3->isRunning());
-    click(multForm(), "extgm");
+    click(multForm(), Control::ExitButton);
     EXPECT_TRUE(m3.isNull() || !m3->isRunning());
     settle();
     EXPECT_TRUE(m3.isNull()) << "a closed window is deleted once its handler has returned";
-    EXPECT_FALSE(mainForm()->tmr_1()->isRunning());
-    EXPECT_FALSE(mainForm()->tmr_2()->isRunning());
+    EXPECT_FALSE(mainForm()->levelTimer()->isRunning());
+    EXPECT_FALSE(mainForm()->countdownTimer()->isRunning());
 }
 
 TEST_F(Screens_, AWindowClosedInsideItsOwnLoadHandlerIsNeverShown)

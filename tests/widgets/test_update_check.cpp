@@ -36,7 +36,7 @@ protected:
         realDownloader = &curl;
         ASSERT_TRUE(startApp(QStringLiteral(NUMORA_PICTURES_DIR), a));
         notifier.shown.clear();
-        mainForm()->chkupdte()->trigger();
+        mainForm()->updatesItem()->trigger();
         EXPECT_FALSE(cursor.busy);
     }
 };

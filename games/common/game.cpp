@@ -1,4 +1,4 @@
-#include "mathmod_1/game.h"
+#include "common/game.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@ void Game::levelSetup()
     GameScreen& s = screen();
     s.levels = levels_;
     s.level = 0;
-    s.tmr_1.interval = levels_[0] * kMsPerSecond;
+    s.levelTimer.interval = levels_[0] * kMsPerSecond;
     levelsReady(levels_[0]);
 }
 
@@ -20,18 +20,18 @@ void Game::levelLostFocus()
     GameScreen& s = screen();
     const auto secs = levelSeconds(s.levels, s.level);
     if (!secs) return;
-    s.tmr_1.interval = *secs * kMsPerSecond;
+    s.levelTimer.interval = *secs * kMsPerSecond;
     levelChosen(*secs);
 }
 
 void Game::start()
 {
     GameScreen& s = screen();
-    s.gmlvlscboEnabled = false;
-    s.tmr_1.enabled = true;
-    s.tmr_2.enabled = true;
+    s.levelsEnabled = false;
+    s.levelTimer.enabled = true;
+    s.countdownTimer.enabled = true;
     deal();
-    s.strtGmEnabled = false;
+    s.startEnabled = false;
     started();
 }
 
@@ -39,33 +39,33 @@ void Game::levelTick()
 {
     deal();
     GameScreen& s = screen();
-    s.scltntrayVisible = true;  // a lock-out may have hidden it
-    s.strlbl = {Status::Kind::ClickNumber};
+    s.padVisible = true;  // a lock-out may have hidden it
+    s.status = {Status::Kind::ClickNumber};
 }
 
 void Game::countdownTick()
 {
-    st_.lvlsec = decSat(st_.lvlsec);
+    st_.secondsLeft = decSat(st_.secondsLeft);
     GameScreen& s = screen();
-    s.caption = {Caption::Kind::Countdown, st_.lvlsec};
-    const Status::Kind was = s.strlbl.kind;
-    s.strlbl = countdownStatus();
+    s.caption = {Caption::Kind::Countdown, st_.secondsLeft};
+    const Status::Kind was = s.status.kind;
+    s.status = countdownStatus();
     // The warning that one pick is left reads as the lock-out does.
-    if (s.strlbl.kind == Status::Kind::LockedOut && was != Status::Kind::LockedOut) s.news.push_back({News::Kind::LockedOut});
+    if (s.status.kind == Status::Kind::LockedOut && was != Status::Kind::LockedOut) s.news.push_back({News::Kind::LockedOut});
 }
 
 void Game::stop()
 {
     // The puzzle stays in the module state: picks after Stop still compare with it.
     GameScreen& s = screen();
-    s.tmr_1.enabled = false;
-    s.tmr_2.enabled = false;
-    s.gmlvlscboEnabled = true;
-    std::fill(s.tray.begin(), s.tray.end(), Picture::empty());
-    st_.lvlsec = 0;
-    s.strtGmEnabled = true;
-    s.scltntrayVisible = true;
-    s.strlbl = {Status::Kind::ClickNumber};
+    s.levelTimer.enabled = false;
+    s.countdownTimer.enabled = false;
+    s.levelsEnabled = true;
+    std::fill(s.cells.begin(), s.cells.end(), Picture::empty());
+    st_.secondsLeft = 0;
+    s.startEnabled = true;
+    s.padVisible = true;
+    s.status = {Status::Kind::ClickNumber};
     stopped();
     s.news.push_back({News::Kind::Stopped});
 }

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "common/scripted_random.h"
-#include "mathmod_1/mathmod_1.h"
+#include "common/state.h"
 
 namespace numora {
 namespace {
@@ -12,7 +12,7 @@ using test::ScriptedRandom;
 constexpr std::int16_t kMax = std::numeric_limits<std::int16_t>::max();
 constexpr std::int16_t kMin = std::numeric_limits<std::int16_t>::min();
 
-TEST(MathmodHelpers, CountersStopAtTheEdgesOfTheirRange)
+TEST(StateHelpers, CountersStopAtTheEdgesOfTheirRange)
 {
     const std::tuple<std::int16_t (*)(std::int16_t), std::int16_t, std::int16_t> steps[] = {
         {incSat, -1, 0},  {incSat, kMax - 1, kMax}, {incSat, kMax, kMax}, {incSat, kMin, kMin + 1},
@@ -20,7 +20,7 @@ TEST(MathmodHelpers, CountersStopAtTheEdgesOfTheirRange)
     for (const auto& [step, from, to] : steps) EXPECT_EQ(step(from), to) << from;
 }
 
-TEST(MathmodHelpers, LevelsAreChosenByPosition)
+TEST(StateHelpers, LevelsAreChosenByPosition)
 {
     EXPECT_EQ(levelSeconds(kMissingLevels, 1), 8);
     EXPECT_EQ(levelSeconds(kMultLevels, 2), 10);
@@ -28,7 +28,7 @@ TEST(MathmodHelpers, LevelsAreChosenByPosition)
     EXPECT_EQ(levelSeconds({}, 0), std::nullopt) << "a list not yet filled has no entries";
 }
 
-TEST(MathmodHelpers, PictureFileNames)
+TEST(StateHelpers, PictureFileNames)
 {
     EXPECT_EQ(pictureFile(Picture::number(1)), "pno1.bmp");
     EXPECT_EQ(pictureFile(Picture::number(9)), "pno9.bmp");
@@ -46,13 +46,13 @@ struct Deal : ::testing::Test {
     {
         rnd.push(positions);
         rnd.push(cells);
-        gnrtMsngNums(st, rnd, screen);
+        dealMissingNumbers(st, rnd, screen);
         EXPECT_EQ(rnd.left(), 0u) << "the deal drew a different number of digits";
     }
     std::vector<int> sums() const
     {
         std::vector<int> v;
-        for (const Figure& f : screen.sumdsply) v.push_back(f.value);
+        for (const Figure& f : screen.figures) v.push_back(f.value);
         return v;
     }
 };
@@ -73,39 +73,39 @@ TEST_F(Deal, HiddenCellsShowThePlaceholderTheRestTheirNumber)
     // re-seed; every cell is re-seeded before its draw.
     deal({4, 4, 4, 8}, {3, 1, 4, 1, 5, 9, 2, 6, 5});
     EXPECT_EQ(rnd.log, "rdddd" "rdrdrdrdrdrdrdrdrd");
-    EXPECT_EQ(st.msngpos_1, 4);
-    EXPECT_EQ(st.msngpos_2, 8);
+    EXPECT_EQ(st.hidden1, 4);
+    EXPECT_EQ(st.hidden2, 8);
     const std::array<std::int16_t, 9> numbers{3, 1, 4, 1, 5, 9, 2, 6, 5};
-    EXPECT_EQ(st.numary, numbers);
+    EXPECT_EQ(st.digits, numbers);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const Picture want = (i == 3 || i == 7) ? Picture::placeholder() : Picture::number(numbers[i]);
-        EXPECT_EQ(screen.tray[i], want) << "cell " << i;
+        EXPECT_EQ(screen.cells[i], want) << "cell " << i;
     }
 }
 
 TEST_F(Deal, RestoresAnOpenPuzzle)
 {
-    st.fndcnt = 1;
-    st.atmptcnt = 7;
+    st.found = 1;
+    st.picks = 7;
     st.uncovered = {true, true};
     screen.back = Colour::LightOrange;
-    screen.scltntrayEnabled = false;
+    screen.padEnabled = false;
     deal({1, 2}, std::vector<int>(9, 5));
-    EXPECT_EQ(st.fndcnt, 0);
-    EXPECT_EQ(st.atmptcnt, 0);
+    EXPECT_EQ(st.found, 0);
+    EXPECT_EQ(st.picks, 0);
     EXPECT_FALSE(st.uncovered[0] || st.uncovered[1]);
     EXPECT_EQ(screen.back, Colour::ButtonFace);
-    EXPECT_TRUE(screen.scltntrayEnabled);
+    EXPECT_TRUE(screen.padEnabled);
 }
 
 TEST_F(Deal, SecondsComeFromTheChosenLevel)
 {
     screen.levels = kMissingLevels;
     for (const int level : {0, 1, 2, -1}) {
-        st.lvlsec = 42;  // a value no level has
+        st.secondsLeft = 42;  // a value no level has
         screen.level = level;
         deal({1, 2}, std::vector<int>(9, 2));
-        EXPECT_EQ(st.lvlsec, level < 0 ? 42 : kMissingLevels[static_cast<std::size_t>(level)]) << level;
+        EXPECT_EQ(st.secondsLeft, level < 0 ? 42 : kMissingLevels[static_cast<std::size_t>(level)]) << level;
     }
 }
 
@@ -116,13 +116,13 @@ TEST(DealClockRandom, PositionsAlwaysDifferAndEveryDigitTurnsUp)
     ClockRandom rnd;
     std::array<int, 10> posSeen{}, digitSeen{};
     for (int n = 0; n < 500; ++n) {
-        gnrtMsngNums(st, rnd, screen);
-        ASSERT_NE(st.msngpos_1, st.msngpos_2);
-        for (const int p : {st.msngpos_1, st.msngpos_2}) {
+        dealMissingNumbers(st, rnd, screen);
+        ASSERT_NE(st.hidden1, st.hidden2);
+        for (const int p : {st.hidden1, st.hidden2}) {
             ASSERT_TRUE(p >= 1 && p <= 9) << p;
             ++posSeen[p];
         }
-        for (const int d : st.numary) {
+        for (const int d : st.digits) {
             ASSERT_TRUE(d >= 1 && d <= 9) << d;
             ++digitSeen[d];
         }

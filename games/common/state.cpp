@@ -1,4 +1,4 @@
-#include "mathmod_1/mathmod_1.h"
+#include "common/state.h"
 
 #include <limits>
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "mathmod_1/mathmod_1.h"
+#include "common/state.h"
 
 namespace numora {
 
@@ -13,7 +13,7 @@ namespace numora {
 class ScreenRequests {
 public:
     virtual ~ScreenRequests() = default;
-    virtual void focusTray(int index) = 0;  // give the keyboard focus to tray(index)
+    virtual void focusCell(int index) = 0;  // give the keyboard focus to cell `index`
     virtual void minimise() = 0;            // set the window state to minimised
 };
 
@@ -25,13 +25,13 @@ public:
     virtual GameScreen& screen() = 0;
 
     void levelSetup();                          // part of the window's load step
-    void levelLostFocus();                      // gmlvlscbo lost the focus; screen().level is the choice
-    void start();                               // strtGm clicked
-    void stop();                                // stp clicked
-    void levelTick();                           // tmr_1: the level period is over
-    void countdownTick();                       // tmr_2: one second has passed
-    virtual void numlblClick(int index) = 0;    // the pad key numlbl(index)
-    virtual void trayKeyDown(int keyCode) = 0;  // a key on a cell (codes in keys.h)
+    void levelLostFocus();                      // the level list lost the focus; screen().level is the choice
+    void start();
+    void stop();
+    void levelTick();                           // the level period is over
+    void countdownTick();                       // one second has passed
+    virtual void padClick(int index) = 0;       // the pad's key `index`
+    virtual void cellKeyDown(int keyCode) = 0;  // a key on a cell (codes in keys.h)
 
 protected:
     Game(ModuleState& st, RandomSource& rnd, ScreenRequests& req, std::span<const std::int16_t> levels)

@@ -7,8 +7,8 @@
 #include <optional>
 #include <span>
 
-#include "mathmod_1/random_source.h"
-#include "mathmod_1/screen.h"
+#include "common/random_source.h"
+#include "common/screen.h"
 
 namespace numora {
 
@@ -17,29 +17,29 @@ inline constexpr int kPicksCompared = 4;    // the fifth pick on a puzzle locks 
 inline constexpr int kEntryDigits = 2;      // a product has at most two digits
 
 struct ModuleState {
-    // Missing-numbers game (numary, fndcnt, atmptcnt and lvlsec are shared with
-    // the multiplication game, which uses numary(0..3)).
-    std::array<std::int16_t, MainScreen::kCells> numary{};
-    std::int16_t msngpos_1 = 0;  // 1..9 after a deal, 0 before the first one
-    std::int16_t msngpos_2 = 0;
-    std::int16_t fndcnt = 0;
-    std::int16_t atmptcnt = 0;
-    std::int16_t lvlsec = 0;
+    // Missing-numbers game (digits, found, picks and secondsLeft are shared with
+    // the multiplication game, whose factors are digits[0..3]).
+    std::array<std::int16_t, MainScreen::kCells> digits{};
+    std::int16_t hidden1 = 0;  // the hidden cells' positions: 1..9 after a deal, 0 before the first one
+    std::int16_t hidden2 = 0;
+    std::int16_t found = 0;        // hidden cells found on this puzzle
+    std::int16_t picks = 0;        // picks (or digits typed) on this puzzle
+    std::int16_t secondsLeft = 0;  // until the next puzzle
     // A hidden cell is uncovered at most once per deal; only a deal clears these.
     std::array<bool, kHiddenCells> uncovered{};
 
     // Multiplication game.
-    std::array<std::int16_t, MultScreen::kProducts> prdary{};
-    std::int16_t curprd = 0;
-    std::int16_t prdfndcnt = 0;
+    std::array<std::int16_t, MultScreen::kProducts> products{};
+    std::int16_t sought = 0;  // the product cell to find next, in finding order
+    std::int16_t productsFound = 0;
     // The answer being typed: the digits entered since the last find, restart or
     // clear, and how many there are (a third digit starts a new answer).
     struct Entry {
         std::int16_t value = 0;
         std::int16_t digits = 0;
     } entry;
-    bool justfnd = false;
-    bool multDealt = false;  // a multiplication puzzle has been dealt in this run
+    bool justFound = false;  // the sought product was just found; the next highlight tick moves on
+    bool dealt = false;  // a multiplication puzzle has been dealt in this run
 };
 
 // Saturating 16-bit steps: a counter stops at the edge of its range.
@@ -54,9 +54,9 @@ inline constexpr std::array<std::int16_t, 3> kMultLevels{18, 15, 10};
 std::optional<std::int16_t> levelSeconds(std::span<const std::int16_t> levels, int index);
 
 // Deal a missing-numbers puzzle onto the main window.
-void gnrtMsngNums(ModuleState& st, RandomSource& rnd, MainScreen& screen);
+void dealMissingNumbers(ModuleState& st, RandomSource& rnd, MainScreen& screen);
 
 // Deal a multiplication puzzle onto the multiplication window.
-void gnrtMultNums(ModuleState& st, RandomSource& rnd, MultScreen& screen);
+void dealMultiplication(ModuleState& st, RandomSource& rnd, MultScreen& screen);
 
 }  // namespace numora

@@ -82,24 +82,24 @@ struct TimerState {
 // What both game windows show that play changes. Default values are a window's
 // state at load.
 struct GameScreen {
-    GameScreen(std::size_t cells, std::size_t figures, Figure atLoad)
-        : tray(cells), sumdsply(figures, atLoad) {}
+    GameScreen(std::size_t cellCount, std::size_t figureCount, Figure atLoad)
+        : cells(cellCount), figures(figureCount, atLoad) {}
 
-    std::vector<Picture> tray;     // the picture cells
-    std::vector<Figure> sumdsply;  // the sums or products
+    std::vector<Picture> cells;
+    std::vector<Figure> figures;  // the sums or products
     Colour back = Colour::ButtonFace;
-    bool scltntrayEnabled = false;  // the number pad's frame
-    bool scltntrayVisible = true;
-    Status strlbl;
+    bool padEnabled = false;  // the number pad
+    bool padVisible = true;
+    Status status;
     Caption caption;
-    bool strtGmEnabled = true;
-    bool gmlvlscboEnabled = true;
+    bool startEnabled = true;
+    bool levelsEnabled = true;
     // The level list: its entries as seconds per puzzle (none before the level
     // set-up), and the entry chosen (-1: none).
     std::span<const std::int16_t> levels;
     int level = -1;
-    TimerState tmr_1{false, 0};
-    TimerState tmr_2{false, kMsPerSecond};
+    TimerState levelTimer{false, 0};                // deals the next puzzle
+    TimerState countdownTimer{false, kMsPerSecond};  // counts the seconds left
     std::vector<News> news;  // since the window last showed the screen; it takes them
 };
 
@@ -107,7 +107,7 @@ struct MainScreen : GameScreen {
     static constexpr std::size_t kCells = 9;
     static constexpr std::size_t kSums = 6;
     MainScreen() : GameScreen(kCells, kSums, Figure::number(0)) {}
-    bool started = false;  // strtGm's marker: a game was started since the load
+    bool started = false;  // a game was started since the load
 };
 
 struct MultScreen : GameScreen {
@@ -115,8 +115,8 @@ struct MultScreen : GameScreen {
     static constexpr std::size_t kProducts = 4;
     static constexpr int kHighlightMs = 800;
     MultScreen() : GameScreen(kFactors, kProducts, Figure::unknown()) {}
-    std::optional<std::int16_t> userEntered = 0;  // the entry display; empty once a puzzle is complete
-    TimerState tmr_3{false, kHighlightMs};
+    std::optional<std::int16_t> entry = 0;  // the entry display; empty once a puzzle is complete
+    TimerState highlightTimer{false, kHighlightMs};  // blinks the product sought
 };
 
 }  // namespace numora

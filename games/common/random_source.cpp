@@ -1,4 +1,4 @@
-#include "mathmod_1/random_source.h"
+#include "common/random_source.h"
 
 #include <chrono>
 
