@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "controls.h"
@@ -17,14 +16,12 @@ namespace {
 
 QString translated(const char* text, const char* meaning = nullptr)
 {
-    // Digits stay digits in every language.
-    const bool digits = *text && std::all_of(text, text + std::strlen(text), [](char c) { return c >= '0' && c <= '9'; });
-    return digits ? QString::fromLatin1(text) : QCoreApplication::translate("Layout", text, meaning);
+    return QCoreApplication::translate("Layout", text, meaning);
 }
 
 QWidget* makeWidget(const ControlSpec& s, QWidget* parent)
 {
-    const QString caption = translated(s.caption, s.meaning);
+    const QString caption = (s.flags & flag::kVerbatim) ? QString::fromLatin1(s.caption) : translated(s.caption, s.meaning);
     switch (s.kind) {
     case Kind::Button: return new QPushButton(caption, parent);
     case Kind::Combo: return new QComboBox(parent);

@@ -1,6 +1,7 @@
 // Windows are built from tables: one row per control, measures in twips
 // (15 twips to a logical pixel), as the window designs give them. Captions and
-// tool tips are translated (context "Layout"), digits aside.
+// tool tips are translated (context "Layout"), digits and signs aside
+// (flag::kVerbatim): they read the same in every language.
 #pragma once
 
 #include <QColor>
@@ -80,9 +81,11 @@ inline constexpr unsigned kCentred = 4;
 inline constexpr unsigned kWrap = 8;
 inline constexpr unsigned kDisabled = 16;
 inline constexpr unsigned kPadKey = 32;  // a disabled pad takes no clicks but keeps the key's look
+inline constexpr unsigned kVerbatim = 64;  // digits and signs: the same in every language, not translated
 }  // namespace flag
 
-inline constexpr unsigned kPadFlags = flag::kBorder | flag::kCentred | flag::kPadKey;
+inline constexpr unsigned kPadFlags = flag::kBorder | flag::kCentred | flag::kPadKey | flag::kVerbatim;
+inline constexpr unsigned kFigureFlags = flag::kCentred | flag::kVerbatim;  // sums and products
 
 struct ControlSpec {
     Kind kind;

@@ -17,13 +17,13 @@ constexpr const char* kAlike[][2] = {
     //: Two capital I's standing for an equals sign turned upright, between a column
     //: and its sum below it; keep them.
     QT_TRANSLATE_NOOP3("Layout", "II", "an upright equals sign at a column's foot")};
-constexpr const char* kPause = kAlike[0][1];
-constexpr const char* kUpright = kAlike[1][1];
+constexpr const char* kPauseNote = kAlike[0][1];
+constexpr const char* kUprightNote = kAlike[1][1];
 
 constexpr ControlSpec kMain[] = {
     {Kind::Button, Control::StartButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "&Start Numora"), kArial975, Back::System, 90, 75, 1770, 495, 0, 0, QT_TRANSLATE_NOOP("Layout", "Start New game")},
     {Kind::Button, Control::StopButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "Stop"), kDefault, Back::System, 1935, 135, 570, 360, 2},
-    {Kind::Button, Control::PauseButton, -1, {}, "II", kArial975Bold, Back::System, 2610, 135, 315, 345, 3, flag::kHidden, QT_TRANSLATE_NOOP("Layout", "Pause"), kPause},
+    {Kind::Button, Control::PauseButton, -1, {}, "II", kArial975Bold, Back::System, 2610, 135, 315, 345, 3, flag::kHidden, QT_TRANSLATE_NOOP("Layout", "Pause"), kPauseNote},
     {Kind::Button, Control::ExitButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "&Exit "), kArial975Bold, Back::System, 3600, 135, 810, 330, 4, 0, QT_TRANSLATE_NOOP("Layout", " Exit game")},
     {Kind::Combo, Control::LevelList, -1, {}, "", kDefault, Back::System, 2625, 585, 1770, 315, 16},
     {Kind::Label, Control::Instruction, -1, {}, QT_TRANSLATE_NOOP("Layout", "Find the missing numbers."), kDefault, Back::Transparent, 135, 795, 1890, 270, -1},
@@ -36,24 +36,24 @@ constexpr ControlSpec kMain[] = {
     {Kind::Picture, Control::Cells, 6, {}, "", kDefault, Back::White, 165, 2745, 525, 585, 19},
     {Kind::Picture, Control::Cells, 7, {}, "", kDefault, Back::White, 870, 2745, 525, 585, 18},
     {Kind::Picture, Control::Cells, 8, {}, "", kDefault, Back::White, 1545, 2730, 525, 585, 17},
-    {Kind::Label, Control::PlusSigns, 0, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 720, 1275, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 1, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 1395, 1305, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 2, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 720, 2130, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 4, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 1410, 2115, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 5, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 720, 2955, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 6, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 1395, 2955, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 7, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 375, 1665, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 8, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 1080, 1665, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 9, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 1755, 1665, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 10, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 405, 2505, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 11, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 1080, 2505, 150, 240, -1},
-    {Kind::Label, Control::PlusSigns, 12, {}, QT_TRANSLATE_NOOP("Layout", "+"), kPlus, Back::Own, 1770, 2505, 150, 240, -1},
-    {Kind::Label, Control::Figures, 0, {}, "0", kNumbers, Back::Transparent, 2205, 1245, 435, 330, -1, flag::kCentred},
-    {Kind::Label, Control::Figures, 1, {}, "0", kNumbers, Back::Transparent, 2205, 2100, 435, 330, -1, flag::kCentred},
-    {Kind::Label, Control::Figures, 2, {}, "0", kNumbers, Back::Transparent, 2205, 2880, 435, 330, -1, flag::kCentred},
-    {Kind::Label, Control::Figures, 3, {}, "0", kNumbers, Back::Transparent, 1575, 3420, 435, 330, -1, flag::kCentred},
-    {Kind::Label, Control::Figures, 4, {}, "0", kNumbers, Back::Transparent, 945, 3435, 435, 330, -1, flag::kCentred},
-    {Kind::Label, Control::Figures, 5, {}, "0", kNumbers, Back::Transparent, 225, 3435, 435, 330, -1, flag::kCentred},
+    {Kind::Label, Control::PlusSigns, 0, {}, "+", kPlus, Back::Own, 720, 1275, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 1, {}, "+", kPlus, Back::Own, 1395, 1305, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 2, {}, "+", kPlus, Back::Own, 720, 2130, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 4, {}, "+", kPlus, Back::Own, 1410, 2115, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 5, {}, "+", kPlus, Back::Own, 720, 2955, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 6, {}, "+", kPlus, Back::Own, 1395, 2955, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 7, {}, "+", kPlus, Back::Own, 375, 1665, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 8, {}, "+", kPlus, Back::Own, 1080, 1665, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 9, {}, "+", kPlus, Back::Own, 1755, 1665, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 10, {}, "+", kPlus, Back::Own, 405, 2505, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 11, {}, "+", kPlus, Back::Own, 1080, 2505, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::PlusSigns, 12, {}, "+", kPlus, Back::Own, 1770, 2505, 150, 240, -1, flag::kVerbatim},
+    {Kind::Label, Control::Figures, 0, {}, "0", kNumbers, Back::Transparent, 2205, 1245, 435, 330, -1, kFigureFlags},
+    {Kind::Label, Control::Figures, 1, {}, "0", kNumbers, Back::Transparent, 2205, 2100, 435, 330, -1, kFigureFlags},
+    {Kind::Label, Control::Figures, 2, {}, "0", kNumbers, Back::Transparent, 2205, 2880, 435, 330, -1, kFigureFlags},
+    {Kind::Label, Control::Figures, 3, {}, "0", kNumbers, Back::Transparent, 1575, 3420, 435, 330, -1, kFigureFlags},
+    {Kind::Label, Control::Figures, 4, {}, "0", kNumbers, Back::Transparent, 945, 3435, 435, 330, -1, kFigureFlags},
+    {Kind::Label, Control::Figures, 5, {}, "0", kNumbers, Back::Transparent, 225, 3435, 435, 330, -1, kFigureFlags},
     // Built before the frame so that the frame lies on top of it.
     //: The status line as the window opens, before any game: the player may pick a
     //: number on the number pad. In play the line reads "Click number to select.".
@@ -69,13 +69,13 @@ constexpr ControlSpec kMain[] = {
     {Kind::ClickLabel, Control::PadKeys, 7, Control::Pad, "8", kPad, Back::LightRed, 465, 1125, 375, 450, -1, kPadFlags},
     {Kind::ClickLabel, Control::PadKeys, 8, Control::Pad, "9", kPad, Back::LightRed, 885, 1125, 375, 450, -1, kPadFlags},
     {Kind::Button, Control::DonateButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "I would like to pay."), kDefault, Back::System, 1980, 4125, 2325, 330, 33},
-    {Kind::Label, Control::HiddenLabel, -1, {}, QT_TRANSLATE_NOOP("Layout", "Label1"), kDefault, Back::Transparent, 105, 225, 450, 495, -1, flag::kHidden},
+    {Kind::Label, Control::HiddenLabel, -1, {}, "Label1", kDefault, Back::Transparent, 105, 225, 450, 495, -1, flag::kHidden | flag::kVerbatim},
 };
 
 constexpr ControlSpec kMult[] = {
     {Kind::Button, Control::StartButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "&Start Numora"), kPapyrus975, Back::System, 60, 150, 1785, 495, 4, 0, QT_TRANSLATE_NOOP("Layout", "Start New game")},
     {Kind::Button, Control::StopButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "Stop"), kDefault, Back::System, 2025, 195, 570, 360, 0},
-    {Kind::Button, Control::PauseButton, -1, {}, "II", kArial975Bold, Back::System, 2700, 195, 315, 345, 3, flag::kHidden, QT_TRANSLATE_NOOP("Layout", "Pause"), kPause},
+    {Kind::Button, Control::PauseButton, -1, {}, "II", kArial975Bold, Back::System, 2700, 195, 315, 345, 3, flag::kHidden, QT_TRANSLATE_NOOP("Layout", "Pause"), kPauseNote},
     {Kind::Button, Control::ExitButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "&Exit "), kPapyrus975Bold, Back::System, 3615, 195, 810, 330, 2, 0, QT_TRANSLATE_NOOP("Layout", " Exit game")},
     {Kind::Combo, Control::LevelList, -1, {}, "", kDefault, Back::System, 2610, 840, 1770, 315, 1},
     {Kind::Label, Control::Instruction, -1, {}, QT_TRANSLATE_NOOP("Layout", "Find the multiplication numbers."), kDefault, Back::Transparent, 255, 1200, 2220, 270, -1},
@@ -83,18 +83,18 @@ constexpr ControlSpec kMult[] = {
     {Kind::Picture, Control::Cells, 1, {}, "", kDefault, Back::White, 975, 1545, 525, 585, 7},
     {Kind::Picture, Control::Cells, 2, {}, "", kDefault, Back::White, 285, 2325, 525, 585, 6},
     {Kind::Picture, Control::Cells, 3, {}, "", kDefault, Back::White, 975, 2325, 525, 585, 5},
-    {Kind::Label, Control::Signs, 0, {}, QT_TRANSLATE_NOOP("Layout", "X"), kBold825, Back::Own, 825, 1785, 180, 195, -1},
-    {Kind::Label, Control::Signs, 1, {}, QT_TRANSLATE_NOOP("Layout", "X"), kBold825, Back::Own, 840, 2520, 180, 195, -1},
-    {Kind::Label, Control::Signs, 2, {}, QT_TRANSLATE_NOOP("Layout", "X"), kBold825, Back::Own, 465, 2130, 180, 195, -1},
-    {Kind::Label, Control::Signs, 3, {}, QT_TRANSLATE_NOOP("Layout", "X"), kBold825, Back::Own, 1155, 2130, 180, 195, -1},
-    {Kind::Label, Control::Signs, 4, {}, QT_TRANSLATE_NOOP("Layout", "="), kBold825, Back::Own, 1575, 1770, 180, 195, -1},
-    {Kind::Label, Control::Signs, 5, {}, QT_TRANSLATE_NOOP("Layout", "="), kBold825, Back::Own, 1560, 2505, 180, 195, -1},
-    {Kind::Label, Control::Signs, 6, {}, "II", kBold825, Back::Own, 480, 2955, 180, 195, -1, 0, nullptr, kUpright},
-    {Kind::Label, Control::Signs, 7, {}, "II", kBold825, Back::Own, 1185, 2985, 180, 195, -1, 0, nullptr, kUpright},
-    {Kind::Label, Control::Figures, 0, {}, QT_TRANSLATE_NOOP("Layout", "?"), kNumbers, Back::Own, 1860, 1725, 435, 330, -1, flag::kCentred},
-    {Kind::Label, Control::Figures, 1, {}, QT_TRANSLATE_NOOP("Layout", "?"), kNumbers, Back::Own, 1860, 2445, 435, 330, -1, flag::kCentred},
-    {Kind::Label, Control::Figures, 2, {}, QT_TRANSLATE_NOOP("Layout", "?"), kNumbers, Back::Own, 1035, 3285, 435, 330, -1, flag::kCentred},
-    {Kind::Label, Control::Figures, 3, {}, QT_TRANSLATE_NOOP("Layout", "?"), kNumbers, Back::Own, 345, 3270, 435, 330, -1, flag::kCentred},
+    {Kind::Label, Control::Signs, 0, {}, "X", kBold825, Back::Own, 825, 1785, 180, 195, -1, flag::kVerbatim},
+    {Kind::Label, Control::Signs, 1, {}, "X", kBold825, Back::Own, 840, 2520, 180, 195, -1, flag::kVerbatim},
+    {Kind::Label, Control::Signs, 2, {}, "X", kBold825, Back::Own, 465, 2130, 180, 195, -1, flag::kVerbatim},
+    {Kind::Label, Control::Signs, 3, {}, "X", kBold825, Back::Own, 1155, 2130, 180, 195, -1, flag::kVerbatim},
+    {Kind::Label, Control::Signs, 4, {}, "=", kBold825, Back::Own, 1575, 1770, 180, 195, -1, flag::kVerbatim},
+    {Kind::Label, Control::Signs, 5, {}, "=", kBold825, Back::Own, 1560, 2505, 180, 195, -1, flag::kVerbatim},
+    {Kind::Label, Control::Signs, 6, {}, "II", kBold825, Back::Own, 480, 2955, 180, 195, -1, 0, nullptr, kUprightNote},
+    {Kind::Label, Control::Signs, 7, {}, "II", kBold825, Back::Own, 1185, 2985, 180, 195, -1, 0, nullptr, kUprightNote},
+    {Kind::Label, Control::Figures, 0, {}, "?", kNumbers, Back::Own, 1860, 1725, 435, 330, -1, kFigureFlags},
+    {Kind::Label, Control::Figures, 1, {}, "?", kNumbers, Back::Own, 1860, 2445, 435, 330, -1, kFigureFlags},
+    {Kind::Label, Control::Figures, 2, {}, "?", kNumbers, Back::Own, 1035, 3285, 435, 330, -1, kFigureFlags},
+    {Kind::Label, Control::Figures, 3, {}, "?", kNumbers, Back::Own, 345, 3270, 435, 330, -1, kFigureFlags},
     {Kind::Label, Control::Entry, -1, {}, "0", kPad, Back::Transparent, 1755, 3225, 585, 450, -1, kPadFlags},
     // Built before the frame so that the frame lies on top of it.
     //: The status line as the window opens, before any game: the player may pick a

@@ -45,10 +45,9 @@ QString figure(Figure f)
 {
     switch (f.kind) {
     case Figure::Kind::Number: return QString::number(f.value);
-    //: A product still to find.
-    case Figure::Kind::Unknown: return translated(QT_TRANSLATE_NOOP("Game", "?"));
-    //: A product still to find, blinking.
-    case Figure::Kind::Blink: return translated(QT_TRANSLATE_NOOP("Game", "..."));
+    // A product still to find, and the dots it blinks to: signs, the same in every language.
+    case Figure::Kind::Unknown: return QStringLiteral("?");
+    case Figure::Kind::Blink: return QStringLiteral("...");
     }
     return {};
 }

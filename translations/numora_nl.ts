@@ -164,16 +164,6 @@
         <translation>KORVELLAN - Puzzel over - %1</translation>
     </message>
     <message>
-        <source>?</source>
-        <extracomment>A product still to find.</extracomment>
-        <translation>?</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <extracomment>A product still to find, blinking.</extracomment>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Level - %1(%2 Sec.)</source>
         <translation>Niveau %1 (%2 sec.)</translation>
     </message>
@@ -289,12 +279,7 @@
         <translation>Zoek de verborgen getallen.</translation>
     </message>
     <message>
-        <source>+</source>
-        <translation>+</translation>
-    </message>
-    <message>
         <source>Click to select number.</source>
-        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad. In play the line reads &quot;Click number to select.&quot;.</extracomment>
         <translation>Kies een getal.</translation>
     </message>
     <message>
@@ -302,24 +287,8 @@
         <translation>Ik wil graag betalen.</translation>
     </message>
     <message>
-        <source>Label1</source>
-        <translation>Label1</translation>
-    </message>
-    <message>
         <source>Find the multiplication numbers.</source>
         <translation>Maak de keersommen.</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>=</source>
-        <translation>=</translation>
-    </message>
-    <message>
-        <source>?</source>
-        <translation>?</translation>
     </message>
     <message>
         <source>Cls.</source>
