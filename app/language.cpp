@@ -1,7 +1,7 @@
 #include "language.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -36,13 +36,13 @@ QStringList wantedLanguages(const std::function<QString(const char*)>& variable)
     return wanted;
 }
 
-QString chooseLanguage(const QStringList& wanted, const QStringList& ours)
+QString chooseLanguage(const QStringList& wanted, const std::function<bool(const QString&)>& ours)
 {
     for (const QString& name : wanted) {
         const QString language = name.section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en")) return {};
         for (const QString& candidate : {name, language})
-            if (ours.contains(candidate)) return candidate;
+            if (ours(candidate)) return candidate;
     }
     return {};
 }
@@ -66,9 +66,9 @@ void installUserLanguage()
     static QTranslator plurals;
     QCoreApplication::removeTranslator(&plurals);
     if (plurals.load(QStringLiteral("plurals_en"), kFolder)) QCoreApplication::installTranslator(&plurals);
-    QStringList ours;
-    for (const QString& file : QDir(kFolder).entryList({QStringLiteral("numora_*.qm")}))
-        ours << file.mid(7).chopped(3);
+    const auto ours = [](const QString& language) {
+        return QFile::exists(kFolder + QStringLiteral("/numora_") + language + QStringLiteral(".qm"));
+    };
     installTranslations(chooseLanguage(wantedLanguages([](const char* name) { return qEnvironmentVariable(name); }), ours));
 }
 

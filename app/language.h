@@ -14,10 +14,10 @@ namespace numora {
 // then the list is empty, whatever LANGUAGE says.
 QStringList wantedLanguages(const std::function<QString(const char*)>& variable);
 
-// The first of `wanted` that is English or one of `ours` ("fr", "pt_BR"): a
+// The first of `wanted` that is English or one `ours` has ("fr", "pt_BR"): a
 // language with its region where we have that region ("pt_BR"), else the
 // language alone ("fr_CA" finds "fr", "pt_PT" finds nothing). Empty for English.
-QString chooseLanguage(const QStringList& wanted, const QStringList& ours);
+QString chooseLanguage(const QStringList& wanted, const std::function<bool(const QString&)>& ours);
 
 // The program's texts, and Qt's own, in `language` (one of ours); English for
 // any other, the empty one included.
