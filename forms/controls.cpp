@@ -4,8 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "common/keys.h"
-
 namespace numora {
 
 namespace {
@@ -16,15 +14,15 @@ constexpr quint32 kScanDigit0 = 19;
 
 }  // namespace
 
-int gameKeyCode(int qtKey, Qt::KeyboardModifiers mods, quint32 nativeScanCode)
+Key gameKey(int qtKey, Qt::KeyboardModifiers mods, quint32 nativeScanCode)
 {
     const bool digitKey = qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9;
-    if (digitKey && (mods & Qt::KeypadModifier)) return keys::keypad(qtKey - Qt::Key_0);
+    if (digitKey && (mods & Qt::KeypadModifier)) return keys::digit(qtKey - Qt::Key_0);
     if (nativeScanCode >= kScanDigit1 && nativeScanCode <= kScanDigit0)
-        return keys::mainRow(nativeScanCode == kScanDigit0 ? 0 : static_cast<int>(nativeScanCode - kScanDigit1) + 1);
+        return keys::digit(nativeScanCode == kScanDigit0 ? 0 : static_cast<int>(nativeScanCode - kScanDigit1) + 1);
     // Synthetic events carry no scan code: fall back to the key itself.
-    if (nativeScanCode == 0 && digitKey) return keys::mainRow(qtKey - Qt::Key_0);
-    if (qtKey == Qt::Key_Delete) return keys::kDelete;
+    if (nativeScanCode == 0 && digitKey) return keys::digit(qtKey - Qt::Key_0);
+    if (qtKey == Qt::Key_Delete) return keys::kClear;
     return keys::kOther;
 }
 
@@ -88,7 +86,7 @@ void PictureBox::paintEvent(QPaintEvent*)
 
 void PictureBox::keyPressEvent(QKeyEvent* e)
 {
-    Q_EMIT keyDown(gameKeyCode(e->key(), e->modifiers(), e->nativeScanCode()));
+    Q_EMIT keyDown(gameKey(e->key(), e->modifiers(), e->nativeScanCode()));
 }
 
 }  // namespace numora

@@ -1,20 +1,21 @@
 // The few controls Qt does not have as such: a label that reports clicks, and
-// a picture box that shows a number picture and takes keys as the games number
-// them (common/keys.h).
+// a picture box that shows a number picture and hands on what its keys mean to
+// the games (common/keys.h).
 #pragma once
 
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 
+#include "common/keys.h"
 #include "common/screen.h"
 
 namespace numora {
 
-// The game's key code of a key. The main-row digits are recognised by their
+// What a key means to the games. The main-row digits are recognised by their
 // physical key, so Shift and the keyboard layout do not matter (on a French
 // layout the key labelled "7 è" is a 7).
-int gameKeyCode(int qtKey, Qt::KeyboardModifiers mods, quint32 nativeScanCode);
+Key gameKey(int qtKey, Qt::KeyboardModifiers mods, quint32 nativeScanCode);
 
 class ClickLabel : public QLabel {
     Q_OBJECT
@@ -45,7 +46,7 @@ public:
     const QString& fallbackText() const { return fallback_; }
 
 Q_SIGNALS:
-    void keyDown(int keyCode);
+    void keyDown(numora::Key key);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -76,7 +76,7 @@ void GameForm::play(Game& game)
     for (std::size_t i = 0; i < keys.size(); ++i)
         connect(keys[i], &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->padClick(static_cast<int>(i)); }); });
     for (PictureBox* cell : cells_)
-        connect(cell, &PictureBox::keyDown, this, [this](int code) { handle([this, code] { game_->cellKeyDown(code); }); });
+        connect(cell, &PictureBox::keyDown, this, [this](Key key) { handle([this, key] { game_->cellKeyDown(key); }); });
 }
 
 void GameForm::load()

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "common/keys.h"
 #include "common/state.h"
 
 namespace numora {
@@ -31,7 +32,7 @@ public:
     void levelTick();                           // the level period is over
     void countdownTick();                       // one second has passed
     virtual void padClick(int index) = 0;       // the pad's key `index`
-    virtual void cellKeyDown(int keyCode) = 0;  // a key on a cell (codes in keys.h)
+    virtual void cellKeyDown(Key key) = 0;      // a key on a cell
 
 protected:
     Game(ModuleState& st, RandomSource& rnd, ScreenRequests& req, std::span<const std::int16_t> levels)

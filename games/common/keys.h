@@ -1,25 +1,26 @@
-// The key codes of the games. A window maps each physical key onto one of
-// these; the rules read them through digitOf().
+// What a key on a cell means to the games. The windows decide which physical
+// key is which; the rules only see a digit, Clear or some other key.
 #pragma once
 
-#include <optional>
+namespace numora {
 
-namespace numora::keys {
+struct Key {
+    enum class Kind : unsigned char { Digit, Clear, Other };
+    Kind kind = Kind::Other;
+    int digit = 0;  // 0..9 for a Digit, else 0
 
-inline constexpr int kDigit0 = 48;   // the main row's 0; its 1..9 follow
-inline constexpr int kKeypad0 = 96;  // the keypad's 0; its 1..9 follow
-inline constexpr int kDelete = 46;
-inline constexpr int kOther = 0;     // any other key
+    // The digit the key stands for, and 0 for Clear and any other key: the
+    // games count such a key as a 0 rather than ignore it.
+    constexpr int digitOrZero() const { return kind == Kind::Digit ? digit : 0; }
+    constexpr bool operator==(const Key&) const = default;
+};
 
-constexpr int mainRow(int digit) { return kDigit0 + digit; }
-constexpr int keypad(int digit) { return kKeypad0 + digit; }
+namespace keys {
 
-// The digit 0..9 a main-row or keypad key stands for; none for any other key.
-constexpr std::optional<int> digitOf(int keyCode)
-{
-    for (const int zero : {kDigit0, kKeypad0})
-        if (keyCode >= zero && keyCode <= zero + 9) return keyCode - zero;
-    return std::nullopt;
-}
+constexpr Key digit(int d) { return {Key::Kind::Digit, d}; }  // a main-row or keypad digit
+inline constexpr Key kClear{Key::Kind::Clear, 0};              // the Delete key
+inline constexpr Key kOther{Key::Kind::Other, 0};              // any other key
 
-}  // namespace numora::keys
+}  // namespace keys
+
+}  // namespace numora

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "common/keys.h"
-
 namespace numora {
 
 void MissingNumbersGame::deal()
@@ -37,8 +35,8 @@ Status MissingNumbersGame::countdownStatus() const
     return {Status::Kind::LockedOut, st_.secondsLeft};
 }
 
-// 0 keys, letters, Shift ...: a pick that matches nothing.
-void MissingNumbersGame::cellKeyDown(int keyCode) { pick(keys::digitOf(keyCode).value_or(0)); }
+// 0 keys, Delete, letters, Shift ...: a pick that matches nothing.
+void MissingNumbersGame::cellKeyDown(Key key) { pick(key.digitOrZero()); }
 
 void MissingNumbersGame::pick(int n)
 {

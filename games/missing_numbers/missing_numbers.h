@@ -13,7 +13,7 @@ public:
 
     MainScreen& screen() override { return screen_; }
     void padClick(int index) override { pick(index + 1); }
-    void cellKeyDown(int keyCode) override;
+    void cellKeyDown(Key key) override;
     void pause() { req_.minimise(); }  // the pause button
     void resized(bool minimised);      // the window's resize rule
 

@@ -1,7 +1,5 @@
 #include "multiplication/multiplication.h"
 
-#include "common/keys.h"
-
 namespace numora {
 
 namespace {
@@ -52,13 +50,13 @@ void MultiplicationGame::clearClick()
     req_.focusCell(0);
 }
 
-void MultiplicationGame::cellKeyDown(int keyCode)
+void MultiplicationGame::cellKeyDown(Key key)
 {
     if (st_.productsFound >= kProducts) return;  // a completed puzzle ignores every key, Delete too
-    if (keyCode == keys::kDelete)
+    if (key.kind == Key::Kind::Clear)
         clearEntry();
     else
-        enterDigit(keys::digitOf(keyCode).value_or(0));  // any other key stands for a 0
+        enterDigit(key.digitOrZero());  // any other key stands for a 0
 }
 
 void MultiplicationGame::highlightTick()

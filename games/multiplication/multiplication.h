@@ -13,7 +13,7 @@ public:
 
     MultScreen& screen() override { return screen_; }
     void padClick(int index) override;  // the digit index
-    void cellKeyDown(int keyCode) override;
+    void cellKeyDown(Key key) override;
     void highlightTick();
     void clearClick();                      // "Cls."
 

@@ -3,9 +3,9 @@
 #include <functional>
 #include <limits>
 
+#include "common/key_names.h"
 #include "common/requests.h"
 #include "common/scripted_random.h"
-#include "common/keys.h"
 #include "missing_numbers/missing_numbers.h"
 
 namespace numora {
@@ -162,7 +162,7 @@ TEST_F(Missing, TwoFindsSolveButTheSameNumberTwiceDoesNot)
     EXPECT_EQ(scr.status, lockedOut(10));
 
     // Picks still count and find nothing more, and the fifth locks out.
-    game.cellKeyDown(keys::mainRow(2));
+    game.cellKeyDown(keys::digit(2));
     EXPECT_EQ(st.found, 0);
     EXPECT_EQ(scr.back, Colour::LightOrange);
     EXPECT_FALSE(scr.padVisible);
@@ -171,7 +171,7 @@ TEST_F(Missing, TwoFindsSolveButTheSameNumberTwiceDoesNot)
 TEST_F(Missing, EqualHiddenNumbersAreFoundByOnePick)
 {
     startWith(1, 4, 4, 4);  // same column
-    game.cellKeyDown(keys::keypad(4));
+    game.cellKeyDown(keys::digit(4));
     EXPECT_EQ(scr.cells[0], Picture::number(4));
     EXPECT_EQ(scr.cells[3], Picture::number(4));
     EXPECT_EQ(scr.back, Colour::LightGreen);
@@ -193,7 +193,7 @@ TEST_F(Missing, FifthPickLocksOutWithoutComparing)
     EXPECT_EQ(scr.back, Colour::LightOrange);
     EXPECT_EQ(scr.status, lockedOut(9));
 
-    game.cellKeyDown(keys::mainRow(6));  // still locked, still not compared
+    game.cellKeyDown(keys::digit(6));  // still locked, still not compared
     EXPECT_EQ(st.picks, 6);
     EXPECT_EQ(scr.cells[6], Picture::placeholder());
 
@@ -222,7 +222,9 @@ TEST_F(Missing, PicksAfterStopCompareWithTheLastPuzzle)
 TEST_F(Missing, PicksBeforeTheFirstDealAreIgnored)
 {
     for (int i = 0; i < 9; ++i) game.padClick(i);
-    for (int code = 0; code < 256; ++code) game.cellKeyDown(code);
+    for (int d = 0; d <= 9; ++d) game.cellKeyDown(keys::digit(d));
+    game.cellKeyDown(keys::kClear);
+    game.cellKeyDown(keys::kOther);
     EXPECT_EQ(st.picks, 0);
     EXPECT_EQ(st.found, 0);
     for (const auto& p : scr.cells) EXPECT_EQ(p, Picture::empty());
@@ -231,21 +233,19 @@ TEST_F(Missing, PicksBeforeTheFirstDealAreIgnored)
     EXPECT_EQ(scr.status, Status{});
 }
 
-// Main-row and keypad digits 1..9 name their number; the 0 keys and every other
-// key are picks that match nothing.
-TEST_F(Missing, KeyCodesNameNumbers)
+// Digits 1..9 name their number; 0, Clear and every other key are picks that
+// match nothing.
+TEST_F(Missing, KeysNameNumbers)
 {
-    const std::pair<int, int> keysAndNumbers[] = {
-        {keys::mainRow(1), 1}, {keys::mainRow(9), 9}, {keys::keypad(1), 1}, {keys::keypad(7), 7},
-        {keys::keypad(9), 9},  {keys::mainRow(0), 0}, {keys::keypad(0), 0}, {keys::kDelete, 0},
-        {keys::kOther, 0},     {58, 0},               {95, 0},              {106, 0}};
-    for (const auto& [code, number] : keysAndNumbers)
+    const std::pair<Key, int> keysAndNumbers[] = {{keys::digit(1), 1}, {keys::digit(7), 7}, {keys::digit(9), 9},
+                                                  {keys::digit(0), 0}, {keys::kClear, 0},  {keys::kOther, 0}};
+    for (const auto& [key, number] : keysAndNumbers)
         for (int d = 1; d <= 9; ++d) {
             script(5, d, 9, d);
             game.levelTick();
-            game.cellKeyDown(code);
-            ASSERT_EQ(st.picks, 1) << code;
-            ASSERT_EQ(scr.back == Colour::LightGreen, number == d) << "key " << code << ", hidden " << d;
+            game.cellKeyDown(key);
+            ASSERT_EQ(st.picks, 1) << nameOf(key);
+            ASSERT_EQ(scr.back == Colour::LightGreen, number == d) << nameOf(key) << ", hidden " << d;
         }
 }
 

@@ -7,9 +7,9 @@
 #include <tuple>
 #include <vector>
 
+#include "common/key_names.h"
 #include "common/requests.h"
 #include "common/scripted_random.h"
-#include "common/keys.h"
 #include "common/state.h"
 #include "multiplication/multiplication.h"
 
@@ -97,10 +97,10 @@ protected:
         rnd.push({f.begin(), f.end()});
         game.levelTick();
     }
-    // Digits typed on the main keyboard.
+    // Digits typed on a cell.
     void type(std::string_view digits)
     {
-        for (const char c : digits) game.cellKeyDown(keys::mainRow(c - '0'));
+        for (const char c : digits) game.cellKeyDown(keys::digit(c - '0'));
     }
     Captions captions() const { return captionsOf(scr); }
 
@@ -148,18 +148,16 @@ TEST_F(MultEntry, AThirdDigitAndALeadingZero)
     EXPECT_EQ(captions()[1], "7");
 }
 
-TEST_F(MultEntry, KeyCodes)
+// Digits enter themselves, any other key a 0, and Clear empties the entry.
+TEST_F(MultEntry, KeysEnterDigits)
 {
     startWith({9, 9, 9, 9});  // 81 everywhere: no key below finds it
-    const std::pair<int, int> cases[] = {
-        {keys::mainRow(0), 30}, {keys::mainRow(1), 31}, {keys::mainRow(9), 39}, {keys::keypad(0), 30},
-        {keys::keypad(1), 31},  {keys::keypad(9), 39},  {keys::kOther, 30},     {47, 30},
-        {58, 30},               {95, 30},               {106, 30},              {255, 30}};
-    for (const auto& [code, shown] : cases) {
+    const std::pair<Key, int> cases[] = {{keys::digit(0), 30}, {keys::digit(1), 31}, {keys::digit(9), 39}, {keys::kOther, 30}};
+    for (const auto& [key, shown] : cases) {
         type("3");
-        game.cellKeyDown(code);
-        EXPECT_EQ(scr.entry, Entry(shown)) << code;
-        game.cellKeyDown(keys::kDelete);
+        game.cellKeyDown(key);
+        EXPECT_EQ(scr.entry, Entry(shown)) << nameOf(key);
+        game.cellKeyDown(keys::kClear);
         EXPECT_EQ(std::tie(scr.entry, st.entry.value, st.entry.digits), std::make_tuple(Entry(0), 0, 0));
     }
     EXPECT_EQ(req.focused, (std::vector<int>{0}));  // keys never move the focus
@@ -206,7 +204,7 @@ TEST_F(MultEntry, EqualProductsAreEnteredEachInTurn)
     game.highlightTick();
     game.highlightTick();
     EXPECT_EQ(captions()[1], "...");
-    game.cellKeyDown(keys::kDelete);
+    game.cellKeyDown(keys::kClear);
     type("6");
     EXPECT_EQ(captions(), (Captions{"6", "6", "?", "?"}));
     EXPECT_EQ(st.productsFound, 2);
@@ -234,7 +232,7 @@ TEST_F(MultEntry, ACompletedPuzzleIgnoresDigitsAndDeleteButNotCls)
     const auto focusBefore = req.focused.size();
     game.padClick(1);
     type("1");
-    game.cellKeyDown(keys::kDelete);
+    game.cellKeyDown(keys::kClear);
     EXPECT_EQ(std::tie(scr.entry, st.picks), std::make_tuple(Entry(), 4));
     EXPECT_EQ(req.focused.size(), focusBefore);  // an ignored pad click moves no focus either
     game.stop();
@@ -250,7 +248,7 @@ TEST_F(MultEntry, ACompletedPuzzleIgnoresDigitsAndDeleteButNotCls)
 
 TEST_F(MultEntry, DigitsBeforeTheFirstDealAreIgnored)
 {
-    for (const int code : {keys::mainRow(0), keys::keypad(0), keys::kOther, 65}) game.cellKeyDown(code);
+    for (const Key key : {keys::digit(0), keys::digit(7), keys::kOther}) game.cellKeyDown(key);
     game.padClick(0);
     EXPECT_EQ(captions(), kUnknown);
     EXPECT_EQ(std::tie(st.productsFound, st.picks, st.entry.digits, scr.entry), std::make_tuple(0, 0, 0, Entry(0)));
@@ -263,7 +261,7 @@ TEST_F(MultEntry, DigitsBeforeTheFirstDealAreIgnored)
     test::FakeRequests req2;
     MultiplicationGame reopened(st, rnd, req2);
     reopened.levelSetup();
-    reopened.cellKeyDown(keys::mainRow(7));
+    reopened.cellKeyDown(keys::digit(7));
     EXPECT_EQ(captionsOf(reopened.screen())[0], "7");
     EXPECT_EQ(st.productsFound, 1);
 }

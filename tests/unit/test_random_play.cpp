@@ -12,9 +12,9 @@
 #include <set>
 #include <string>
 
+#include "common/key_names.h"
 #include "common/random_play.h"
 #include "common/requests.h"
-#include "common/keys.h"
 #include "missing_numbers/missing_numbers.h"
 #include "multiplication/multiplication.h"
 
@@ -140,9 +140,9 @@ TEST(RandomPlay, MissingNumbersInvariantsHold)
             picked = true;
         } else if (r < 50) {
             // Mostly digit keys, so that keys find numbers as often as clicks.
-            const int code = p.below(2) ? (p.below(2) ? keys::mainRow(p.below(10)) : keys::keypad(p.below(10))) : p.below(256);
-            name += "cellKeyDown " + std::to_string(code);
-            game->cellKeyDown(code);
+            const Key key = p.below(2) ? keys::digit(p.below(10)) : (p.below(2) ? keys::kClear : keys::kOther);
+            name += "cellKeyDown " + nameOf(key);
+            game->cellKeyDown(key);
             picked = true;
         } else if (r < 70) {
             name = "countdownTick";
@@ -279,10 +279,10 @@ TEST(RandomPlay, MultiplicationInvariantsHold)
             digit = acceptsDigit;
             focusWant += digit;
         } else if (r < 50) {
-            const int code = p.below(4) ? (p.below(2) ? keys::mainRow(next) : keys::keypad(next)) : p.below(256);
-            name = "cellKeyDown " + std::to_string(code);
-            game->cellKeyDown(code);
-            digit = acceptsDigit && code != keys::kDelete;
+            const Key key = p.below(4) ? keys::digit(next) : (p.below(2) ? keys::kClear : keys::kOther);
+            name = "cellKeyDown " + nameOf(key);
+            game->cellKeyDown(key);
+            digit = acceptsDigit && key != keys::kClear;
         } else if (r < 55) {
             name = "clearClick";
             game->clearClick();

@@ -1,4 +1,4 @@
-// The building blocks of the windows: key codes, timers, the dispatcher and
+// The building blocks of the windows: what keys mean, timers, the dispatcher and
 // clickable labels.
 #include <QKeyEvent>
 #include <QTest>
@@ -7,7 +7,7 @@
 #include "controls.h"
 #include "dispatcher.h"
 #include "game_timer.h"
-#include "common/keys.h"
+#include "common/key_names.h"
 
 namespace numora {
 namespace {
@@ -17,21 +17,25 @@ TEST(KeyCodes, MainRowDigitsByPhysicalKeyKeypadByModifier)
     // Main row by scan code, whatever the layout made of it: "7 è" on French
     // AZERTY, "&" with Shift on US.
     using namespace keys;
-    const std::tuple<int, Qt::KeyboardModifiers, quint32, int> cases[] = {
-        {Qt::Key_Egrave, Qt::NoModifier, 16, mainRow(7)},        // "7 è" on French AZERTY
-        {Qt::Key_Ampersand, Qt::ShiftModifier, 16, mainRow(7)},   // "&" with Shift on US
-        {Qt::Key_1, Qt::NoModifier, 10, mainRow(1)},
-        {Qt::Key_0, Qt::NoModifier, 19, mainRow(0)},
-        {Qt::Key_7, Qt::KeypadModifier, 79, keypad(7)},           // Num Lock on
-        {Qt::Key_0, Qt::KeypadModifier, 90, keypad(0)},
-        {Qt::Key_9, Qt::NoModifier, 0, mainRow(9)},               // synthetic events carry no scan code
-        {Qt::Key_Delete, Qt::NoModifier, 119, kDelete},
-        // Qt's own codes must not leak through: '.' is 46 and '`' is 96 in Qt.
+    const std::tuple<int, Qt::KeyboardModifiers, quint32, Key> cases[] = {
+        {Qt::Key_Egrave, Qt::NoModifier, 16, digit(7)},        // "7 è" on French AZERTY
+        {Qt::Key_Ampersand, Qt::ShiftModifier, 16, digit(7)},   // "&" with Shift on US
+        {Qt::Key_1, Qt::NoModifier, 10, digit(1)},
+        {Qt::Key_0, Qt::NoModifier, 19, digit(0)},
+        {Qt::Key_7, Qt::KeypadModifier, 79, digit(7)},          // Num Lock on
+        {Qt::Key_0, Qt::KeypadModifier, 90, digit(0)},
+        {Qt::Key_9, Qt::NoModifier, 0, digit(9)},               // synthetic events carry no scan code
+        {Qt::Key_Delete, Qt::NoModifier, 119, kClear},
+        // The keys beside the digits, by scan code and by Qt's code, are no digits.
+        {Qt::Key_Escape, Qt::NoModifier, 9, kOther},
+        {Qt::Key_Minus, Qt::NoModifier, 20, kOther},
+        {Qt::Key_Slash, Qt::KeypadModifier, 106, kOther},
+        {Qt::Key_Colon, Qt::NoModifier, 0, kOther},
         {Qt::Key_Period, Qt::NoModifier, 0, kOther},
         {Qt::Key_QuoteLeft, Qt::NoModifier, 0, kOther},
         {Qt::Key_Shift, Qt::ShiftModifier, 50, kOther},
         {Qt::Key_Backspace, Qt::NoModifier, 22, kOther}};
-    for (const auto& [key, mods, scan, code] : cases) EXPECT_EQ(gameKeyCode(key, mods, scan), code) << key;
+    for (const auto& [key, mods, scan, meaning] : cases) EXPECT_EQ(gameKey(key, mods, scan), meaning) << key;
 }
 
 TEST(GameTimer, OffAtFirstZeroPeriodNeverRunsOnTwiceKeepsItsPeriod)
