@@ -328,7 +328,7 @@ class Session:
                                          stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent)
         return self.proc
 
-    def wait_exit(self, timeout=STEP):
+    def wait_exit(self, timeout=3 * STEP):  # a sanitizer build checks for leaks as it ends
         try:
             rc = self.proc.wait(timeout)
         except subprocess.TimeoutExpired:
