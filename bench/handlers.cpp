@@ -57,6 +57,8 @@ struct App {
 
     // Start a game in `w` with its own Start button.
     static void start(GameWindow& w) { w.controls().as<QPushButton>(Control::StartButton)->click(); }
+    // The timer that deals the next puzzle: the first one a game window creates.
+    static GameTimer& levelTimer(GameWindow& w) { return *w.findChildren<GameTimer*>(Qt::FindDirectChildrenOnly).front(); }
 };
 
 void click(QWidget* w)
@@ -87,9 +89,10 @@ void typeDigit(QWidget* w, int digit)
 void dealIn(benchmark::State& state, GameForm& w)
 {
     App::start(w);
+    GameTimer& levelTimer = App::levelTimer(w);
     const bool repaint = state.range(0) != 0;
     for (auto _ : state) {
-        w.levelTimer()->tick();
+        levelTimer.tick();
         if (repaint) w.repaint();
     }
     state.SetLabel(repaint ? "render + repaint" : "render");
@@ -117,9 +120,10 @@ void BM_MissingNumbersPick(benchmark::State& state)
     MainForm& w = app.mainForm();
     App::start(w);
     const ModuleState& st = app.session->state();
+    GameTimer& levelTimer = App::levelTimer(w);
     for (auto _ : state) {
         state.PauseTiming();
-        w.levelTimer()->tick();
+        levelTimer.tick();
         const int hidden = st.digits[static_cast<std::size_t>(st.hidden1 - 1)];
         QWidget* pad = w.controls().get(Control::PadKeys, hidden - 1);
         state.ResumeTiming();

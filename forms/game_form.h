@@ -34,9 +34,6 @@ public:
     // The load handler: the level list is set up and shown.
     void load() override;
 
-    GameTimer* levelTimer() const { return levelTimer_; }
-    GameTimer* countdownTimer() const { return countdownTimer_; }
-
     // ScreenRequests
     void focusCell(int index) override;
     void minimise() override;

@@ -24,8 +24,6 @@ public:
     void setInterval(int ms);
     bool isEnabled() const { return enabled_; }
     int interval() const { return interval_; }
-    bool isRunning() const { return timer_.isActive(); }  // counting towards a tick
-    int remainingMs() const { return timer_.remainingTime(); }
 
     // Deliver a tick now, as the timer's own event would (tests call this).
     void tick();
@@ -36,7 +34,7 @@ private:
     Dispatcher& d_;
     QWidget* window_;
     std::function<void()> onTick_;
-    QTimer timer_;
+    QTimer timer_{this};  // a child, so that it shows in the object tree
     bool enabled_ = false;
     int interval_ = 0;
     bool queued_ = false;  // a tick fell due while a handler ran, and waits for it

@@ -33,12 +33,10 @@ void GameWindow::build(std::span<const ControlSpec> specs)
 
 GameTimer* GameWindow::addTimer(std::function<void()> onTick)
 {
-    auto* t = new GameTimer(dispatcher_, this, [this, onTick = std::move(onTick)] {
+    return new GameTimer(dispatcher_, this, [this, onTick = std::move(onTick)] {
         onTick();
         if (!leaving_) render();
     });
-    timers_.push_back(t);
-    return t;
 }
 
 QMenu* GameWindow::addFileMenu(const char* objectName)
@@ -76,10 +74,8 @@ void GameWindow::displayed()
 void GameWindow::leave()
 {
     leaving_ = true;
-    for (GameTimer* t : timers_) t->setEnabled(false);
+    for (GameTimer* t : findChildren<GameTimer*>(Qt::FindDirectChildrenOnly)) t->setEnabled(false);
 }
-
-QColor GameWindow::background() const { return client_->palette().color(QPalette::Window); }
 
 void GameWindow::setBackground(Colour c)
 {

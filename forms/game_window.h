@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <functional>
 #include <span>
-#include <vector>
 
 #include "control_map.h"
 
@@ -44,9 +43,6 @@ public:
     void leave();
 
     ControlMap& controls() { return controls_; }
-    QWidget* client() const { return client_; }
-    QColor background() const;
-    const std::vector<GameTimer*>& timers() const { return timers_; }
 
     // Centre on the screen, frame included once the window manager has framed it.
     void centre();
@@ -78,7 +74,6 @@ protected:
 private:
     Window id_;
     QWidget* client_;
-    std::vector<GameTimer*> timers_;
     bool leaving_ = false;
     bool frameUnknown_ = false;  // centred before a window manager framed the window
 };

@@ -18,21 +18,21 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
     QMenu* file = addFileMenu("fle");  // the design's object name, like the controls' (objectName())
-    multiplicationItem_ = file->addAction(tr("Multiplication Game -1"));
+    QAction* multiplicationItem = file->addAction(tr("Multiplication Game -1"));
     //: What a screen reader says for the menu item "Multiplication Game -1", which it would read as "minus one".
-    speakAs(multiplicationItem_, tr("Multiplication Game 1"));
-    updatesItem_ = file->addAction(tr("Check for updates..."));
+    speakAs(multiplicationItem, tr("Multiplication Game 1"));
+    QAction* updatesItem = file->addAction(tr("Check for updates..."));
     QAction* downloadItem = file->addAction(tr("Download Glimmerquiz Game"));
     build(layouts::main().controls);
     GameForm::play(game_);
 
-    connect(multiplicationItem_, &QAction::triggered, this, [this] {
+    connect(multiplicationItem, &QAction::triggered, this, [this] {
         handle([this] {
             nav_.show(Window::Multiplication);
             nav_.close(Window::Main);
         });
     });
-    connect(updatesItem_, &QAction::triggered, this, [this] { handle([this] { online_.checkForUpdates(); }); });
+    connect(updatesItem, &QAction::triggered, this, [this] { handle([this] { online_.checkForUpdates(); }); });
     connect(downloadItem, &QAction::triggered, this, [this] { handle([this] { online_.downloadItem(); }); });
     onClick(Control::DonateButton, [this] { online_.donation(); });
     onClick(Control::PauseButton, [this] { game_.pause(); });

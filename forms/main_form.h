@@ -5,8 +5,6 @@
 #include "game_form.h"
 #include "missing_numbers/missing_numbers.h"
 
-class QAction;
-
 namespace numora {
 
 namespace online { class Online; }
@@ -22,8 +20,6 @@ public:
     void describe() override;
 
     MissingNumbersGame& game() { return game_; }
-    QAction* multiplicationItem() const { return multiplicationItem_; }
-    QAction* updatesItem() const { return updatesItem_; }
 
 protected:
     void changeEvent(QEvent* e) override;
@@ -37,8 +33,6 @@ private:
 
     MissingNumbersGame game_;
     online::Online& online_;
-    QAction* multiplicationItem_;
-    QAction* updatesItem_;
     bool hidden_ = false;  // as the game was last told
 };
 

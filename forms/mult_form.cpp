@@ -16,7 +16,7 @@ MultForm::MultForm(Dispatcher& d, Navigator& nav, const Play& play)
       game_(play.state, play.random, *this)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/topic.png")));
-    additionItem_ = addFileMenu("file")->addAction(tr("Addition and Subtraction game"));
+    QAction* additionItem = addFileMenu("file")->addAction(tr("Addition and Subtraction game"));
     build(layouts::multiplication().controls);
     GameForm::play(game_);
     highlightTimer_ = addTimer([this] { game_.highlightTick(); });
@@ -24,7 +24,7 @@ MultForm::MultForm(Dispatcher& d, Navigator& nav, const Play& play)
 
     // Every way out of this window closes it, and its close request brings the
     // main window back.
-    connect(additionItem_, &QAction::triggered, this, [this] { handle([this] { nav_.close(Window::Multiplication); }); });
+    connect(additionItem, &QAction::triggered, this, [this] { handle([this] { nav_.close(Window::Multiplication); }); });
     onClick(Control::ExitButton, [this] { nav_.close(Window::Multiplication); });
     onClick(Control::ClearButton, [this] { game_.clearClick(); });
 }

@@ -4,8 +4,6 @@
 #include "game_form.h"
 #include "multiplication/multiplication.h"
 
-class QAction;
-
 namespace numora {
 
 class MultForm final : public GameForm {
@@ -14,8 +12,6 @@ public:
     MultForm(Dispatcher& d, Navigator& nav, const Play& play);
 
     MultiplicationGame& game() { return game_; }
-    GameTimer* highlightTimer() const { return highlightTimer_; }
-    QAction* additionItem() const { return additionItem_; }
 
     // Leaving this window, by any route, brings the main window back.
     void closeRequested() override;
@@ -27,7 +23,6 @@ protected:
 private:
     MultiplicationGame game_;
     GameTimer* highlightTimer_;
-    QAction* additionItem_;
     QLabel* entry_;
 };
 

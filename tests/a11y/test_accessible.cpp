@@ -64,7 +64,7 @@ TEST_F(ScreenReader, CellsSayWhatTheyShowAndNeverAHiddenNumber)
     press(padKey(7));
     EXPECT_EQ(name(cell(1)), "7");
     EXPECT_EQ(name(cell(5)), "7");
-    EXPECT_EQ(w()->background(), kGreen);
+    EXPECT_EQ(background(w()), kGreen);
 }
 
 TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
@@ -79,23 +79,23 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
     press(padKey(1));
     EXPECT_EQ(picks(), 1);
     press(padKey(7));
-    ASSERT_EQ(w()->background(), kGreen);
+    ASSERT_EQ(background(w()), kGreen);
     ASSERT_FALSE(padKey(1)->isEnabled());
     press(padKey(1));
     EXPECT_EQ(picks(), 2) << "a solved puzzle's pad is disabled";
 
     // The fifth pick locks out and hides the pad; a sixth cannot get through.
     deals.push(kAllNines);
-    w()->levelTimer()->tick();
+    timer(w(), LevelTimer)->tick();
     for (int k = 0; k < 5; ++k) press(padKey(1));
-    ASSERT_EQ(w()->background(), kOrange);
+    ASSERT_EQ(background(w()), kOrange);
     ASSERT_FALSE(padKey(1)->isVisible());
     EXPECT_TRUE(acc(padKey(1))->state().invisible);
     // The status line's and the title's seconds are said as a word, singular
     // and plural; the screen keeps its "Sec.".
     const QString wait = "You have exceeded maximum number of attempts. Wait will refresh in %1.";
     EXPECT_EQ(name(control(w(), Control::Status)), wait.arg("11 seconds"));
-    for (int k = 0; k < 10; ++k) w()->countdownTimer()->tick();
+    for (int k = 0; k < 10; ++k) timer(w(), CountdownTimer)->tick();
     EXPECT_EQ(name(control(w(), Control::Status)), wait.arg("1 second"));
     EXPECT_EQ(text(w(), Control::Status), "You have exceeded maximum number of attempts. Wait will refresh in 1 Sec.");
     EXPECT_EQ(name(w()), "KORVELLAN: Refreshing in 1 second.");
@@ -105,7 +105,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
 
     // Nobody clicks a minimised window, nor one behind a message box.
     deals.push(kAllNines);
-    w()->levelTimer()->tick();
+    timer(w(), LevelTimer)->tick();
     w()->showMinimized();
     press(padKey(9));
     EXPECT_EQ(picks(), 0);
@@ -125,7 +125,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
 
     // The multiplication pad comes back disabled with its window, while the
     // rules would still take a digit for the puzzle left behind.
-    w()->multiplicationItem()->trigger();
+    choose(w(), kMultiplicationItem);
     ASSERT_NE(multForm(), nullptr);
     deals.push({2, 3, 4, 5});
     click(multForm(), Control::StartButton);
@@ -133,7 +133,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
     EXPECT_EQ(text(multForm(), Control::Entry), "5");
     click(multForm(), Control::ExitButton);
     settle();
-    mainForm()->multiplicationItem()->trigger();
+    choose(mainForm(), kMultiplicationItem);
     ASSERT_NE(multForm(), nullptr);
     ASSERT_FALSE(control(multForm(), Control::PadKeys, 5)->isEnabled());
     press(control(multForm(), Control::PadKeys, 5));
@@ -145,7 +145,7 @@ TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
     // Every text label, in every state it passes through, reads as it shows.
     auto labelsReadTheirText = [](GameWindow* win, const char* when) {
         int labels = 0;
-        for (QLabel* l : win->client()->findChildren<QLabel*>()) {
+        for (QLabel* l : win->centralWidget()->findChildren<QLabel*>()) {
             ++labels;
             EXPECT_EQ(name(l), l->text()) << when << ": " << l->objectName().toStdString();
         }
@@ -154,7 +154,7 @@ TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
     labelsReadTheirText(w(), "main at load");
     deals.push(kSevensHidden);
     click(w(), Control::StartButton);
-    w()->countdownTimer()->tick();
+    timer(w(), CountdownTimer)->tick();
     EXPECT_EQ(name(control(w(), Control::Figures, 4)), "16");
     EXPECT_EQ(name(control(w(), Control::Status)), "Click number to select.");
     labelsReadTheirText(w(), "main during play");
@@ -173,9 +173,9 @@ TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
     EXPECT_EQ(levels->currentText(), "Level - 1(11 Sec.)");
     EXPECT_EQ(name(levels), "Level 1, 11 seconds");
     EXPECT_EQ(acc(levels)->child(0)->child(2)->text(QAccessible::Name), "Level 3, 6 seconds");
-    EXPECT_EQ(name(w()->multiplicationItem()), "Multiplication Game 1");
+    EXPECT_EQ(name(menuItem(w(), kMultiplicationItem)), "Multiplication Game 1");
 
-    w()->multiplicationItem()->trigger();
+    choose(w(), kMultiplicationItem);
     MultForm* m = multForm();
     ASSERT_NE(m, nullptr);
     labelsReadTheirText(m, "multiplication at load");
@@ -184,8 +184,8 @@ TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
     for (int i = 0; i < 4; ++i) EXPECT_EQ(name(control(m, Control::Cells, i)), QString::number(i + 2));
     press(control(m, Control::PadKeys, 6));
     EXPECT_EQ(name(control(m, Control::Entry)), "6") << "2 x 3 entered by the pad";
-    m->highlightTimer()->tick();
-    m->highlightTimer()->tick();
+    timer(m, HighlightTimer)->tick();
+    timer(m, HighlightTimer)->tick();
     EXPECT_EQ(name(control(m, Control::Figures, 1)), "...") << "the highlight moved on to the bottom row";
     labelsReadTheirText(m, "multiplication during play");
     EXPECT_EQ(acc(control(m, Control::Entry))->text(QAccessible::Description), "your answer");

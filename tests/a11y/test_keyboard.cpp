@@ -45,7 +45,7 @@ TEST_F(Keyboard, TheFrenchMainRowPicksDigitsWithoutShift)
     EXPECT_EQ(cellName(mainForm(), 5), "hidden");
     physicalKey(control(mainForm(), Control::Cells, 1), Qt::Key_QuoteDbl, 12, QStringLiteral("\""));
     EXPECT_EQ(cellName(mainForm(), 5), "3");
-    EXPECT_EQ(mainForm()->background(), kGreen);
+    EXPECT_EQ(background(mainForm()), kGreen);
 }
 
 TEST_F(Keyboard, ShiftIsAPickOfNothingInTheGridAndAZeroInTheProducts)
@@ -56,7 +56,7 @@ TEST_F(Keyboard, ShiftIsAPickOfNothingInTheGridAndAZeroInTheProducts)
     EXPECT_EQ(session->state().picks, 1) << "a Shift press is a pick";
     EXPECT_EQ(cellName(mainForm(), 1), "hidden");
 
-    mainForm()->multiplicationItem()->trigger();
+    choose(mainForm(), kMultiplicationItem);
     MultForm* m = multForm();
     ASSERT_NE(m, nullptr);
     deals.push({2, 3, 4, 5});
@@ -80,7 +80,7 @@ TEST_F(Keyboard, CellsTakeKeysWithoutAnInputMethod)
         }
     };
     noInputMethod(mainForm(), 9);
-    mainForm()->multiplicationItem()->trigger();
+    choose(mainForm(), kMultiplicationItem);
     ASSERT_NE(multForm(), nullptr);
     noInputMethod(multForm(), 4);
 }

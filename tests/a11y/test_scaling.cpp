@@ -82,7 +82,7 @@ void captionsFit(GameWindow* w, bool multiplication)
             << where << c->objectName().toStdString() << " \"" << text.toStdString() << "\"";
         ++checked;
     };
-    for (QWidget* c : w->client()->findChildren<QWidget*>()) {
+    for (QWidget* c : w->centralWidget()->findChildren<QWidget*>()) {
         if (c->isHidden()) continue;
         EXPECT_EQ(missingGlyphs(QToolTip::font(), c->toolTip()), "") << where << c->objectName().toStdString();
         if (auto* l = qobject_cast<QLabel*>(c)) {
@@ -143,7 +143,7 @@ TEST_F(Scaled, EveryCaptionFitsItsControlInEveryLanguage)
         click(mainForm(), Control::StartButton);
         captionsFit(mainForm(), false);
         keep(mainForm(), QStringLiteral("main-") + language);
-        mainForm()->multiplicationItem()->trigger();
+        choose(mainForm(), kMultiplicationItem);
         ASSERT_NE(multForm(), nullptr);
         captionsFit(multForm(), true);
         click(multForm(), Control::StartButton);

@@ -82,12 +82,12 @@ TEST_F(Translated, EveryWindowShowsAndSaysOnlyTranslatedTexts)
     ASSERT_TRUE(startApp());
     checkWindow(mainForm());
     click(mainForm(), Control::StartButton);
-    mainForm()->countdownTimer()->tick();  // the countdown in the caption
+    timer(mainForm(), CountdownTimer)->tick();  // the countdown in the caption
     checkWindow(mainForm());
-    mainForm()->multiplicationItem()->trigger();
+    choose(mainForm(), kMultiplicationItem);
     ASSERT_NE(multForm(), nullptr);
     click(multForm(), Control::StartButton);
-    multForm()->countdownTimer()->tick();
+    timer(multForm(), CountdownTimer)->tick();
     checkWindow(multForm());
     showOnly(Window::Topic);
     checkWindow(windows().topicForm());

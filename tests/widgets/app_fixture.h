@@ -6,8 +6,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "common/fakes.h"
@@ -69,6 +72,27 @@ protected:
     }
     static QString text(GameWindow* w, Control c, int index = -1) { return control<QLabel>(w, c, index)->text(); }
     static Picture shows(GameWindow* w, int cell) { return control<PictureBox>(w, Control::Cells, cell)->shows(); }
+    static QColor background(GameWindow* w) { return w->centralWidget()->palette().color(QPalette::Window); }
+
+    // A menu item by the English text it was given, in whatever language the window speaks.
+    static QAction* menuItem(GameWindow* w, const char* english)
+    {
+        const QString text = QCoreApplication::translate(w->metaObject()->className(), english);
+        for (QMenu* m : w->menuBar()->findChildren<QMenu*>())
+            for (QAction* a : m->actions())
+                if (a->text() == text) return a;
+        ADD_FAILURE() << "no menu item \"" << english << '"';
+        return nullptr;
+    }
+    static void choose(GameWindow* w, const char* english) { if (QAction* a = menuItem(w, english)) a->trigger(); }
+
+    // A window's timers, in the order it creates them (the topic selector has none).
+    enum Timer { LevelTimer, CountdownTimer, HighlightTimer };
+    static QList<GameTimer*> timers(GameWindow* w) { return w->findChildren<GameTimer*>(Qt::FindDirectChildrenOnly); }
+    static GameTimer* timer(GameWindow* w, Timer t) { return timers(w).value(t); }
+    // Counting towards a tick.
+    static bool running(const GameTimer* t) { return t->findChild<QTimer*>()->isActive(); }
+
     // The colour its window shows at point `at` of control `c`, as drawn.
     static QColor shownAt(QWidget* c, QPoint at = {1, 1})
     {
@@ -82,5 +106,10 @@ protected:
 
 inline const QColor kGreen(192, 255, 192);
 inline const QColor kOrange(255, 224, 192);
+
+// The File menu items the tests pick.
+inline constexpr char kMultiplicationItem[] = "Multiplication Game -1";
+inline constexpr char kUpdatesItem[] = "Check for updates...";
+inline constexpr char kAdditionItem[] = "Addition and Subtraction game";
 
 }  // namespace numora::test

@@ -19,7 +19,7 @@ protected:
 
 TEST_F(MainWindow, ControlsAreLaidOutAsDesigned)
 {
-    EXPECT_EQ(w()->client()->size(), QSize(300, 309));
+    EXPECT_EQ(w()->centralWidget()->size(), QSize(300, 309));
     EXPECT_EQ(w()->height(), 309 + w()->menuBar()->sizeHint().height());
     EXPECT_EQ(w()->minimumSize(), w()->maximumSize()) << "fixed border";
     EXPECT_EQ(control(w(), Control::StartButton)->geometry(), QRect(6, 5, 118, 33));
@@ -40,7 +40,7 @@ TEST_F(MainWindow, ControlsAreLaidOutAsDesigned)
     EXPECT_EQ(text(w(), Control::Status), "Click to select number.");
     for (int i = 0; i < 6; ++i) EXPECT_EQ(text(w(), Control::Figures, i), "0");
     // The frame lies over the status text.
-    const auto kids = w()->client()->children();
+    const auto kids = w()->centralWidget()->children();
     EXPECT_GT(kids.indexOf(control(w(), Control::Pad)), kids.indexOf(control(w(), Control::Status)));
     QStringList items;
     for (QAction* a : w()->menuBar()->actions().first()->menu()->actions()) items << a->text();
@@ -68,14 +68,14 @@ TEST_F(MainWindow, TabOrderAndFirstFocus)
 
 TEST_F(MainWindow, APuzzlePlayedByClicksTurnsGreen)
 {
-    EXPECT_EQ(w()->background(), buttonFace());
+    EXPECT_EQ(background(w()), buttonFace());
     click(w(), Control::StartButton);
     EXPECT_FALSE(control(w(), Control::StartButton)->isEnabled());
     EXPECT_FALSE(control(w(), Control::LevelList)->isEnabled());
     EXPECT_TRUE(control(w(), Control::Pad)->isEnabled());
     EXPECT_EQ(w()->focusWidget(), control(w(), Control::Cells, 1));
-    EXPECT_TRUE(w()->levelTimer()->isRunning());
-    EXPECT_TRUE(w()->countdownTimer()->isRunning());
+    EXPECT_TRUE(running(timer(w(), LevelTimer)));
+    EXPECT_TRUE(running(timer(w(), CountdownTimer)));
     // Seven pictures, two placeholders, and the sums of what is dealt.
     const auto& st = session->state();
     const QImage placeholder(QStringLiteral(NUMORA_PICTURES_DIR "/pnoGus.bmp"));
@@ -90,7 +90,7 @@ TEST_F(MainWindow, APuzzlePlayedByClicksTurnsGreen)
 
     click(w(), Control::PadKeys, hiddenNumber(0) - 1);
     if (hiddenNumber(1) != hiddenNumber(0)) click(w(), Control::PadKeys, hiddenNumber(1) - 1);
-    EXPECT_EQ(w()->background(), kGreen);
+    EXPECT_EQ(background(w()), kGreen);
     EXPECT_FALSE(control(w(), Control::Pad)->isEnabled());
     w()->grab().save(QStringLiteral("missing-numbers-solved.png"));  // for review
     // Labels that are not transparent keep their own colour.
@@ -104,7 +104,7 @@ TEST_F(MainWindow, KeysOnTheGridAreMainRowAndKeypadDigitsAlike)
     const int a = hiddenNumber(0), b = hiddenNumber(1);
     key(w(), 1, Qt::Key(Qt::Key_0 + a));                          // main row
     key(w(), 4, Qt::Key(Qt::Key_0 + b), Qt::KeypadModifier);     // keypad
-    EXPECT_EQ(w()->background(), kGreen);
+    EXPECT_EQ(background(w()), kGreen);
 }
 
 TEST_F(MainWindow, FiveWrongKeysLockOut)
@@ -112,28 +112,28 @@ TEST_F(MainWindow, FiveWrongKeysLockOut)
     click(w(), Control::StartButton);
     for (int i = 0; i < 4; ++i) key(w(), 1, Qt::Key_0);
     EXPECT_TRUE(control(w(), Control::Pad)->isVisible());
-    w()->countdownTimer()->tick();
+    timer(w(), CountdownTimer)->tick();
     EXPECT_TRUE(text(w(), Control::Status).startsWith("You have exceeded maximum number of attempts. Wait will refresh in "));
     EXPECT_EQ(w()->windowTitle(), "KORVELLAN - Refreshing in - 10");
     key(w(), 1, Qt::Key_Shift);
     EXPECT_FALSE(control(w(), Control::Pad)->isVisible());
-    EXPECT_EQ(w()->background(), kOrange);
-    w()->levelTimer()->tick();
+    EXPECT_EQ(background(w()), kOrange);
+    timer(w(), LevelTimer)->tick();
     EXPECT_TRUE(control(w(), Control::Pad)->isVisible());
-    EXPECT_EQ(w()->background(), buttonFace());
+    EXPECT_EQ(background(w()), buttonFace());
     EXPECT_EQ(text(w(), Control::Status), "Click number to select.");
 }
 
 TEST_F(MainWindow, TheLevelChosenBeforeStartSetsThePeriod)
 {
     auto* combo = control<QComboBox>(w(), Control::LevelList);
-    EXPECT_EQ(w()->levelTimer()->interval(), 11000);
+    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 11000);
     w()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
     combo->setFocus();
     combo->setCurrentIndex(2);
     click(w(), Control::StartButton);  // the focus leaves the list first
-    EXPECT_EQ(w()->levelTimer()->interval(), 6000);
+    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 6000);
     EXPECT_EQ(session->state().secondsLeft, 6);
 }
 
@@ -150,12 +150,12 @@ TEST_F(MainWindow, TheLevelChoiceWaitsForTheFocusToMoveOn)
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_EQ(w()->levelTimer()->interval(), 11000) << "the window lost activation, the list kept the focus";
+    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 11000) << "the window lost activation, the list kept the focus";
     w()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
     ASSERT_EQ(QApplication::focusWidget(), combo);
     QTest::keyClick(combo, Qt::Key_Tab);
-    EXPECT_EQ(w()->levelTimer()->interval(), 6000);
+    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 6000);
     EXPECT_EQ(session->state().secondsLeft, 6);
 }
 
@@ -163,14 +163,14 @@ TEST_F(MainWindow, MinimisingHoldsTheLevelTimer)
 {
     w()->showMinimized();
     w()->showNormal();
-    EXPECT_FALSE(w()->levelTimer()->isEnabled()) << "no game started: nothing changes";
+    EXPECT_FALSE(timer(w(), LevelTimer)->isEnabled()) << "no game started: nothing changes";
     click(w(), Control::StartButton);
     w()->showMinimized();
-    EXPECT_FALSE(w()->levelTimer()->isEnabled());
-    EXPECT_TRUE(w()->countdownTimer()->isEnabled()) << "the countdown keeps running";
+    EXPECT_FALSE(timer(w(), LevelTimer)->isEnabled());
+    EXPECT_TRUE(timer(w(), CountdownTimer)->isEnabled()) << "the countdown keeps running";
     w()->showNormal();
-    EXPECT_TRUE(w()->levelTimer()->isRunning());
-    EXPECT_GT(w()->levelTimer()->remainingMs(), 10000) << "a full period from the restore";
+    EXPECT_TRUE(running(timer(w(), LevelTimer)));
+    EXPECT_GT(timer(w(), LevelTimer)->findChild<QTimer*>()->remainingTime(), 10000) << "a full period from the restore";
 }
 
 TEST_F(MainWindow, AccessKeysStartAndExit)
@@ -204,7 +204,7 @@ TEST_F(MainWindow, ADisabledPadDrawsItsDigitsInTheWindowTextColour)
     const QColor windowText = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
     ASSERT_FALSE(control(w(), Control::Pad)->isEnabled());
     for (int i = 0; i < 9; ++i) EXPECT_EQ(ink(control(w(), Control::PadKeys, i)), windowText) << "key " << i + 1;
-    w()->multiplicationItem()->trigger();
+    choose(w(), kMultiplicationItem);
     ASSERT_NE(multForm(), nullptr);
     ASSERT_FALSE(control(multForm(), Control::Pad)->isEnabled());
     EXPECT_EQ(ink(control(multForm(), Control::PadKeys, 0)), windowText);
@@ -225,7 +225,7 @@ TEST_F(BrokenPictures, AMissingPictureShowsTextAndOneMessage)
         EXPECT_EQ(control<PictureBox>(mainForm(), Control::Cells, i)->fallbackText(),
                   hidden ? QString("?") : QString::number(st.digits[i]));
     }
-    mainForm()->levelTimer()->tick();  // play goes on; the message is not repeated
+    timer(mainForm(), LevelTimer)->tick();  // play goes on; the message is not repeated
     EXPECT_EQ(notifier.shown.size(), 1u);
 }
 

@@ -10,7 +10,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(startApp());
-        mainForm()->multiplicationItem()->trigger();
+        choose(mainForm(), kMultiplicationItem);
         ASSERT_NE(multForm(), nullptr);
     }
     MultForm* w() { return multForm(); }
@@ -32,7 +32,7 @@ protected:
             EXPECT_EQ(text(w(), Control::Figures, i), QString::number(product(i)));
             if (i < 3) {
                 EXPECT_EQ(shownAt(control(w(), Control::Figures, i)), kGreen);
-                w()->highlightTimer()->tick();  // the highlight moves on
+                timer(w(), HighlightTimer)->tick();  // the highlight moves on
                 EXPECT_EQ(shownAt(control(w(), Control::Figures, i)), buttonFace());
             }
         }
@@ -42,11 +42,11 @@ protected:
 TEST_F(MultWindow, OpensAsDesigned)
 {
     EXPECT_EQ(w()->windowTitle(), "KORVELLAN : Multiplication Game");
-    EXPECT_EQ(w()->client()->size(), QSize(300, 278));
+    EXPECT_EQ(w()->centralWidget()->size(), QSize(300, 278));
     EXPECT_EQ(w()->focusWidget(), control(w(), Control::StopButton));
     EXPECT_EQ(control<QComboBox>(w(), Control::LevelList)->currentText(), "Level - 1(18 Sec.)");
-    EXPECT_EQ(w()->levelTimer()->interval(), 18000);
-    for (auto* t : {w()->levelTimer(), w()->countdownTimer(), w()->highlightTimer()}) EXPECT_FALSE(t->isRunning());
+    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 18000);
+    for (const GameTimer* t : timers(w())) EXPECT_FALSE(running(t));
     EXPECT_FALSE(control(w(), Control::Pad)->isEnabled());
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(text(w(), Control::Figures, i), "?");
@@ -64,9 +64,9 @@ TEST_F(MultWindow, APuzzleSolvedByThePadTurnsGreen)
 {
     click(w(), Control::StartButton);
     EXPECT_EQ(w()->focusWidget(), control(w(), Control::Cells, 0));
-    EXPECT_TRUE(w()->highlightTimer()->isRunning());
+    EXPECT_TRUE(running(timer(w(), HighlightTimer)));
     solve(false);
-    EXPECT_EQ(w()->background(), kGreen);
+    EXPECT_EQ(background(w()), kGreen);
     EXPECT_EQ(text(w(), Control::Entry), "");
     EXPECT_EQ(w()->focusWidget(), control(w(), Control::Cells, 0)) << "the focus returns to the first factor";
 }
@@ -75,20 +75,20 @@ TEST_F(MultWindow, APuzzleSolvedByKeysTurnsGreen)
 {
     click(w(), Control::StartButton);
     solve(true);
-    EXPECT_EQ(w()->background(), kGreen);
-    w()->levelTimer()->tick();  // the next deal restores the colours
-    EXPECT_EQ(w()->background(), buttonFace());
+    EXPECT_EQ(background(w()), kGreen);
+    timer(w(), LevelTimer)->tick();  // the next deal restores the colours
+    EXPECT_EQ(background(w()), buttonFace());
     for (int i = 0; i < 4; ++i) EXPECT_EQ(text(w(), Control::Figures, i), "?");
 }
 
 TEST_F(MultWindow, CountdownAndStop)
 {
     click(w(), Control::StartButton);
-    w()->countdownTimer()->tick();
+    timer(w(), CountdownTimer)->tick();
     EXPECT_EQ(w()->windowTitle(), "KORVELLAN - Refreshing in - 17");
     EXPECT_EQ(text(w(), Control::Status), "Refreshing in 17 Sec.");
     click(w(), Control::StopButton);
-    for (auto* t : {w()->levelTimer(), w()->countdownTimer(), w()->highlightTimer()}) EXPECT_FALSE(t->isRunning());
+    for (const GameTimer* t : timers(w())) EXPECT_FALSE(running(t));
     EXPECT_TRUE(control(w(), Control::Pad)->isEnabled());
     EXPECT_EQ(shows(w(), 0), Picture::empty());
     EXPECT_EQ(w()->windowTitle(), "KORVELLAN - Refreshing in - 17");
@@ -102,7 +102,7 @@ TEST_F(MultWindow, TheLevelChosenBeforeStartSetsThePeriod)
     combo->setFocus();
     combo->setCurrentIndex(1);
     click(w(), Control::StartButton);
-    EXPECT_EQ(w()->levelTimer()->interval(), 15000);
+    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 15000);
     EXPECT_EQ(session->state().secondsLeft, 15);
 }
 
@@ -111,7 +111,7 @@ TEST_F(MultWindow, KeysBeforeTheFirstDealFindNothing)
     key(w(), 0, Qt::Key_0);
     key(w(), 0, Qt::Key_Backspace);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(text(w(), Control::Figures, i), "?");
-    EXPECT_EQ(w()->background(), buttonFace());
+    EXPECT_EQ(background(w()), buttonFace());
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ protected:
     static std::vector<QWidget*> controlsOf(GameWindow* w)
     {
         std::vector<QWidget*> v;
-        for (QWidget* c : w->client()->findChildren<QWidget*>())
+        for (QWidget* c : w->centralWidget()->findChildren<QWidget*>())
             if (c->window() == w && !c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_")))
                 v.push_back(c);
         return v;
@@ -126,7 +126,7 @@ protected:
         const QString caption = s.caption.kind == Caption::Kind::Title ? QString::fromLatin1(title) : texts::caption(s.caption, {});
         if (f.windowTitle() != caption) return "caption not shown: " + f.windowTitle().toStdString();
         if (text(&f, Control::Status) != texts::status(s.status)) return "status not shown";
-        if (f.background() != colourOf(s.back)) return "background not shown";
+        if (background(&f) != colourOf(s.back)) return "background not shown";
         for (std::size_t i = 0; i < s.cells.size(); ++i) {
             const auto* box = control<PictureBox>(&f, Control::Cells, static_cast<int>(i));
             if (!box->fallbackText().isEmpty()) return "a picture file that does not exist was asked for";
@@ -140,7 +140,7 @@ protected:
         const auto* combo = control<QComboBox>(&f, Control::LevelList);
         if (combo->count() != static_cast<int>(s.levels.size()) || combo->currentIndex() != s.level) return "level list";
         if (combo->isEnabled() != s.levelsEnabled) return "level list state";
-        if (!timerShows(f.levelTimer(), s.levelTimer) || !timerShows(f.countdownTimer(), s.countdownTimer)) return "timers";
+        if (!timerShows(timer(&f, LevelTimer), s.levelTimer) || !timerShows(timer(&f, CountdownTimer), s.countdownTimer)) return "timers";
         return {};
     }
     static bool timerShows(const GameTimer* t, const TimerState& s) { return t->isEnabled() == s.enabled && t->interval() == s.interval; }
@@ -166,7 +166,7 @@ protected:
         if (MainForm* m = mainForm()) return showsItsGame(*m, m->game().screen(), "KORVELLAN");
         if (MultForm* m = multForm()) {
             const MultScreen& s = m->game().screen();
-            if (!timerShows(m->highlightTimer(), s.highlightTimer)) return "highlight timer";
+            if (!timerShows(timer(m, HighlightTimer), s.highlightTimer)) return "highlight timer";
             if (text(m, Control::Entry) != texts::entry(s.entry)) return "entry not shown";
             return showsItsGame(*m, s, "KORVELLAN : Multiplication Game");
         }
@@ -215,18 +215,18 @@ protected:
             name += "click " + target->objectName().toStdString();
             QTest::mouseClick(target, Qt::LeftButton);
         } else if (r < 45) {
-            const auto labels = all<ClickLabel>(w->client());
+            const auto labels = all<ClickLabel>(w->centralWidget());
             if (labels.empty()) return name + "no pad";
             ClickLabel* l = labels[static_cast<std::size_t>(below(static_cast<int>(labels.size())))];
             name += "pad " + l->objectName().toStdString() + (l->isEnabled() ? "" : " (disabled)");
             QTest::mouseClick(l, Qt::LeftButton);
         } else if (r < 52) {
-            const auto buttons = all<QPushButton>(w->client());
+            const auto buttons = all<QPushButton>(w->centralWidget());
             QPushButton* b = buttons[static_cast<std::size_t>(below(static_cast<int>(buttons.size())))];
             name += "button " + b->objectName().toStdString();
             QTest::mouseClick(b, Qt::LeftButton);
         } else if (r < 72) {
-            const auto cells = all<PictureBox>(w->client());
+            const auto cells = all<PictureBox>(w->centralWidget());
             if (cells.empty()) return name + "no cells";
             PictureBox* cell = cells[static_cast<std::size_t>(below(static_cast<int>(cells.size())))];
             // Half the keys digits, on the main row or the keypad, or Delete; the
@@ -256,7 +256,7 @@ protected:
             name += "menu " + a->text().toStdString();
             a->trigger();
         } else if (r < 78) {
-            auto* combo = w->client()->findChild<QComboBox*>();
+            auto* combo = w->centralWidget()->findChild<QComboBox*>();
             if (!combo) return name + "no level list";
             if (below(2) && combo->isEnabled() && combo->count() > 0) {
                 const int i = below(combo->count());
@@ -271,11 +271,11 @@ protected:
             name += "close request";
             w->close();
         } else if (r < 92) {
-            const auto& timers = w->timers();
-            if (timers.empty()) return "no timers";
-            const int t = below(static_cast<int>(timers.size()));
+            const auto ts = timers(w);
+            if (ts.empty()) return "no timers";
+            const int t = below(static_cast<int>(ts.size()));
             name = "tick of timer " + std::to_string(t);
-            timers[static_cast<std::size_t>(t)]->tick();
+            ts[t]->tick();
         } else if (r < 95) {
             const bool minimise = below(2);
             name = minimise ? "minimise" : "restore";
@@ -367,17 +367,17 @@ TEST_F(RandomWindows, MemoryStaysFlatOverRoundTrips)
     for (int trip = 0; trip < trips; ++trip) {
         // A game in each window, then back by one of the three ways out.
         click(mainForm(), Control::StartButton);
-        mainForm()->countdownTimer()->tick();
+        timer(mainForm(), CountdownTimer)->tick();
         click(mainForm(), Control::PadKeys, trip % 9);
-        mainForm()->multiplicationItem()->trigger();
+        choose(mainForm(), kMultiplicationItem);
         settled();
         ASSERT_NE(multForm(), nullptr);
         click(multForm(), Control::StartButton);
-        multForm()->highlightTimer()->tick();
+        timer(multForm(), HighlightTimer)->tick();
         click(multForm(), Control::PadKeys, trip % 10);
         switch (trip % 3) {
         case 0: click(multForm(), Control::ExitButton); break;
-        case 1: multForm()->additionItem()->trigger(); break;
+        case 1: choose(multForm(), kAdditionItem); break;
         default: multForm()->close();
         }
         const auto now = settled();

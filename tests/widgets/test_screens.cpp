@@ -41,7 +41,7 @@ TEST_F(Screens_, EveryWayOutOfMultiplicationReturnsToAFreshMainWindow)
 {
     ASSERT_TRUE(startApp());
     const auto leave = [&](const std::function<void()>& how) {
-        mainForm()->multiplicationItem()->trigger();
+        choose(mainForm(), kMultiplicationItem);
         ASSERT_NE(multForm(), nullptr);
         EXPECT_TRUE(multForm()->isVisible());
         EXPECT_EQ(mainForm(), nullptr) << "the main window closes when the multiplication window opens";
@@ -57,7 +57,7 @@ TEST_F(Screens_, EveryWayOutOfMultiplicationReturnsToAFreshMainWindow)
     };
     leave([&] { click(multForm(), Control::ExitButton); });
     leave([&] { multForm()->close(); });
-    leave([&] { multForm()->additionItem()->trigger(); });
+    leave([&] { choose(multForm(), kAdditionItem); });
     // The gate ran at every load; the welcome page opened once.
     EXPECT_EQ(connectivity.calls, 4);
     EXPECT_EQ(opener.opened.size(), 1u);
@@ -67,7 +67,7 @@ TEST_F(Screens_, EveryWayOutOfMultiplicationReturnsToAFreshMainWindow)
 TEST_F(Screens_, LeavingMultiplicationOfflineEndsWithOneMessage)
 {
     ASSERT_TRUE(startApp());
-    mainForm()->multiplicationItem()->trigger();
+    choose(mainForm(), kMultiplicationItem);
     connectivity.result = 0;
     for (auto how : {0, 1, 2}) {
         if (how > 0) {
@@ -75,11 +75,11 @@ TEST_F(Screens_, LeavingMultiplicationOfflineEndsWithOneMessage)
             notifier.shown.clear();
             connectivity.result = 1;
             ASSERT_TRUE(startApp());
-            mainForm()->multiplicationItem()->trigger();
+            choose(mainForm(), kMultiplicationItem);
             connectivity.result = 0;
         }
         if (how == 0) click(multForm(), Control::ExitButton);
-        if (how == 1) multForm()->additionItem()->trigger();
+        if (how == 1) choose(multForm(), kAdditionItem);
         if (how == 2) multForm()->close();
         settle();
         EXPECT_EQ(endings, 1) << "way out " << how;
@@ -115,7 +115,7 @@ TEST_F(Screens_, TheTopicSelectorCanBeShownAndLeadsToTheMainWindow)
     showOnly(Window::Topic);
     ASSERT_NE(windows().topicForm(), nullptr);
     EXPECT_EQ(windows().topicForm()->windowTitle(), "KORVELLAN : Select your topic");
-    EXPECT_EQ(windows().topicForm()->client()->size(), QSize(345, 251));
+    EXPECT_EQ(windows().topicForm()->centralWidget()->size(), QSize(345, 251));
     // Nothing in the program shows this window: keep a picture of it for review.
     windows().topicForm()->grab().save(QStringLiteral("topic-selector.png"));
     ASSERT_NE(windows().topicForm()->focusWidget(), nullptr);
@@ -134,19 +134,19 @@ TEST_F(Screens_, TimersOfALeftGameStopWithItsWindow)
 {
     ASSERT_TRUE(startApp());
     click(mainForm(), Control::StartButton);
-    QPointer<GameTimer> t1 = mainForm()->levelTimer();
-    EXPECT_TRUE(t1->isRunning());
-    mainForm()->multiplicationItem()->trigger();
-    EXPECT_TRUE(t1.isNull() || !t1->isRunning());
+    QPointer<GameTimer> t1 = timer(mainForm(), LevelTimer);
+    EXPECT_TRUE(running(t1));
+    choose(mainForm(), kMultiplicationItem);
+    EXPECT_TRUE(t1.isNull() || !running(t1));
     click(multForm(), Control::StartButton);
-    QPointer<GameTimer> m3 = multForm()->highlightTimer();
-    EXPECT_TRUE(m3->isRunning());
+    QPointer<GameTimer> m3 = timer(multForm(), HighlightTimer);
+    EXPECT_TRUE(running(m3));
     click(multForm(), Control::ExitButton);
-    EXPECT_TRUE(m3.isNull() || !m3->isRunning());
+    EXPECT_TRUE(m3.isNull() || !running(m3));
     settle();
     EXPECT_TRUE(m3.isNull()) << "a closed window is deleted once its handler has returned";
-    EXPECT_FALSE(mainForm()->levelTimer()->isRunning());
-    EXPECT_FALSE(mainForm()->countdownTimer()->isRunning());
+    EXPECT_FALSE(running(timer(mainForm(), LevelTimer)));
+    EXPECT_FALSE(running(timer(mainForm(), CountdownTimer)));
 }
 
 TEST_F(Screens_, AWindowClosedInsideItsOwnLoadHandlerIsNeverShown)

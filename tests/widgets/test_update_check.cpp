@@ -36,7 +36,7 @@ protected:
         realDownloader = &curl;
         ASSERT_TRUE(startApp(QStringLiteral(NUMORA_PICTURES_DIR), a));
         notifier.shown.clear();
-        mainForm()->updatesItem()->trigger();
+        choose(mainForm(), kUpdatesItem);
         EXPECT_FALSE(cursor.busy);
     }
 };
