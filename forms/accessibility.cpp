@@ -8,14 +8,13 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <span>
 
 #include "control_map.h"
 #include "controls.h"
-#include "game_window.h"
+#include "game_form.h"
 #include "texts.h"
 
 namespace numora {
@@ -192,40 +191,49 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
 
 QString translated(const char* text) { return QCoreApplication::translate("Accessibility", text); }
 
-// What each control of a window is; the members of an array in index order.
-struct Described {
-    Control control;
-    const char* descriptions[MainScreen::kCells];  // one for a single control
+// What the controls of a game window are, for the ear. A cell's description is
+// its place, then the figures of its row and its column.
+struct Words {
+    std::span<const char* const> cells;    // each cell's place, row by row
+    std::span<const char* const> figures;  // each sum or product, in index order
+    const char* rowAndColumn;
+    std::pair<std::size_t, std::size_t> (*figuresOf)(std::size_t cell);  // its row's and its column's
+    std::span<const std::pair<Control, const char*>> others;              // the single controls
 };
 
-// The cells row by row; their descriptions go on with what the sums or products say.
-constexpr Described kMain[] = {
-    {Control::Cells, {QT_TRANSLATE_NOOP("Accessibility", "top row, left column"), QT_TRANSLATE_NOOP("Accessibility", "top row, middle column"),
-                      QT_TRANSLATE_NOOP("Accessibility", "top row, right column"), QT_TRANSLATE_NOOP("Accessibility", "middle row, left column"),
-                      QT_TRANSLATE_NOOP("Accessibility", "middle row, middle column"), QT_TRANSLATE_NOOP("Accessibility", "middle row, right column"),
-                      QT_TRANSLATE_NOOP("Accessibility", "bottom row, left column"), QT_TRANSLATE_NOOP("Accessibility", "bottom row, middle column"),
-                      QT_TRANSLATE_NOOP("Accessibility", "bottom row, right column")}},
-    // Rows top to bottom, then the columns from right to left, as they stand.
-    {Control::Figures, {QT_TRANSLATE_NOOP("Accessibility", "sum of the top row"), QT_TRANSLATE_NOOP("Accessibility", "sum of the middle row"),
-                        QT_TRANSLATE_NOOP("Accessibility", "sum of the bottom row"), QT_TRANSLATE_NOOP("Accessibility", "sum of the right column"),
-                        QT_TRANSLATE_NOOP("Accessibility", "sum of the middle column"), QT_TRANSLATE_NOOP("Accessibility", "sum of the left column")}},
-    {Control::Status, {QT_TRANSLATE_NOOP("Accessibility", "status")}},
-};
+constexpr const char* kMainCells[] = {
+    QT_TRANSLATE_NOOP("Accessibility", "top row, left column"),     QT_TRANSLATE_NOOP("Accessibility", "top row, middle column"),
+    QT_TRANSLATE_NOOP("Accessibility", "top row, right column"),    QT_TRANSLATE_NOOP("Accessibility", "middle row, left column"),
+    QT_TRANSLATE_NOOP("Accessibility", "middle row, middle column"), QT_TRANSLATE_NOOP("Accessibility", "middle row, right column"),
+    QT_TRANSLATE_NOOP("Accessibility", "bottom row, left column"),  QT_TRANSLATE_NOOP("Accessibility", "bottom row, middle column"),
+    QT_TRANSLATE_NOOP("Accessibility", "bottom row, right column")};
+// Rows top to bottom, then the columns from right to left, as they stand.
+constexpr const char* kMainSums[] = {
+    QT_TRANSLATE_NOOP("Accessibility", "sum of the top row"),      QT_TRANSLATE_NOOP("Accessibility", "sum of the middle row"),
+    QT_TRANSLATE_NOOP("Accessibility", "sum of the bottom row"),   QT_TRANSLATE_NOOP("Accessibility", "sum of the right column"),
+    QT_TRANSLATE_NOOP("Accessibility", "sum of the middle column"), QT_TRANSLATE_NOOP("Accessibility", "sum of the left column")};
+constexpr std::pair<Control, const char*> kStatus[] = {{Control::Status, QT_TRANSLATE_NOOP("Accessibility", "status")}};
+constexpr Words kMain{kMainCells, kMainSums, QT_TRANSLATE_NOOP("Accessibility", "Row sum: %1, column sum: %2."),
+                      [](std::size_t i) { return std::pair{i / 3, 5 - i % 3}; }, kStatus};
 
-constexpr Described kMult[] = {
-    {Control::Cells, {QT_TRANSLATE_NOOP("Accessibility", "factor, top left"), QT_TRANSLATE_NOOP("Accessibility", "factor, top right"),
-                      QT_TRANSLATE_NOOP("Accessibility", "factor, bottom left"), QT_TRANSLATE_NOOP("Accessibility", "factor, bottom right")}},
-    // In the order the player finds them.
-    {Control::Figures, {QT_TRANSLATE_NOOP("Accessibility", "product of the top row"), QT_TRANSLATE_NOOP("Accessibility", "product of the bottom row"),
-                        QT_TRANSLATE_NOOP("Accessibility", "product of the right column"), QT_TRANSLATE_NOOP("Accessibility", "product of the left column")}},
-    {Control::Entry, {QT_TRANSLATE_NOOP("Accessibility", "your answer")}},
-    {Control::Status, {QT_TRANSLATE_NOOP("Accessibility", "status")}},
-    {Control::ClearButton, {QT_TRANSLATE_NOOP("Accessibility", "clears your answer")}},
-};
+constexpr const char* kFactors[] = {
+    QT_TRANSLATE_NOOP("Accessibility", "factor, top left"), QT_TRANSLATE_NOOP("Accessibility", "factor, top right"),
+    QT_TRANSLATE_NOOP("Accessibility", "factor, bottom left"), QT_TRANSLATE_NOOP("Accessibility", "factor, bottom right")};
+// In the order the player finds them: the rows, the right column, the left.
+constexpr const char* kProducts[] = {
+    QT_TRANSLATE_NOOP("Accessibility", "product of the top row"), QT_TRANSLATE_NOOP("Accessibility", "product of the bottom row"),
+    QT_TRANSLATE_NOOP("Accessibility", "product of the right column"), QT_TRANSLATE_NOOP("Accessibility", "product of the left column")};
+constexpr std::pair<Control, const char*> kMultOthers[] = {
+    {Control::Entry, QT_TRANSLATE_NOOP("Accessibility", "your answer")},
+    {Control::Status, QT_TRANSLATE_NOOP("Accessibility", "status")},
+    {Control::ClearButton, QT_TRANSLATE_NOOP("Accessibility", "clears your answer")}};
+constexpr Words kMult{kFactors, kProducts, QT_TRANSLATE_NOOP("Accessibility", "Row product %1, column product %2."),
+                      [](std::size_t i) { return std::pair{i / 2, std::size_t{i % 2 == 0 ? 3u : 2u}}; }, kMultOthers};
 
 // Descriptions cost a little at every load; they are made only once a screen
-// reader listens, and then for the windows already loaded too.
-class Describer : public QAccessible::ActivationObserver {
+// reader listens, and then for the windows already loaded too. Qt tells this
+// observer when that changes; QAccessible::isActive() says where it stood before.
+class Listener : public QAccessible::ActivationObserver {
 public:
     bool listening = false;
     void accessibilityActiveChanged(bool active) override
@@ -233,62 +241,24 @@ public:
         listening = active;
         if (!active) return;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* window = qobject_cast<GameWindow*>(w)) window->describe();
+            if (auto* form = qobject_cast<GameForm*>(w)) form->describe();
     }
 };
 
-Describer describer;
+Listener listener;
 
 // Qt tells screen readers of every description set, changed or not: a deal that
 // set them all would flood a screen reader, which then drops what matters.
 void describeAs(QWidget* w, const QString& description)
 {
-    if (w->accessibleDescription() != description) w->setAccessibleDescription(description);
+    if (w && w->accessibleDescription() != description) w->setAccessibleDescription(description);
 }
 
-void describe(ControlMap& c, std::span<const Described> table)
-{
-    for (const auto& [control, descriptions] : table) {
-        const bool array = descriptions[1] != nullptr;
-        for (std::size_t i = 0; i < std::size(descriptions) && descriptions[i]; ++i)
-            if (QWidget* w = c.get(control, array ? static_cast<int>(i) : -1)) describeAs(w, translated(descriptions[i]));
-    }
-    // The pad's frame has no caption of its own; the level list is named by its
-    // current entry, and says what it is in its description.
-    const QString pad = translated(QT_TRANSLATE_NOOP("Accessibility", "number pad"));
-    if (QWidget* frame = c.get(Control::Pad); frame && frame->accessibleName() != pad) frame->setAccessibleName(pad);
-    if (auto* level = qobject_cast<QComboBox*>(c.get(Control::LevelList))) {
-        describeAs(level, translated(QT_TRANSLATE_NOOP("Accessibility", "level")));
-        // Each entry as it is said; the entries hold their seconds as data.
-        for (int i = 0; i < level->count(); ++i)
-            if (const QString said = texts::spokenLevel(i, level->itemData(i).toInt());
-                level->itemData(i, Qt::AccessibleTextRole) != said)
-                level->setItemData(i, said, Qt::AccessibleTextRole);
-    }
-    for (QWidget* key : c.array<QWidget>(Control::PadKeys)) describeAs(key, pad);
-}
-
-// A cell's description goes on with the figures of its row and its column: a
-// number, or a product not found yet.
-void describeCells(ControlMap& c, const char* const* places, const char* rowAndColumn, auto figuresOf)
-{
-    const auto cells = c.array<QWidget>(Control::Cells);
-    const auto figures = c.array<QLabel>(Control::Figures);
-    const auto said = [&](std::size_t k) {
-        bool number = false;
-        figures[k]->text().toInt(&number);
-        return number ? figures[k]->text() : translated(QT_TRANSLATE_NOOP("Accessibility", "not found yet"));
-    };
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const auto [row, column] = figuresOf(i);
-        describeAs(cells[i],
-                   translated(places[i]) + QStringLiteral(". ") + translated(rowAndColumn).arg(said(row), said(column)));
-    }
-}
-
-// Sends the name of `o` to screen readers with the name itself in the event:
-// Qt 6.4's AT-SPI bridge sends the object instead, which Orca cannot speak. It
-// goes out on the bridge's own connection; without one, nothing is listening.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Works around two gaps of Qt's AT-SPI bridge before Qt 6.8: Qt 6.4's sends a
+// name change with the object in place of the new name, which Orca cannot
+// speak, and none can send a sentence to be spoken. This sends the name itself,
+// on the bridge's own connection; without one, nothing is listening.
 bool sendName(QObject* o, const QString& name)
 {
     QDBusConnection bridge(QStringLiteral("a11y"));
@@ -300,6 +270,7 @@ bool sendName(QObject* o, const QString& name)
     m << QStringLiteral("accessible-name") << 0 << 0 << QVariant::fromValue(QDBusVariant(name)) << QVariantMap();
     return bridge.send(m);
 }
+#endif
 
 }  // namespace
 
@@ -307,8 +278,9 @@ void installAccessibility()
 {
     // Qt keeps one entry per factory, so a second call adds nothing.
     QAccessible::installFactory(factory);
-    QAccessible::removeActivationObserver(&describer);
-    QAccessible::installActivationObserver(&describer);
+    QAccessible::removeActivationObserver(&listener);
+    QAccessible::installActivationObserver(&listener);
+    listener.listening = QAccessible::isActive();
 }
 
 QString spokenPicture(Picture p)
@@ -321,24 +293,36 @@ QString spokenPicture(Picture p)
     return translated(QT_TRANSLATE_NOOP("Accessibility", "empty"));
 }
 
-bool listening() { return describer.listening || QAccessible::isActive(); }
+bool listening() { return listener.listening; }
 
-void describeMainWindow(ControlMap& c)
+void describe(Window window, ControlMap& c, const GameScreen& s)
 {
     if (!listening()) return;
-    describe(c, std::span(kMain).subspan(1));
-    // Rows are summed in figures 0..2; the columns, right to left, in figures 3..5.
-    describeCells(c, kMain[0].descriptions, QT_TRANSLATE_NOOP("Accessibility", "Row sum: %1, column sum: %2."),
-                  [](std::size_t i) { return std::pair{i / 3, 5 - i % 3}; });
-}
-
-void describeMultWindow(ControlMap& c)
-{
-    if (!listening()) return;
-    describe(c, std::span(kMult).subspan(1));
-    // The rows' products are figures 0 and 1, the right column's 2, the left's 3.
-    describeCells(c, kMult[0].descriptions, QT_TRANSLATE_NOOP("Accessibility", "Row product %1, column product %2."),
-                  [](std::size_t i) { return std::pair{i / 2, i % 2 == 0 ? std::size_t{3} : std::size_t{2}}; });
+    const Words& words = window == Window::Main ? kMain : kMult;
+    const auto said = [&](std::size_t k) {
+        const Figure f = s.figures[k];
+        return f.kind == Figure::Kind::Number ? QString::number(f.value) : translated(QT_TRANSLATE_NOOP("Accessibility", "not found yet"));
+    };
+    for (std::size_t i = 0; i < words.cells.size(); ++i) {
+        const auto [row, column] = words.figuresOf(i);
+        describeAs(c.get(Control::Cells, static_cast<int>(i)),
+                   translated(words.cells[i]) + QStringLiteral(". ") + translated(words.rowAndColumn).arg(said(row), said(column)));
+    }
+    for (std::size_t i = 0; i < words.figures.size(); ++i)
+        describeAs(c.get(Control::Figures, static_cast<int>(i)), translated(words.figures[i]));
+    for (const auto& [control, what] : words.others) describeAs(c.get(control), translated(what));
+    // The pad's frame has no caption of its own; the level list is named by its
+    // current entry, and says what it is in its description.
+    const QString pad = translated(QT_TRANSLATE_NOOP("Accessibility", "number pad"));
+    if (QWidget* frame = c.get(Control::Pad); frame && frame->accessibleName() != pad) frame->setAccessibleName(pad);
+    for (QWidget* key : c.array<QWidget>(Control::PadKeys)) describeAs(key, pad);
+    if (auto* level = qobject_cast<QComboBox*>(c.get(Control::LevelList))) {
+        describeAs(level, translated(QT_TRANSLATE_NOOP("Accessibility", "level")));
+        for (std::size_t i = 0; i < s.levels.size(); ++i)
+            if (const QString said = texts::spokenLevel(static_cast<int>(i), s.levels[i]);
+                level->itemData(static_cast<int>(i), Qt::AccessibleTextRole) != said)
+                level->setItemData(static_cast<int>(i), said, Qt::AccessibleTextRole);
+    }
 }
 
 void speakAs(QWidget* w, const QString& spoken)
@@ -350,17 +334,23 @@ void speakAs(QAction* a, const QString& spoken) { a->setProperty(kSpoken, spoken
 
 void renamed(QWidget* w, const QString& name)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (sendName(w, name)) return;
+#endif
     QAccessibleEvent e(w, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&e);
 }
 
 void announce(QWidget* window, const QString& sentence)
 {
-    // Orca 43 speaks a change of the active window's name, and nothing else that
-    // Qt 6.4 can send a sentence with. Qt's own event then has the real title read again.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Orca 43 speaks a change of the active window's name: the sentence goes as
+    // its name, and Qt's own event then has the real title read again.
     if (!sendName(window, sentence)) return;
     QAccessibleEvent e(window, QAccessible::NameChanged);
+#else
+    QAccessibleAnnouncementEvent e(window, sentence);
+#endif
     QAccessible::updateAccessibility(&e);
 }
 

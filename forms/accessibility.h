@@ -15,6 +15,7 @@ class QWidget;
 namespace numora {
 
 class ControlMap;
+enum class Window;
 
 // Our own controls' accessible interfaces (grid cells are graphics named by
 // what they show, number-pad keys are buttons with a press action), and the
@@ -30,10 +31,9 @@ QString spokenPicture(Picture p);
 // and tell their news.
 bool listening();
 
-// Describe the controls of each game window (a cell with the sums or found
-// products of its row and column), when a screen reader is listening.
-void describeMainWindow(ControlMap& c);
-void describeMultWindow(ControlMap& c);
+// Describe the controls of a game window as its screen `s` stands (a cell with
+// the sums or found products of its row and column), when a screen reader is listening.
+void describe(Window window, ControlMap& c, const GameScreen& s);
 
 // Have a screen reader say `spoken` for `w`, where its text is written for the
 // eye; an empty `spoken` has it read the text again.

@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 #include "accessibility.h"
 #include "controls.h"
@@ -56,6 +57,7 @@ void GameForm::play(Game& game)
     startButton_ = controls_.as<QPushButton>(Control::StartButton);
     levels_ = controls_.as<QComboBox>(Control::LevelList);
 
+    describe();
     levelTimer_ = addTimer([this] { game_->levelTick(); });
     countdownTimer_ = addTimer([this] { game_->countdownTick(); });
     onClick(Control::StartButton, [this] { game_->start(); });
@@ -79,6 +81,14 @@ void GameForm::play(Game& game)
         connect(cell, &PictureBox::keyDown, this, [this](Key key) { handle([this, key] { game_->cellKeyDown(key); }); });
 }
 
+GameTimer* GameForm::addTimer(std::function<void()> onTick)
+{
+    return new GameTimer(dispatcher_, this, [this, onTick = std::move(onTick)] {
+        onTick();
+        if (!leaving()) render();
+    });
+}
+
 void GameForm::load()
 {
     game_->levelSetup();
@@ -92,14 +102,33 @@ void GameForm::focusCell(int index)
 
 void GameForm::minimise() { setWindowState(windowState() | Qt::WindowMinimized); }
 
+void GameForm::tell(News n)
+{
+    if (listening()) news_.push_back(n);
+}
+
+void GameForm::describe()
+{
+    if (game_) numora::describe(id(), controls_, game_->screen());
+}
+
+void GameForm::setBackground(Colour c)
+{
+    // The controls that keep the button face take it as their own once the
+    // window first turns another colour; until then they share the window's.
+    if (c != Colour::ButtonFace)
+        for (QWidget* w : controls_.keepingButtonFace())
+            if (!w->testAttribute(Qt::WA_SetPalette)) setColour(w, buttonFace(), true);
+    setColour(centralWidget(), colourOf(c));
+}
+
 void GameForm::render()
 {
-    GameScreen& s = game_->screen();
-    // What a sighted player sees change at once, a screen reader hears first.
+    const GameScreen& s = game_->screen();
+    // What a sighted player sees change at once, a screen reader hears first,
+    // after what the handler did to the focus.
     const bool heard = listening();
-    if (heard)
-        for (const News& n : s.news) announce(this, texts::news(n, s));
-    s.news.clear();
+    for (const News& n : std::exchange(news_, {})) announce(this, texts::news(n));
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         if (cells_[i]->shows() == s.cells[i]) continue;
         pictures_.show(*cells_[i], s.cells[i]);

@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace numora {
 
+class GameTimer;
 class Pictures;
 class PictureBox;
 
@@ -37,6 +38,10 @@ public:
     // ScreenRequests
     void focusCell(int index) override;
     void minimise() override;
+    void tell(News n) override;
+
+    // Tell screen readers what each control is (when one listens).
+    void describe();
 
 protected:
     GameForm(Dispatcher& d, Navigator& nav, Window id, QSize clientTwips, QString title, Pictures& pictures);
@@ -44,10 +49,13 @@ protected:
     // Wire the shared controls and timers to `game`; call once the controls are
     // built and the game exists.
     void play(Game& game);
+    GameTimer* addTimer(std::function<void()> onTick);
     void render() override;
     virtual void renderOwn() {}
 
 private:
+    void setBackground(Colour c);
+
     Pictures& pictures_;
     QString title_;  // the caption at load
     Game* game_ = nullptr;
@@ -55,6 +63,7 @@ private:
     GameTimer* countdownTimer_ = nullptr;
     std::vector<PictureBox*> cells_;
     std::vector<QLabel*> figures_;
+    std::vector<News> news_;  // told since the last render
     QWidget* pad_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* startButton_ = nullptr;

@@ -25,18 +25,9 @@ void GameWindow::build(std::span<const ControlSpec> specs)
 {
     QWidget* first = controls_.build(client_, specs);
     if (first) first->setFocus(Qt::OtherFocusReason);
-    describe();
     // The border is fixed: the window is exactly its client area plus the menu bar.
     const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
     setFixedSize(client_->width(), client_->height() + menuHeight);
-}
-
-GameTimer* GameWindow::addTimer(std::function<void()> onTick)
-{
-    return new GameTimer(dispatcher_, this, [this, onTick = std::move(onTick)] {
-        onTick();
-        if (!leaving_) render();
-    });
 }
 
 QMenu* GameWindow::addFileMenu(const char* objectName)
@@ -75,16 +66,6 @@ void GameWindow::leave()
 {
     leaving_ = true;
     for (GameTimer* t : findChildren<GameTimer*>(Qt::FindDirectChildrenOnly)) t->setEnabled(false);
-}
-
-void GameWindow::setBackground(Colour c)
-{
-    // The controls that keep the button face take it as their own once the
-    // window first turns another colour; until then they share the window's.
-    if (c != Colour::ButtonFace)
-        for (QWidget* w : controls_.keepingButtonFace())
-            if (!w->testAttribute(Qt::WA_SetPalette)) setColour(w, buttonFace(), true);
-    setColour(client_, colourOf(c));
 }
 
 void GameWindow::centre()

@@ -1,6 +1,6 @@
 // What the three windows have in common: a fixed client area built from a
-// layout table, centred at every load, a close box that asks the application
-// to close the window, and the timers that stop with it.
+// layout table, centred at every load, handlers that bring it up to date, and a
+// close box that asks the application to close the window.
 #pragma once
 
 #include <QMainWindow>
@@ -12,7 +12,6 @@
 namespace numora {
 
 class Dispatcher;
-class GameTimer;
 
 // The moves between windows. The application carries them out: it owns the
 // windows and knows when the program has ended.
@@ -46,14 +45,11 @@ public:
 
     // Centre on the screen, frame included once the window manager has framed it.
     void centre();
-    // Tell screen readers what each control is (when one listens).
-    virtual void describe() {}
 
 protected:
     GameWindow(Dispatcher& d, Navigator& nav, Window id, int clientWidthTwips, int clientHeightTwips);
 
     void build(std::span<const ControlSpec> specs);
-    GameTimer* addTimer(std::function<void()> onTick);
     QMenu* addFileMenu(const char* objectName);
     // A button click. An access key clicks without moving the focus; move it first,
     // so that the control it leaves (the level list) sees it go, as with the mouse.
@@ -62,7 +58,7 @@ protected:
     void handle(const std::function<void()>& h);
     virtual void render() {}
     bool leaving() const { return leaving_; }
-    void setBackground(Colour c);
+    Window id() const { return id_; }
 
     void closeEvent(QCloseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;

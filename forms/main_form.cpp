@@ -101,6 +101,4 @@ void MainForm::renderOwn()
     if (onWayland() && game_.screen().countdownTimer.enabled && !hidden_) update(QRect(0, 0, 1, 1));
 }
 
-void MainForm::describe() { describeMainWindow(controls_); }
-
 }  // namespace numora

@@ -17,7 +17,6 @@ public:
     // The load step: the connectivity gate, the level list, the welcome page once per run.
     void load() override;
     void displayed() override;
-    void describe() override;
 
     MissingNumbersGame& game() { return game_; }
 

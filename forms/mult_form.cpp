@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QMenu>
 
-#include "accessibility.h"
 #include "game_timer.h"
 #include "layout.h"
 #include "texts.h"
@@ -37,7 +36,5 @@ void MultForm::renderOwn()
         entry_->setText(text);
     highlightTimer_->apply(game_.screen().highlightTimer);
 }
-
-void MultForm::describe() { describeMultWindow(controls_); }
 
 }  // namespace numora

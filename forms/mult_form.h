@@ -15,7 +15,6 @@ public:
 
     // Leaving this window, by any route, brings the main window back.
     void closeRequested() override;
-    void describe() override;
 
 protected:
     void renderOwn() override;

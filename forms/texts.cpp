@@ -87,7 +87,7 @@ QString spokenLevel(int index, int seconds)
 
 QString entry(std::optional<std::int16_t> value) { return value ? QString::number(*value) : QString(); }
 
-QString news(News n, const GameScreen& s)
+QString news(News n)
 {
     static const char* const sought[] = {QT_TRANSLATE_NOOP("Game", "Product of the top row."),
                                          QT_TRANSLATE_NOOP("Game", "Product of the bottom row."),
@@ -97,7 +97,7 @@ QString news(News n, const GameScreen& s)
     case News::Kind::Dealt: return translated(QT_TRANSLATE_NOOP("Game", "New puzzle."));
     case News::Kind::Solved: return translated(QT_TRANSLATE_NOOP("Game", "Solved!"));
     case News::Kind::Completed: return translated(QT_TRANSLATE_NOOP("Game", "All four found!"));
-    case News::Kind::LockedOut: return spoken(s.status);  // as the status line reads it, for the ear
+    case News::Kind::LockedOut: return spoken(Status{Status::Kind::LockedOut, n.number});  // as the status line says it
     case News::Kind::Stopped: return translated(QT_TRANSLATE_NOOP("Game", "Stopped."));
     case News::Kind::ProductSought: return translated(sought[n.number]);
     case News::Kind::ProductFound: return translated(QT_TRANSLATE_NOOP("Game", "%1 is right!")).arg(n.number);

@@ -21,7 +21,7 @@ QString entry(std::optional<std::int16_t> value);
 QString spoken(Status s);
 QString spoken(Caption c);
 QString spokenLevel(int index, int seconds);
-// What a screen reader says of `n`, on a window that now shows `s`.
-QString news(News n, const GameScreen& s);
+// What a screen reader says of `n`.
+QString news(News n);
 
 }  // namespace numora::texts

@@ -51,7 +51,7 @@ void Game::countdownTick()
     const Status::Kind was = s.status.kind;
     s.status = countdownStatus();
     // The warning that one pick is left reads as the lock-out does.
-    if (s.status.kind == Status::Kind::LockedOut && was != Status::Kind::LockedOut) s.news.push_back({News::Kind::LockedOut});
+    if (s.status.kind == Status::Kind::LockedOut && was != Status::Kind::LockedOut) req_.tell({News::Kind::LockedOut, st_.secondsLeft});
 }
 
 void Game::stop()
@@ -67,7 +67,7 @@ void Game::stop()
     s.padVisible = true;
     s.status = {Status::Kind::ClickNumber};
     stopped();
-    s.news.push_back({News::Kind::Stopped});
+    req_.tell({News::Kind::Stopped});
 }
 
 }  // namespace numora

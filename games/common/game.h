@@ -16,6 +16,7 @@ public:
     virtual ~ScreenRequests() = default;
     virtual void focusCell(int index) = 0;  // give the keyboard focus to cell `index`
     virtual void minimise() = 0;            // set the window state to minimised
+    virtual void tell(News n) = 0;          // a change for a screen reader to say
 };
 
 // The events both game windows hand to their game, one method each. After

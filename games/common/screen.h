@@ -63,8 +63,8 @@ struct Caption {
 };
 
 // A change the player sees at once, for a screen reader to tell: a new puzzle,
-// a solved or completed one, a lock-out (as the status then reads), a Stop, the
-// product to find next (its cell) and a product found (its value).
+// a solved or completed one, a lock-out (with the seconds the status then
+// shows), a Stop, the product to find next (its cell) and a product found (its value).
 struct News {
     enum class Kind : std::uint8_t { Dealt, Solved, Completed, LockedOut, Stopped, ProductSought, ProductFound };
     Kind kind;
@@ -100,7 +100,6 @@ struct GameScreen {
     int level = -1;
     TimerState levelTimer{false, 0};                // deals the next puzzle
     TimerState countdownTimer{false, kMsPerSecond};  // counts the seconds left
-    std::vector<News> news;  // since the window last showed the screen; it takes them
 };
 
 struct MainScreen : GameScreen {

@@ -7,7 +7,7 @@ namespace numora {
 void MissingNumbersGame::deal()
 {
     dealMissingNumbers(st_, rnd_, screen_);
-    screen_.news.push_back({News::Kind::Dealt});
+    req_.tell({News::Kind::Dealt});
 }
 
 void MissingNumbersGame::started()
@@ -48,7 +48,7 @@ void MissingNumbersGame::pick(int n)
 
     st_.picks = incSat(st_.picks);
     if (st_.picks > kPicksCompared) {
-        if (screen_.padVisible) screen_.news.push_back({News::Kind::LockedOut});
+        if (screen_.padVisible) req_.tell({News::Kind::LockedOut, st_.secondsLeft});
         screen_.padVisible = false;
         screen_.back = Colour::LightOrange;
         screen_.status = {Status::Kind::LockedOut, st_.secondsLeft};
@@ -66,7 +66,7 @@ void MissingNumbersGame::pick(int n)
     }
 
     if (st_.found >= kHiddenCells) {
-        screen_.news.push_back({News::Kind::Solved});
+        req_.tell({News::Kind::Solved});
         screen_.back = Colour::LightGreen;
         screen_.padEnabled = false;
         st_.found = 0;

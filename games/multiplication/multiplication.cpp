@@ -15,8 +15,8 @@ bool acceptsDigits(const ModuleState& st) { return st.dealt && st.productsFound 
 void MultiplicationGame::deal()
 {
     dealMultiplication(st_, rnd_, screen_);
-    screen_.news.push_back({News::Kind::Dealt});
-    screen_.news.push_back({News::Kind::ProductSought, st_.sought});
+    req_.tell({News::Kind::Dealt});
+    req_.tell({News::Kind::ProductSought, st_.sought});
 }
 
 void MultiplicationGame::started()
@@ -72,7 +72,7 @@ void MultiplicationGame::highlightTick()
     case Figure::Kind::Unknown: cell.kind = Figure::Kind::Blink; break;
     case Figure::Kind::Blink: cell.kind = Figure::Kind::Unknown; break;
     case Figure::Kind::Number:  // the cell shows its product: move on
-        if (++st_.sought < kProducts) screen_.news.push_back({News::Kind::ProductSought, st_.sought});
+        if (++st_.sought < kProducts) req_.tell({News::Kind::ProductSought, st_.sought});
         break;
     }
 }
@@ -98,7 +98,7 @@ void MultiplicationGame::enterDigit(int d)
         // no second find, and keeps justFound so the cell still settles at the tick.
         if (st_.productsFound <= st_.sought) {
             screen_.figures[c] = {Figure::Kind::Number, st_.products[c], Colour::LightGreen};
-            screen_.news.push_back({News::Kind::ProductFound, st_.products[c]});
+            req_.tell({News::Kind::ProductFound, st_.products[c]});
             entry = {};
             st_.justFound = true;
             st_.productsFound = static_cast<std::int16_t>(st_.productsFound + 1);
@@ -108,7 +108,7 @@ void MultiplicationGame::enterDigit(int d)
     }
 
     if (st_.productsFound == kProducts) {
-        screen_.news.push_back({News::Kind::Completed});
+        req_.tell({News::Kind::Completed});
         screen_.back = Colour::LightGreen;
         screen_.entry.reset();
     }

@@ -109,9 +109,7 @@ TEST_F(Translated, EveryMessageStatusAndAnnouncementIsTranslated)
     check(QStringLiteral("caption for the ear"), texts::spoken(Caption{Caption::Kind::Countdown, 9}));
     check(QStringLiteral("level for the ear"), texts::spokenLevel(0, 9));
     for (const Figure f : {Figure::unknown(), Figure{Figure::Kind::Blink}}) check(QStringLiteral("figure"), texts::figure(f));
-    const MultScreen screen;
-    for (int k = 0; k <= int(News::Kind::ProductFound); ++k)
-        check(QStringLiteral("announcement"), texts::news({News::Kind(k), 1}, screen));
+    for (int k = 0; k <= int(News::Kind::ProductFound); ++k) check(QStringLiteral("announcement"), texts::news({News::Kind(k), 1}));
 
     // The box itself, with Qt's own button.
     platform::MessageBoxNotifier boxes;

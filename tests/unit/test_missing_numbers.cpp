@@ -277,16 +277,16 @@ TEST_F(Missing, TellsWhatThePlayerSeesChange)
         {[&] { startWith(3, 2, 7, 6); }, {{K::Dealt}}},
         {[&] { clicks({1, 1, 1}); game.countdownTick(); }, {}},
         {[&] { clicks({1}); }, {}},
-        {[&] { game.countdownTick(); game.countdownTick(); }, {{K::LockedOut}}},  // the warning, once
-        {[&] { clicks({2, 2}); }, {{K::LockedOut}}},                              // the fifth pick; not again
+        {[&] { game.countdownTick(); game.countdownTick(); }, {{K::LockedOut, 9}}},  // the warning, once
+        {[&] { clicks({2, 2}); }, {{K::LockedOut, 8}}},                              // the fifth pick; not again
         {[&] { tick(); }, {{K::Dealt}}},
         {[&] { clicks({1, 2}); }, {{K::Solved}}},
         {[&] { game.stop(); }, {{K::Stopped}}},
     };
     for (const auto& [run, heard] : steps) {
-        scr.news.clear();
+        req.told.clear();
         run();
-        EXPECT_EQ(scr.news, heard);
+        EXPECT_EQ(req.told, heard);
     }
 }
 

@@ -325,20 +325,20 @@ TEST_F(MultGame, TellsWhatThePlayerSeesChange)
 {
     using K = News::Kind;
     startWith({2, 3, 5, 7});  // 6, 35, 21, 10
-    EXPECT_EQ(scr.news, (std::vector<News>{{K::Dealt}, {K::ProductSought, 0}}));
+    EXPECT_EQ(req.told, (std::vector<News>{{K::Dealt}, {K::ProductSought, 0}}));
     std::vector<News> heard;
     for (const char* answer : {"6", "35", "21", "10"}) {
-        scr.news.clear();
+        req.told.clear();
         type(answer);
         game.highlightTick();
-        heard.insert(heard.end(), scr.news.begin(), scr.news.end());
+        heard.insert(heard.end(), req.told.begin(), req.told.end());
     }
     EXPECT_EQ(heard, (std::vector<News>{{K::ProductFound, 6}, {K::ProductSought, 1}, {K::ProductFound, 35},
                                         {K::ProductSought, 2}, {K::ProductFound, 21}, {K::ProductSought, 3},
                                         {K::ProductFound, 10}, {K::Completed}}));
-    scr.news.clear();
+    req.told.clear();
     game.stop();
-    EXPECT_EQ(scr.news, (std::vector<News>{{K::Stopped}}));
+    EXPECT_EQ(req.told, (std::vector<News>{{K::Stopped}}));
 }
 
 using MultControl = MultGame;

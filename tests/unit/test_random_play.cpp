@@ -187,7 +187,7 @@ TEST(RandomPlay, MissingNumbersInvariantsHold)
         const bool counted = picked && p.st.hidden1 != 0;
         EXPECT_EQ(p.st.picks, dealt ? 0 : counted ? incSat(attemptsBefore) : attemptsBefore) << "attempts";
         seen.insert(game->screen().back);
-        auto& news = game->screen().news;
+        auto& news = p.req.told;
         EXPECT_EQ(std::count(news.begin(), news.end(), News{News::Kind::Dealt}), dealt ? 1 : 0) << "a deal is told once";
         if (std::count(news.begin(), news.end(), News{News::Kind::Solved})) {
             EXPECT_EQ(game->screen().back, Colour::LightGreen) << "a solve is told as it shows";
@@ -319,12 +319,12 @@ TEST(RandomPlay, MultiplicationInvariantsHold)
         }
         EXPECT_EQ(p.st.picks, zeroed ? 0 : digit ? incSat(attemptsBefore) : attemptsBefore) << "attempts";
         EXPECT_TRUE(p.focusedOnly(0, focusWant)) << "focus";
-        for (const News& n : game->screen().news) {
+        for (const News& n : p.req.told) {
             if (n.kind == News::Kind::ProductFound) {
                 EXPECT_EQ(game->screen().figures[p.st.sought].value, n.number) << "a find is told as it shows";
             }
         }
-        game->screen().news.clear();
+        p.req.told.clear();
         return name;
     };
     p.play("RandomPlayMult", step, [&] { return multViolation(p.st, game->screen(), m); });
