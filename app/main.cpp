@@ -3,7 +3,6 @@
 #include "connectivity.h"
 #include "desktop.h"
 #include "downloader.h"
-#include "main_form.h"
 #include "session.h"
 
 int main(int argc, char* argv[])
@@ -27,7 +26,7 @@ int main(int argc, char* argv[])
     // The welcome page goes to the browser just after the first paint, not before it;
     // should that hand-over fail after all, the player hears it as from the load step.
     opener.holdUntilFirstPaint([&session, &notifier] {
-        session.dispatcher().run(session.windows().mainForm(),
+        session.dispatcher().run(session.windows().window(numora::Window::Main),
                                  [&notifier] { notifier.inform(numora::online::Message::InstalledFilesMissing); });
     });
     // When the load step closes the main window there is no event loop to quit.

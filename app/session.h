@@ -28,7 +28,6 @@ public:
     Windows& windows() { return windows_; }
     Dispatcher& dispatcher() { return dispatcher_; }
     ModuleState& state() { return state_; }
-    const online::Online& online() const { return online_; }
 
     // Start-up inside a handler of its own. True while the program goes on.
     bool start();

@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "dispatcher.h"
-#include "main_form.h"
-#include "mult_form.h"
 
 namespace numora {
 
@@ -20,9 +18,6 @@ Windows::~Windows()
     // closed ones whose deletion is still queued too.
     for (const QPointer<GameWindow>& w : closed_) delete w.data();
 }
-
-MainForm* Windows::mainForm() const { return static_cast<MainForm*>(window(Window::Main)); }
-MultForm* Windows::multForm() const { return static_cast<MultForm*>(window(Window::Multiplication)); }
 
 void Windows::show(Window which)
 {

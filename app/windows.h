@@ -14,8 +14,6 @@
 namespace numora {
 
 class Dispatcher;
-class MainForm;
-class MultForm;
 
 class Windows final : public Navigator {
 public:
@@ -27,9 +25,6 @@ public:
 
     bool ended() const { return ended_; }
     GameWindow* window(Window w) const { return slot(w).window.get(); }
-    MainForm* mainForm() const;
-    MultForm* multForm() const;
-    GameWindow* topicForm() const { return window(Window::Topic); }
 
     // Navigator
     void show(Window w) override;

@@ -45,8 +45,8 @@ struct App {
         for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
     }
 
-    MainForm& mainForm() { return *session->windows().mainForm(); }
-    MultForm& multForm() { return *session->windows().multForm(); }
+    MainForm& mainForm() { return *static_cast<MainForm*>(session->windows().window(Window::Main)); }
+    MultForm& multForm() { return *static_cast<MultForm*>(session->windows().window(Window::Multiplication)); }
 
     MultForm& openMultiplication()
     {

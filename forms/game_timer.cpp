@@ -10,6 +10,7 @@ GameTimer::GameTimer(Dispatcher& d, QWidget* window, std::function<void()> onTic
     : QObject(window), d_(d), window_(window), onTick_(std::move(onTick))
 {
     timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(0);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (!d_.busy()) {
             tick();
@@ -36,24 +37,24 @@ void GameTimer::setEnabled(bool on)
 
 void GameTimer::setInterval(int ms)
 {
-    if (ms == interval_) return;
-    interval_ = ms;
+    if (ms == timer_.interval()) return;
+    timer_.setInterval(ms);
     sync();
 }
 
 void GameTimer::sync()
 {
-    if (!enabled_ || interval_ <= 0) {
+    if (!enabled_ || timer_.interval() <= 0) {
         timer_.stop();
         queued_ = false;  // a switched-off timer does not tick, not even late
         return;
     }
-    timer_.start(interval_);  // a full period from now
+    timer_.start();  // a full period from now
 }
 
 void GameTimer::tick()
 {
-    if (!enabled_ || interval_ <= 0) return;
+    if (!enabled_ || timer_.interval() <= 0) return;
     d_.run(window_, onTick_);
 }
 

@@ -22,8 +22,6 @@ public:
     void apply(const TimerState& s);
     void setEnabled(bool on);
     void setInterval(int ms);
-    bool isEnabled() const { return enabled_; }
-    int interval() const { return interval_; }
 
     // Deliver a tick now, as the timer's own event would (tests call this).
     void tick();
@@ -34,9 +32,8 @@ private:
     Dispatcher& d_;
     QWidget* window_;
     std::function<void()> onTick_;
-    QTimer timer_{this};  // a child, so that it shows in the object tree
+    QTimer timer_{this};  // holds the period; a child, so that it shows in the object tree
     bool enabled_ = false;
-    int interval_ = 0;
     bool queued_ = false;  // a tick fell due while a handler ran, and waits for it
 };
 

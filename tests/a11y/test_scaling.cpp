@@ -149,9 +149,9 @@ TEST_F(Scaled, EveryCaptionFitsItsControlInEveryLanguage)
         click(multForm(), Control::StartButton);
         keep(multForm(), QStringLiteral("multiplication-") + language);
         showOnly(Window::Topic);
-        ASSERT_NE(windows().topicForm(), nullptr);
-        captionsFit(windows().topicForm(), false);
-        keep(windows().topicForm(), QStringLiteral("topic-") + language);
+        ASSERT_NE(topicForm(), nullptr);
+        captionsFit(topicForm(), false);
+        keep(topicForm(), QStringLiteral("topic-") + language);
         session.reset();
     }
     installTranslations({});

@@ -90,7 +90,7 @@ TEST_F(Translated, EveryWindowShowsAndSaysOnlyTranslatedTexts)
     timer(multForm(), CountdownTimer)->tick();
     checkWindow(multForm());
     showOnly(Window::Topic);
-    checkWindow(windows().topicForm());
+    checkWindow(topicForm());
     EXPECT_TRUE(bypassing.isEmpty()) << bypassing.join('\n').toStdString();
 }
 

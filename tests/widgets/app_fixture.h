@@ -45,8 +45,9 @@ protected:
         return session->start();
     }
     Windows& windows() { return session->windows(); }
-    MainForm* mainForm() { return windows().mainForm(); }
-    MultForm* multForm() { return windows().multForm(); }
+    MainForm* mainForm() { return static_cast<MainForm*>(windows().window(Window::Main)); }
+    MultForm* multForm() { return static_cast<MultForm*>(windows().window(Window::Multiplication)); }
+    GameWindow* topicForm() { return windows().window(Window::Topic); }
     // A window shown by hand (nothing in the program leads to the topic selector).
     void showOnly(Window w)
     {
@@ -90,8 +91,9 @@ protected:
     enum Timer { LevelTimer, CountdownTimer, HighlightTimer };
     static QList<GameTimer*> timers(GameWindow* w) { return w->findChildren<GameTimer*>(Qt::FindDirectChildrenOnly); }
     static GameTimer* timer(GameWindow* w, Timer t) { return timers(w).value(t); }
-    // Counting towards a tick.
+    // Counting towards a tick; the period in milliseconds.
     static bool running(const GameTimer* t) { return t->findChild<QTimer*>()->isActive(); }
+    static int period(const GameTimer* t) { return t->findChild<QTimer*>()->interval(); }
 
     // The colour its window shows at point `at` of control `c`, as drawn.
     static QColor shownAt(QWidget* c, QPoint at = {1, 1})

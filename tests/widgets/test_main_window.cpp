@@ -127,13 +127,13 @@ TEST_F(MainWindow, FiveWrongKeysLockOut)
 TEST_F(MainWindow, TheLevelChosenBeforeStartSetsThePeriod)
 {
     auto* combo = control<QComboBox>(w(), Control::LevelList);
-    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 11000);
+    EXPECT_EQ(period(timer(w(), LevelTimer)), 11000);
     w()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
     combo->setFocus();
     combo->setCurrentIndex(2);
     click(w(), Control::StartButton);  // the focus leaves the list first
-    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 6000);
+    EXPECT_EQ(period(timer(w(), LevelTimer)), 6000);
     EXPECT_EQ(session->state().secondsLeft, 6);
 }
 
@@ -150,12 +150,12 @@ TEST_F(MainWindow, TheLevelChoiceWaitsForTheFocusToMoveOn)
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 11000) << "the window lost activation, the list kept the focus";
+    EXPECT_EQ(period(timer(w(), LevelTimer)), 11000) << "the window lost activation, the list kept the focus";
     w()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w()));
     ASSERT_EQ(QApplication::focusWidget(), combo);
     QTest::keyClick(combo, Qt::Key_Tab);
-    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 6000);
+    EXPECT_EQ(period(timer(w(), LevelTimer)), 6000);
     EXPECT_EQ(session->state().secondsLeft, 6);
 }
 
@@ -163,11 +163,11 @@ TEST_F(MainWindow, MinimisingHoldsTheLevelTimer)
 {
     w()->showMinimized();
     w()->showNormal();
-    EXPECT_FALSE(timer(w(), LevelTimer)->isEnabled()) << "no game started: nothing changes";
+    EXPECT_FALSE(running(timer(w(), LevelTimer))) << "no game started: nothing changes";
     click(w(), Control::StartButton);
     w()->showMinimized();
-    EXPECT_FALSE(timer(w(), LevelTimer)->isEnabled());
-    EXPECT_TRUE(timer(w(), CountdownTimer)->isEnabled()) << "the countdown keeps running";
+    EXPECT_FALSE(running(timer(w(), LevelTimer)));
+    EXPECT_TRUE(running(timer(w(), CountdownTimer))) << "the countdown keeps running";
     w()->showNormal();
     EXPECT_TRUE(running(timer(w(), LevelTimer)));
     EXPECT_GT(timer(w(), LevelTimer)->findChild<QTimer*>()->remainingTime(), 10000) << "a full period from the restore";

@@ -45,7 +45,7 @@ TEST_F(MultWindow, OpensAsDesigned)
     EXPECT_EQ(w()->centralWidget()->size(), QSize(300, 278));
     EXPECT_EQ(w()->focusWidget(), control(w(), Control::StopButton));
     EXPECT_EQ(control<QComboBox>(w(), Control::LevelList)->currentText(), "Level - 1(18 Sec.)");
-    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 18000);
+    EXPECT_EQ(period(timer(w(), LevelTimer)), 18000);
     for (const GameTimer* t : timers(w())) EXPECT_FALSE(running(t));
     EXPECT_FALSE(control(w(), Control::Pad)->isEnabled());
     for (int i = 0; i < 4; ++i) {
@@ -102,7 +102,7 @@ TEST_F(MultWindow, TheLevelChosenBeforeStartSetsThePeriod)
     combo->setFocus();
     combo->setCurrentIndex(1);
     click(w(), Control::StartButton);
-    EXPECT_EQ(timer(w(), LevelTimer)->interval(), 15000);
+    EXPECT_EQ(period(timer(w(), LevelTimer)), 15000);
     EXPECT_EQ(session->state().secondsLeft, 15);
 }
 

@@ -100,7 +100,7 @@ protected:
     {
         if (mainForm()) return mainForm();
         if (multForm()) return multForm();
-        return windows().topicForm();
+        return topicForm();
     }
 
     // The controls a player can reach with the mouse, enabled or not.
@@ -143,7 +143,10 @@ protected:
         if (!timerShows(timer(&f, LevelTimer), s.levelTimer) || !timerShows(timer(&f, CountdownTimer), s.countdownTimer)) return "timers";
         return {};
     }
-    static bool timerShows(const GameTimer* t, const TimerState& s) { return t->isEnabled() == s.enabled && t->interval() == s.interval; }
+    static bool timerShows(const GameTimer* t, const TimerState& s)
+    {
+        return running(t) == (s.enabled && s.interval > 0) && period(t) == s.interval;
+    }
 
     std::string violation()
     {
@@ -157,7 +160,7 @@ protected:
             gameWindows += qobject_cast<GameWindow*>(t) != nullptr;
             visible += t->isVisible();
         }
-        const int loaded = (mainForm() != nullptr) + (multForm() != nullptr) + (windows().topicForm() != nullptr);
+        const int loaded = (mainForm() != nullptr) + (multForm() != nullptr) + (topicForm() != nullptr);
         if (gameWindows != loaded) return "closed windows not deleted: " + std::to_string(gameWindows - loaded);
         if (windows().ended()) return loaded == 0 && visible == 0 ? "" : "a window left after the end";
         if (loaded != 1 || visible != 1) return "windows on view: " + std::to_string(visible);
@@ -328,7 +331,7 @@ TEST_F(RandomWindows, RandomEventsAcrossAllWindows)
             last = onView();
             mainLoads += last == mainForm();
             multLoads += last == multForm();
-            topicLoads += last == windows().topicForm();
+            topicLoads += last == topicForm();
         }
         if (mainForm()) mainColours.insert(static_cast<int>(mainForm()->game().screen().back));
     }

@@ -14,7 +14,7 @@ TEST_F(Screens_, StartUpShowsOnlyTheMainWindowCentred)
     ASSERT_NE(mainForm(), nullptr);
     EXPECT_TRUE(mainForm()->isVisible());
     EXPECT_EQ(multForm(), nullptr);
-    EXPECT_EQ(windows().topicForm(), nullptr);
+    EXPECT_EQ(topicForm(), nullptr);
     EXPECT_EQ(mainForm()->windowTitle(), "KORVELLAN");
     const QRect screen = mainForm()->screen()->availableGeometry();
     EXPECT_LE(std::abs(mainForm()->geometry().center().x() - screen.center().x()), 1);
@@ -113,20 +113,20 @@ TEST_F(Screens_, TheTopicSelectorCanBeShownAndLeadsToTheMainWindow)
     endings = 0;
     ASSERT_TRUE(startApp());
     showOnly(Window::Topic);
-    ASSERT_NE(windows().topicForm(), nullptr);
-    EXPECT_EQ(windows().topicForm()->windowTitle(), "KORVELLAN : Select your topic");
-    EXPECT_EQ(windows().topicForm()->centralWidget()->size(), QSize(345, 251));
+    ASSERT_NE(topicForm(), nullptr);
+    EXPECT_EQ(topicForm()->windowTitle(), "KORVELLAN : Select your topic");
+    EXPECT_EQ(topicForm()->centralWidget()->size(), QSize(345, 251));
     // Nothing in the program shows this window: keep a picture of it for review.
-    windows().topicForm()->grab().save(QStringLiteral("topic-selector.png"));
-    ASSERT_NE(windows().topicForm()->focusWidget(), nullptr);
-    EXPECT_EQ(windows().topicForm()->focusWidget(), control(windows().topicForm(), Control::MathsButton));
-    click(windows().topicForm(), Control::MathsButton);
-    EXPECT_EQ(windows().topicForm(), nullptr);
+    topicForm()->grab().save(QStringLiteral("topic-selector.png"));
+    ASSERT_NE(topicForm()->focusWidget(), nullptr);
+    EXPECT_EQ(topicForm()->focusWidget(), control(topicForm(), Control::MathsButton));
+    click(topicForm(), Control::MathsButton);
+    EXPECT_EQ(topicForm(), nullptr);
     ASSERT_NE(mainForm(), nullptr);
     EXPECT_EQ(endings, 0);
 
     showOnly(Window::Topic);
-    click(windows().topicForm(), Control::AlgebraButton);
+    click(topicForm(), Control::AlgebraButton);
     EXPECT_EQ(endings, 1);
 }
 
