@@ -42,10 +42,13 @@ def check_window(session, wid, title, client, bar=None):
     return menu
 
 
-def check_controls(img, title, bar, cells, frame, keys):
+def check_drawn(session, wid, title, bar, cells, frame, keys, icon, name):
     """The white cells and the light red pad keys lie where the layout puts them, in
     pixels of 15 twips, right under the menu bar: a shifted client area, a scaled
-    layout or pad keys placed outside their frame all show here."""
+    layout or pad keys placed outside their frame all show here. The window carries
+    its own icon, pixel for pixel."""
+    img = session.wait_painted(wid)
+    session.save(img, name)
     for i, (left, top) in enumerate(cells):
         x, y = (left + CELL[0] // 2) // 15, (top + CELL[1] // 2) // 15 + bar
         check(img.pixel(x, y) == WHITE, "%r: cell %d is %r at its centre %d,%d, expected white"
@@ -55,15 +58,11 @@ def check_controls(img, title, bar, cells, frame, keys):
         x, y = (frame[0] + left) // 15 + 3, (frame[1] + top) // 15 + 3 + bar
         check(img.pixel(x, y) == PAD_RED, "%r: pad key %d is %r at %d,%d, expected light red"
               % (title, i, img.pixel(x, y), x, y))
-
-
-def check_icon(session, wid, title, picture):
-    """The window carries its own icon, pixel for pixel."""
-    icon = session.window_icon(wid)
-    want = harness.load_picture(os.path.join(ICONS, picture))
-    check((icon.width, icon.height) == (want.width, want.height),
-          "%r has a %dx%d icon, expected %dx%d" % (title, icon.width, icon.height, want.width, want.height))
-    check(icon.data == want.data, "%r does not show %s as its icon" % (title, picture))
+    shown = session.window_icon(wid)
+    want = harness.load_picture(os.path.join(ICONS, icon))
+    check((shown.width, shown.height) == (want.width, want.height),
+          "%r has a %dx%d icon, expected %dx%d" % (title, shown.width, shown.height, want.width, want.height))
+    check(shown.data == want.data, "%r does not show %s as its icon" % (title, icon))
 
 
 def test(session):
@@ -71,17 +70,11 @@ def test(session):
     main = session.wait_window(MAIN, FIRST_WINDOW)
     check(not session.windows(MULT), "the multiplication window is shown at start-up")
     bar = check_window(session, main, MAIN, MAIN_CLIENT)
-    img = session.wait_painted(main)
-    session.save(img, "main")
-    check_controls(img, MAIN, bar, MAIN_CELLS, MAIN_FRAME, KEYS_1_TO_9)
-    check_icon(session, main, MAIN, "main.png")
+    check_drawn(session, main, MAIN, bar, MAIN_CELLS, MAIN_FRAME, KEYS_1_TO_9, "main.png", "main")
 
     mult = harness.open_multiplication(session, main)
     check_window(session, mult, MULT, MULT_CLIENT, bar)
-    img = session.wait_painted(mult)
-    session.save(img, "multiplication")
-    check_controls(img, MULT, bar, MULT_CELLS, MULT_FRAME, MULT_KEYS)
-    check_icon(session, mult, MULT, "topic.png")
+    check_drawn(session, mult, MULT, bar, MULT_CELLS, MULT_FRAME, MULT_KEYS, "topic.png", "multiplication")
 
     # Back through a fresh load: centred again, same size.
     main = harness.exit_multiplication(session, mult)

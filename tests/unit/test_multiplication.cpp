@@ -16,18 +16,16 @@
 namespace numora {
 namespace {
 
-// The product cells as the window spells them.
-using Captions = std::array<std::string, 4>;
-Captions captionsOf(const MultScreen& s)
+// The product cells as the player reads them, their colour aside.
+using Figures = std::vector<Figure>;
+Figures read(Figures f)
 {
-    Captions c;
-    for (std::size_t i = 0; i < c.size(); ++i) {
-        const Figure& f = s.figures[i];
-        c[i] = f.kind == Figure::Kind::Unknown ? "?" : f.kind == Figure::Kind::Blink ? "..." : std::to_string(f.value);
-    }
-    return c;
+    for (Figure& each : f) each.back = Colour::ButtonFace;
+    return f;
 }
-const Captions kUnknown{"?", "?", "?", "?"};
+const Figure U = Figure::unknown(), D{Figure::Kind::Blink};
+const Figures kUnknown{U, U, U, U};
+Figure N(int n) { return Figure::number(n); }
 constexpr auto BF = Colour::ButtonFace;
 constexpr auto LG = Colour::LightGreen;
 using Entry = std::optional<std::int16_t>;
@@ -102,7 +100,7 @@ protected:
     {
         for (const char c : digits) game.cellKeyDown(keys::digit(c - '0'));
     }
-    Captions captions() const { return captionsOf(scr); }
+    Figures captions() const { return read(scr.figures); }
 
     ModuleState st;
     test::ScriptedRandom rnd;
@@ -126,7 +124,7 @@ TEST_F(MultEntry, OneAndTwoDigitProducts)
     EXPECT_TRUE(st.justFound);
     game.highlightTick();
     type("7");  // a one-digit product is found at once
-    EXPECT_EQ(captions()[1], "7");
+    EXPECT_EQ(captions()[1], N(7));
     EXPECT_EQ(scr.entry, Entry(7));
     EXPECT_EQ(st.productsFound, 2);
 }
@@ -145,7 +143,7 @@ TEST_F(MultEntry, AThirdDigitAndALeadingZero)
     EXPECT_EQ(scr.entry, Entry(0));
     type("7");  // the 0 took one of the two places
     EXPECT_EQ(std::tie(scr.entry, st.productsFound), std::make_tuple(Entry(7), 2));
-    EXPECT_EQ(captions()[1], "7");
+    EXPECT_EQ(captions()[1], N(7));
 }
 
 // Digits enter themselves, any other key a 0, and Clear empties the entry.
@@ -168,7 +166,7 @@ TEST_F(MultEntry, PadClicksAndClsRefocus)
     startWith({1, 7, 2, 3});  // 7, 6, 21, 2
     game.padClick(7);
     EXPECT_EQ(std::tie(st.productsFound, st.picks), std::make_tuple(1, 1));
-    EXPECT_EQ(captions()[0], "7");
+    EXPECT_EQ(captions()[0], N(7));
     game.clearClick();
     EXPECT_EQ(std::tie(scr.entry, st.entry.value, st.entry.digits), std::make_tuple(Entry(0), 0, 0));
     EXPECT_EQ(scr.figures[0], (Figure{Figure::Kind::Number, 7, LG}));
@@ -191,7 +189,7 @@ TEST_F(MultEntry, AProductCountsOnce)
         type("7");
     }
     EXPECT_EQ(std::tie(st.productsFound, scr.back), std::make_tuple(1, BF));
-    EXPECT_EQ(captions(), (Captions{"7", "?", "?", "?"}));
+    EXPECT_EQ(captions(), (Figures{N(7), U, U, U}));
     game.highlightTick();
     EXPECT_EQ(std::tie(st.sought, scr.figures[0].back), std::make_tuple(1, BF));
 }
@@ -200,13 +198,13 @@ TEST_F(MultEntry, EqualProductsAreEnteredEachInTurn)
 {
     startWith({2, 3, 1, 6});  // 6, 6, 18, 2
     type("66");
-    EXPECT_EQ(captions(), (Captions{"6", "?", "?", "?"}));
+    EXPECT_EQ(captions(), (Figures{N(6), U, U, U}));
     game.highlightTick();
     game.highlightTick();
-    EXPECT_EQ(captions()[1], "...");
+    EXPECT_EQ(captions()[1], D);
     game.cellKeyDown(keys::kClear);
     type("6");
-    EXPECT_EQ(captions(), (Captions{"6", "6", "?", "?"}));
+    EXPECT_EQ(captions(), (Figures{N(6), N(6), U, U}));
     EXPECT_EQ(st.productsFound, 2);
 }
 
@@ -216,7 +214,7 @@ TEST_F(MultEntry, AWrongDigitBeforeTheTickLeavesTheCellGreen)
     type("71");
     game.highlightTick();
     EXPECT_EQ(std::tie(st.sought, scr.figures[0].back), std::make_tuple(1, LG));
-    EXPECT_EQ(captions()[0], "7");
+    EXPECT_EQ(captions()[0], N(7));
     dealWith({1, 1, 1, 1});
     EXPECT_EQ(scr.figures[0].back, BF);
 }
@@ -262,7 +260,7 @@ TEST_F(MultEntry, DigitsBeforeTheFirstDealAreIgnored)
     MultiplicationGame reopened(st, rnd, req2);
     reopened.levelSetup();
     reopened.cellKeyDown(keys::digit(7));
-    EXPECT_EQ(captionsOf(reopened.screen())[0], "7");
+    EXPECT_EQ(read(reopened.screen().figures)[0], N(7));
     EXPECT_EQ(st.productsFound, 1);
 }
 
@@ -293,19 +291,19 @@ TEST_F(MultEntry, CountersStopAtTheirLimits)
 TEST_F(MultGame, HighlightRunsThroughAWholePuzzle)
 {
     startWith({2, 3, 5, 7});
-    const Captions answers{"6", "35", "21", "10"};
+    const int answers[] = {6, 35, 21, 10};
     for (std::size_t c = 0; c < 4; ++c) {
-        Captions expected = kUnknown;
-        for (std::size_t k = 0; k < c; ++k) expected[k] = answers[k];
+        Figures expected = kUnknown;
+        for (std::size_t k = 0; k < c; ++k) expected[k] = N(answers[k]);
         game.highlightTick();
-        expected[c] = "...";
+        expected[c] = D;
         EXPECT_EQ(captions(), expected);
         game.highlightTick();
-        expected[c] = "?";
+        expected[c] = U;
         EXPECT_EQ(captions(), expected);
         game.highlightTick();
-        type(answers[c]);
-        expected[c] = answers[c];
+        type(std::to_string(answers[c]));
+        expected[c] = N(answers[c]);
         EXPECT_EQ(captions(), expected);
         EXPECT_EQ(std::tie(scr.figures[c].back, st.sought), std::make_tuple(LG, static_cast<int>(c)));
         game.highlightTick();  // settles and moves on in the same tick
@@ -316,7 +314,7 @@ TEST_F(MultGame, HighlightRunsThroughAWholePuzzle)
     EXPECT_EQ(scr.back, LG);
     game.highlightTick();
     EXPECT_EQ(st.sought, 4);
-    EXPECT_EQ(captions(), answers);
+    EXPECT_EQ(captions(), (Figures{N(6), N(35), N(21), N(10)}));
 }
 
 // What a screen reader is to tell: a new puzzle, the product to find as the

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,8 +58,19 @@ protected:
     Desktop desktop;
     int lateFailures = 0;
     QWidget window;
+    std::optional<PathWith> path;
+    std::optional<DesktopUrlOpener> opener;
 
-    void holdOn(DesktopUrlOpener& o) { o.holdUntilFirstPaint([this] { ++lateFailures; }); }
+    // An opener that holds addresses until the first paint, with or without an
+    // xdg-open on PATH, and a desktop that takes what it is given or not.
+    DesktopUrlOpener& holdingOpener(bool xdgOpen, bool takes)
+    {
+        path.emplace(xdgOpen);
+        desktop.takes = takes;
+        opener.emplace(desktop.handOver());
+        opener->holdUntilFirstPaint([this] { ++lateFailures; });
+        return *opener;
+    }
     void showWindow()
     {
         window.resize(60, 40);
@@ -69,9 +81,7 @@ protected:
 
 TEST_F(UrlOpener, KeepsTheAddressUntilAWindowIsPaintedThenOpensAtOnce)
 {
-    PathWith path(true);
-    DesktopUrlOpener opener(desktop.handOver());
-    holdOn(opener);
+    DesktopUrlOpener& opener = holdingOpener(true, true);
     EXPECT_TRUE(opener.open(kWelcome));
     QTest::qWait(50);
     EXPECT_TRUE(desktop.given.empty()) << "handed over before any window was painted";
@@ -93,10 +103,7 @@ TEST_F(UrlOpener, KeepsTheAddressUntilAWindowIsPaintedThenOpensAtOnce)
 
 TEST_F(UrlOpener, WithoutXdgOpenTheDesktopIsAskedAtOnce)
 {
-    PathWith path(false);
-    desktop.takes = false;
-    DesktopUrlOpener opener(desktop.handOver());
-    holdOn(opener);
+    DesktopUrlOpener& opener = holdingOpener(false, false);
     EXPECT_FALSE(opener.open(kWelcome)) << "the load step must hear of the failure";
     EXPECT_EQ(desktop.given, std::vector<std::string>{kWelcome});
     EXPECT_FALSE(opener.open("not an address")) << "nothing to hand over";
@@ -108,11 +115,7 @@ TEST_F(UrlOpener, WithoutXdgOpenTheDesktopIsAskedAtOnce)
 
 TEST_F(UrlOpener, AHandOverThatFailsAfterThePaintIsReportedOnce)
 {
-    PathWith path(true);
-    desktop.takes = false;
-    DesktopUrlOpener opener(desktop.handOver());
-    holdOn(opener);
-    EXPECT_TRUE(opener.open(kWelcome));
+    EXPECT_TRUE(holdingOpener(true, false).open(kWelcome));
     showWindow();
     ASSERT_TRUE(desktop.waitFor(1));
     QTest::qWait(50);
@@ -121,13 +124,8 @@ TEST_F(UrlOpener, AHandOverThatFailsAfterThePaintIsReportedOnce)
 
 TEST_F(UrlOpener, WhatIsStillKeptGoesWhenTheOpenerDoes)
 {
-    PathWith path(true);
-    desktop.takes = false;
-    {
-        DesktopUrlOpener opener(desktop.handOver());
-        holdOn(opener);
-        EXPECT_TRUE(opener.open(kWelcome));
-    }
+    EXPECT_TRUE(holdingOpener(true, false).open(kWelcome));
+    opener.reset();
     EXPECT_EQ(desktop.given, std::vector<std::string>{kWelcome});
     EXPECT_EQ(lateFailures, 0) << "nobody is left to tell";
 }

@@ -84,6 +84,8 @@ protected:
     std::size_t messagesChecked = 0;
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine); }
+    template <class List>
+    auto any(const List& l) { return l[static_cast<std::size_t>(below(static_cast<int>(l.size())))]; }
 
 
     // Between two events: dismiss any menu or drop-down the event opened, as the
@@ -212,26 +214,23 @@ protected:
             name = "restored, then ";
             if (onView() != w) return name + "the window went";
         }
-        if (r < 30) {
-            const auto c = controlsOf(w);
-            QWidget* target = c[static_cast<std::size_t>(below(static_cast<int>(c.size())))];
-            name += "click " + target->objectName().toStdString();
+        const auto click = [&](QWidget* target, const char* what, const char* note = "") {
+            name += what + target->objectName().toStdString() + note;
             QTest::mouseClick(target, Qt::LeftButton);
+        };
+        if (r < 30) {
+            click(any(controlsOf(w)), "click ");
         } else if (r < 45) {
             const auto labels = all<ClickLabel>(w->centralWidget());
             if (labels.empty()) return name + "no pad";
-            ClickLabel* l = labels[static_cast<std::size_t>(below(static_cast<int>(labels.size())))];
-            name += "pad " + l->objectName().toStdString() + (l->isEnabled() ? "" : " (disabled)");
-            QTest::mouseClick(l, Qt::LeftButton);
+            ClickLabel* l = any(labels);
+            click(l, "pad ", l->isEnabled() ? "" : " (disabled)");
         } else if (r < 52) {
-            const auto buttons = all<QPushButton>(w->centralWidget());
-            QPushButton* b = buttons[static_cast<std::size_t>(below(static_cast<int>(buttons.size())))];
-            name += "button " + b->objectName().toStdString();
-            QTest::mouseClick(b, Qt::LeftButton);
+            click(any(all<QPushButton>(w->centralWidget())), "button ");
         } else if (r < 72) {
             const auto cells = all<PictureBox>(w->centralWidget());
             if (cells.empty()) return name + "no cells";
-            PictureBox* cell = cells[static_cast<std::size_t>(below(static_cast<int>(cells.size())))];
+            PictureBox* cell = any(cells);
             // Half the keys digits, on the main row or the keypad, or Delete; the
             // rest any key Qt knows, with any modifiers.
             Qt::KeyboardModifiers mods;
@@ -241,7 +240,7 @@ protected:
                 key = k == 10 ? Qt::Key_Delete : Qt::Key_0 + k;
                 if (below(3) == 0) mods |= Qt::KeypadModifier;
             } else {
-                key = keys[static_cast<std::size_t>(below(static_cast<int>(keys.size())))];
+                key = any(keys);
                 for (const auto m : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier, Qt::KeypadModifier})
                     if (below(6) == 0) mods |= m;
             }
@@ -255,7 +254,7 @@ protected:
             for (QAction* a : w->findChildren<QAction*>())
                 if (!a->menu() && !a->isSeparator()) items.push_back(a);
             if (items.empty()) return name + "no menu";
-            QAction* a = items[static_cast<std::size_t>(below(static_cast<int>(items.size())))];
+            QAction* a = any(items);
             name += "menu " + a->text().toStdString();
             a->trigger();
         } else if (r < 78) {
