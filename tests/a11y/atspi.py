@@ -207,11 +207,6 @@ def showing(acc):
     return acc.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def enabled(acc):
-    pyatspi = _pyatspi()
-    return acc.getState().contains(pyatspi.STATE_ENABLED)
-
-
 def frame(app, title, timeout=STEP):
     """The showing window named `title`: a string to match exactly, or a compiled
     pattern (the countdown changes the captions)."""
@@ -251,14 +246,4 @@ def do(acc, action):
     a.doAction(names.index(action))
 
 
-def wait_for(what, predicate, timeout=STEP):
-    """Polls `predicate` until it holds. `what` says what is awaited; a callable is
-    asked only on failure, so that it can tell what was seen last."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value:
-            return value
-        if time.monotonic() >= deadline:
-            raise harness.Failure("waited %.0f s for %s" % (timeout, what() if callable(what) else what))
-        time.sleep(POLL)
+wait_for = harness.wait_for

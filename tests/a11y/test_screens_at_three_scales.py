@@ -14,7 +14,6 @@ each caption fits its control is measured at the same scales by the widget tests
 import glob
 import os
 import sys
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
@@ -118,13 +117,10 @@ def wait_cells_drawn(session, window, cells):
     """A screenshot once no cell is blank white any more."""
     def blank(img):
         return any(set(window.cell(img, left, top, inset=2)[0]) <= {255} for left, top in cells)
-    deadline = time.monotonic() + harness.STEP
-    while True:
+    def drawn():
         img = session.grab(window.wid)
-        if not blank(img):
-            return img
-        check(time.monotonic() < deadline, "%r at scale %s: the cells stayed blank" % (window.title, window.scale))
-        time.sleep(harness.POLL)
+        return None if blank(img) else img
+    return harness.wait_for("%r at scale %s: the cells drawn" % (window.title, window.scale), drawn)
 
 
 def test(session):

@@ -60,6 +60,18 @@ def check(condition, message):
         raise Failure(message)
 
 
+def wait_for(what, get, timeout=STEP):
+    """Polls `get` until it returns something true, and returns that. `what` says
+    what is awaited; a callable is asked only on failure, to tell what was seen last."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = get()
+        if value:
+            return value
+        check(time.monotonic() < deadline, "waited %.0f s for %s" % (timeout, what() if callable(what) else what))
+        time.sleep(POLL)
+
+
 def _die_with_parent():
     # If the test itself is killed (ctest's timeout), take the X server and the
     # program down with it instead of leaving them orphaned.
@@ -350,11 +362,8 @@ class Session:
             return []
 
     def wait_urls(self, count, timeout=STEP):
-        deadline = time.monotonic() + timeout
-        while len(self.opened_urls()) < count:
-            check(time.monotonic() < deadline,
-                  "expected %d opened address(es), got %r" % (count, self.opened_urls()))
-            time.sleep(POLL)
+        wait_for(lambda: "%d opened address(es), got %r" % (count, self.opened_urls()),
+                 lambda: len(self.opened_urls()) >= count, timeout)
         return self.opened_urls()
 
     # -- windows -------------------------------------------------------------------
@@ -392,10 +401,7 @@ class Session:
             time.sleep(POLL)
 
     def wait_gone(self, title, timeout=STEP):
-        deadline = time.monotonic() + timeout
-        while self.windows(title):
-            check(time.monotonic() < deadline, "the window titled %r is still shown" % title)
-            time.sleep(POLL)
+        wait_for("the window titled %r to go" % title, lambda: not self.windows(title), timeout)
 
     def geometry(self, wid):
         """(x, y, width, height) of a window's client area, x and y on the screen."""
@@ -444,13 +450,10 @@ class Session:
 
     def wait_painted(self, wid, timeout=STEP):
         """A screenshot once the window shows more than one colour (it has been drawn)."""
-        deadline = time.monotonic() + timeout
-        while True:
+        def drawn():
             img = self.grab(wid)
-            if len(img.colours()) > 2:
-                return img
-            check(time.monotonic() < deadline, "window %d was never drawn" % wid)
-            time.sleep(POLL)
+            return img if len(img.colours()) > 2 else None
+        return wait_for("window %d to be drawn" % wid, drawn, timeout)
 
     def save(self, img, name):
         """Keeps a screenshot as <artifacts>/<test>/NN-name.png."""
@@ -515,13 +518,7 @@ def choose_first_file_item(session, wid, bar):
     session.click(wid, 15, bar // 2)
     # Wait for the menu itself: a click that came too early would land on the window
     # below it (the start button lies right under the menu bar).
-    deadline = time.monotonic() + STEP
-    while True:
-        popups = session.toplevels() - before
-        if popups:
-            break
-        check(time.monotonic() < deadline, "the File menu did not open")
-        time.sleep(POLL)
+    popups = wait_for("the File menu to open", lambda: session.toplevels() - before)
     check(len(popups) == 1, "%d windows opened on a click on File" % len(popups))
     popup = popups.pop()
     session.wait_painted(popup)

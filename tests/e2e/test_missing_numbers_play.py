@@ -5,10 +5,9 @@ main keyboard lock the player out (light orange), and the next deal restores the
 button face."""
 
 import os
-import time
 
 import harness
-from harness import MAIN, MAIN_CLIENT, FIRST_WINDOW, POLL, check
+from harness import MAIN, MAIN_CLIENT, FIRST_WINDOW, check
 
 NUMPIC = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "numpic")
 ORANGE = (255, 224, 192)
@@ -16,24 +15,16 @@ LEVEL_PERIOD = 11.0  # level 1
 
 
 def wait_title(session, wid, title, timeout):
-    deadline = time.monotonic() + timeout
-    while True:
-        now = session._x("xdotool", "getwindowname", str(wid)).stdout.decode().strip()
-        if now == title:
-            return
-        check(time.monotonic() < deadline, "the caption reads %r, expected %r" % (now, title))
-        time.sleep(POLL)
+    now = lambda: session._x("xdotool", "getwindowname", str(wid)).stdout.decode().strip()
+    harness.wait_for(lambda: "the caption %r; it reads %r" % (title, now()), lambda: now() == title, timeout)
 
 
 def wait_pixel(session, wid, at, want, timeout, invert=False):
-    deadline = time.monotonic() + timeout
-    while True:
+    def shown():
         img = session.grab(wid)
-        seen = img.pixel(*at)
-        if (seen == want) != invert:
-            return img
-        check(time.monotonic() < deadline, "background %r at %r, %s %r" % (seen, at, "not" if invert else "expected", want))
-        time.sleep(POLL)
+        return img if (img.pixel(*at) == want) != invert else None
+    return harness.wait_for(lambda: "a background %s %r at %r; it is %r" % ("other than" if invert else "of", want, at,
+                                                                              session.grab(wid).pixel(*at)), shown, timeout)
 
 
 def test(session):

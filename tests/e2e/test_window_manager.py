@@ -1,21 +1,16 @@
 """Under a window manager that frames the windows, each is centred frame and all:
 centring the client area alone leaves the frame half a title bar too low."""
 
-from harness import MAIN, MULT, SCREEN_H, SCREEN_W, STEP, FIRST_WINDOW, check, open_multiplication, run
-import time
+from harness import MAIN, SCREEN_H, SCREEN_W, FIRST_WINDOW, check, open_multiplication, run, wait_for
 
 SLACK = 2  # pixels either way: halving odd sizes
 
 
 def frame_centred(session, wid):
-    deadline = time.monotonic() + STEP
-    while True:
+    def centred():
         x, y, w, h = frame = session.frame(wid)
-        off = (x + w / 2 - SCREEN_W / 2, y + h / 2 - SCREEN_H / 2)
-        if max(abs(off[0]), abs(off[1])) <= SLACK:
-            return frame
-        check(time.monotonic() < deadline, "the frame %r is off the screen's centre by %r" % (frame, off))
-        time.sleep(0.05)
+        return frame if max(abs(x + w / 2 - SCREEN_W / 2), abs(y + h / 2 - SCREEN_H / 2)) <= SLACK else None
+    return wait_for(lambda: "the frame centred on the screen; it is at %r" % (session.frame(wid),), centred)
 
 
 def test(session):
