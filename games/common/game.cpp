@@ -51,7 +51,8 @@ void Game::countdownTick()
     const Status::Kind was = s.status.kind;
     s.status = countdownStatus();
     // The warning that one pick is left reads as the lock-out does.
-    if (s.status.kind == Status::Kind::LockedOut && was != Status::Kind::LockedOut) req_.tell({News::Kind::LockedOut, st_.secondsLeft});
+    if (s.status.kind == Status::Kind::LockedOut && was != Status::Kind::LockedOut)
+        req_.tell({News::Kind::LockedOut, st_.secondsLeft});
 }
 
 void Game::stop()
