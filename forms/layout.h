@@ -43,7 +43,6 @@ enum class Control : std::uint8_t {
 // tree); layouts.cpp spells them, and nothing else does.
 const char* objectName(Control c);
 
-
 enum class Face { Default, Arial, MsSansSerif, Papyrus };
 
 struct FontSpec {

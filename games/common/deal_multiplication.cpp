@@ -26,7 +26,7 @@ void dealMultiplication(ModuleState& st, RandomSource& rnd, MultScreen& screen)
     // right column, left column.
     const auto& f = st.digits;
     st.products = {static_cast<std::int16_t>(f[1] * f[0]), static_cast<std::int16_t>(f[3] * f[2]),
-                 static_cast<std::int16_t>(f[3] * f[1]), static_cast<std::int16_t>(f[2] * f[0])};
+                   static_cast<std::int16_t>(f[3] * f[1]), static_cast<std::int16_t>(f[2] * f[0])};
 
     std::fill(screen.figures.begin(), screen.figures.end(), Figure::unknown());
     screen.back = Colour::ButtonFace;  // clears the green of a completed puzzle

@@ -26,14 +26,14 @@ public:
     virtual ~Game() = default;
     virtual GameScreen& screen() = 0;
 
-    void levelSetup();                          // part of the window's load step
-    void levelLostFocus();                      // the level list lost the focus; screen().level is the choice
+    void levelSetup();                      // part of the window's load step
+    void levelLostFocus();                  // the level list lost the focus; screen().level is the choice
     void start();
     void stop();
-    void levelTick();                           // the level period is over
-    void countdownTick();                       // one second has passed
-    virtual void padClick(int index) = 0;       // the pad's key `index`
-    virtual void cellKeyDown(Key key) = 0;      // a key on a cell
+    void levelTick();                       // the level period is over
+    void countdownTick();                   // one second has passed
+    virtual void padClick(int index) = 0;   // the pad's key `index`
+    virtual void cellKeyDown(Key key) = 0;  // a key on a cell
 
 protected:
     Game(ModuleState& st, RandomSource& rnd, ScreenRequests& req, std::span<const std::int16_t> levels)

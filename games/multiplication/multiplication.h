@@ -15,7 +15,7 @@ public:
     void padClick(int index) override;  // the digit index
     void cellKeyDown(Key key) override;
     void highlightTick();
-    void clearClick();                      // "Cls."
+    void clearClick();  // "Cls."
 
 private:
     void deal() override;
