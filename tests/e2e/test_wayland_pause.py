@@ -1,5 +1,7 @@
-"""On a native Wayland session (sway's headless backend) the main window pauses as
-it does on X11, although Wayland never tells a client that it is minimised: a game
+"""On a native Wayland session (sway's headless backend) the main window pauses
+while the compositor hides it, although Wayland never tells a client that it is
+minimised; unlike X11, a window hidden on another workspace or in the scratchpad
+pauses too, as Wayland tells only whether a window is shown. A game
 at the 6-second level keeps dealing while another window has the focus and covers
 it; hidden (to sway's scratchpad) while that other window has the focus, it deals
 no puzzle for two and a half level periods; shown again, it deals a full level
