@@ -12,7 +12,8 @@ int main(int argc, char* argv[])
 
     numora::online::RouteConnectivity connectivity;
     numora::platform::DesktopUrlOpener opener;
-    numora::online::CurlDownloader downloader;
+    numora::online::CurlDownloader curl;
+    numora::platform::BackgroundDownloader downloader(curl);
     numora::platform::DocumentsFolders folders;
     numora::platform::MessageBoxNotifier notifier;
     numora::platform::AppCursor cursor;
@@ -24,10 +25,14 @@ int main(int argc, char* argv[])
     // A message box is shown over the window whose handler shows it.
     notifier.setOwner([&session] { return session.dispatcher().window(); });
     // The welcome page goes to the browser just after the first paint, not before it;
-    // should that hand-over fail after all, the player hears it as from the load step.
+    // should that hand-over fail after all, the player hears it as from the load step,
+    // after any handler that is still running.
     opener.holdUntilFirstPaint([&session, &notifier] {
-        session.dispatcher().run(session.windows().window(numora::Window::Main),
-                                 [&notifier] { notifier.inform(numora::online::Message::InstalledFilesMissing); });
+        numora::Dispatcher& d = session.dispatcher();
+        d.afterHandler([&d, &session, &notifier] {
+            d.run(session.windows().window(numora::Window::Main),
+                  [&notifier] { notifier.inform(numora::online::Message::InstalledFilesMissing); });
+        });
     });
     // When the load step closes the main window there is no event loop to quit.
     if (!session.start()) return 0;

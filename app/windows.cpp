@@ -44,9 +44,13 @@ void Windows::show(Window which)
 void Windows::close(Window which)
 {
     Slot& s = slot(which);
-    if (!s.window) return;
+    // A window already closing (its close-request handler waits in a message
+    // box) closes once.
+    if (!s.window || s.closing) return;
+    s.closing = true;
     s.window->leave();
     s.window->closeRequested();
+    s.closing = false;
     s.window->hide();
     // A closed window may still be deep in its own handler's stack frames (a Qt
     // signal emitter, say): Qt deletes it once the event loop has unwound them,

@@ -37,6 +37,7 @@ private:
     struct Slot {
         Factory factory;
         std::unique_ptr<GameWindow> window;  // null while not loaded
+        bool closing = false;                // its close-request handler runs
     };
     Slot& slot(Window w) { return slots_[static_cast<std::size_t>(w)]; }
     const Slot& slot(Window w) const { return slots_[static_cast<std::size_t>(w)]; }

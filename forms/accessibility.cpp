@@ -35,8 +35,8 @@ public:
 
 // A number-pad key: a button named by its digit. Pressing it through
 // accessibility does what a click does, and only when a click could happen: a
-// disabled, hidden or minimised pad cannot be pressed, so the lock-out holds,
-// and neither can a pad behind an open message box, whose handler is still running.
+// disabled, hidden or minimised pad cannot be pressed, so the lock-out holds
+// (behind a message box, the window refuses the click as it does every input).
 class PadKeyAccessible : public QAccessibleWidget {
 public:
     explicit PadKeyAccessible(ClickLabel* l) : QAccessibleWidget(l, QAccessible::Button) {}
@@ -53,8 +53,7 @@ public:
     {
         if (action != pressAction()) return;
         ClickLabel* l = label();
-        if (l->isEnabled() && l->isVisible() && !l->window()->isMinimized() && !QApplication::activeModalWidget())
-            Q_EMIT l->clicked();
+        if (l->isEnabled() && l->isVisible() && !l->window()->isMinimized()) Q_EMIT l->clicked();
     }
 
 private:
@@ -98,7 +97,8 @@ public:
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString& action) override
     {
-        if (!actionNames().contains(action)) return;
+        const auto* window = qobject_cast<const GameWindow*>(list()->window());
+        if (!actionNames().contains(action) || (window && !window->takesInput())) return;
         if (list()->view()->isVisible())
             list()->hidePopup();
         else

@@ -1,9 +1,73 @@
 #include "dispatcher.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
+#include <memory>
 
 namespace numora {
+
+// A handler that waits. While it does, it keeps the player's mouse and keys
+// from every window, as Qt does for the windows a message box blocks.
+class Dispatcher::Wait : public QObject {
+public:
+    Wait(Dispatcher& d, QWidget* window) : d_(&d), window_(window)
+    {
+        d.waits_.push_back(this);
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~Wait() override { resume({}); }
+
+    void resume(const std::function<void()>& rest)
+    {
+        if (!d_) return;
+        Dispatcher& d = *std::exchange(d_, nullptr);
+        QCoreApplication::instance()->removeEventFilter(this);
+        std::erase(d.waits_, this);
+        // The rest takes the waiting handler's place; what queued up meanwhile runs after it.
+        d.run(window_, [&rest] {
+            if (rest) rest();
+        });
+    }
+    // The dispatcher goes first (the program ends while a download runs).
+    void orphan()
+    {
+        if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+        d_ = nullptr;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    Dispatcher* d_;
+    QPointer<QWidget> window_;
+};
+
+Dispatcher::~Dispatcher()
+{
+    for (Wait* w : waits_) w->orphan();
+}
 
 void Dispatcher::run(QWidget* window, const std::function<void()>& handler)
 {
@@ -13,7 +77,7 @@ void Dispatcher::run(QWidget* window, const std::function<void()>& handler)
         ~Leave()
         {
             d.windows_.pop_back();
-            if (d.windows_.empty()) d.finish();
+            if (!d.busy()) d.finish();
         }
     } leave{*this};
     handler();
@@ -28,18 +92,24 @@ void Dispatcher::afterHandler(std::function<void()> task)
     tasks_.emplace_back(window(), std::move(task));
 }
 
+Dispatcher::Resume Dispatcher::wait()
+{
+    auto w = std::make_shared<Wait>(*this, window());
+    return [w](const std::function<void()>& rest) { w->resume(rest); };
+}
+
 void Dispatcher::finish()
 {
     // In the order they came, each as a handler of its own; a task may queue
-    // more, so drain until nothing is left.
-    while (!tasks_.empty()) {
+    // more, so drain until nothing is left, or until one waits.
+    while (!tasks_.empty() && waits_.empty()) {
         auto [window, task] = std::move(tasks_.front());
         tasks_.erase(tasks_.begin());
         windows_.push_back(window);
         task();
         windows_.pop_back();
     }
-    if (idleCheck_) idleCheck_();
+    if (!busy() && idleCheck_) idleCheck_();
 }
 
 }  // namespace numora

@@ -15,13 +15,19 @@ namespace numora {
 
 class Dispatcher {
 public:
+    Dispatcher() = default;
+    ~Dispatcher();
+    Dispatcher(const Dispatcher&) = delete;
+    Dispatcher& operator=(const Dispatcher&) = delete;
+
     // Called each time the outermost handler has returned.
     void setIdleCheck(std::function<void()> check) { idleCheck_ = std::move(check); }
 
     // Run `handler` as an event handler of `window` (none for the program's own).
     void run(QWidget* window, const std::function<void()>& handler);
 
-    bool busy() const { return !windows_.empty(); }
+    // A handler runs, or one waits (see wait()).
+    bool busy() const { return !windows_.empty() || !waits_.empty(); }
     // The window whose handler runs now; null when none does or it is the program's own.
     QWidget* window() const { return windows_.empty() ? nullptr : windows_.back(); }
 
@@ -32,10 +38,21 @@ public:
     // box the handler opened, in the middle of that handler.
     void afterHandler(std::function<void()> task);
 
+    // The running handler goes on later (once the update download has ended),
+    // from the event loop. Until then the program is busy as while a message
+    // box is open: no window takes mouse or key input, timer ticks and close
+    // requests wait. Call the result once with the rest of the handler, which
+    // then runs as a handler of the same window; dropping it uncalled ends the
+    // wait with nothing more to do.
+    using Resume = std::function<void(const std::function<void()>& rest)>;
+    Resume wait();
+
 private:
+    class Wait;
     void finish();
 
     std::vector<QWidget*> windows_;  // one per handler running, innermost last
+    std::vector<Wait*> waits_;       // handlers waiting to go on
     std::function<void()> idleCheck_;
     std::vector<std::pair<QPointer<QWidget>, std::function<void()>>> tasks_;  // a closed window's task runs without it
 };

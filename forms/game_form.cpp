@@ -64,6 +64,11 @@ void GameForm::play(Game& game)
     onClick(Control::StopButton, [this] { game_->stop(); });
     // The player's choice goes to the game at once, so that rendering never undoes it.
     connect(levels_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (!takesInput()) {  // a screen reader's choice behind a message box
+            const QSignalBlocker block(levels_);
+            levels_->setCurrentIndex(game_->screen().level);
+            return;
+        }
         game_->screen().level = i;
         // Orca 43 says nothing when a closed list's entry changes under the arrow keys.
         if (listening()) announce(this, texts::spokenLevel(i, levels_->itemData(i).toInt()));
@@ -76,9 +81,9 @@ void GameForm::play(Game& game)
     }));
     const auto keys = controls_.array<ClickLabel>(Control::PadKeys);
     for (std::size_t i = 0; i < keys.size(); ++i)
-        connect(keys[i], &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->padClick(static_cast<int>(i)); }); });
+        connect(keys[i], &ClickLabel::clicked, this, [this, i] { input([this, i] { game_->padClick(static_cast<int>(i)); }); });
     for (PictureBox* cell : cells_)
-        connect(cell, &PictureBox::keyDown, this, [this](Key key) { handle([this, key] { game_->cellKeyDown(key); }); });
+        connect(cell, &PictureBox::keyDown, this, [this](Key key) { input([this, key] { game_->cellKeyDown(key); }); });
 }
 
 GameTimer* GameForm::addTimer(std::function<void()> onTick)

@@ -1,8 +1,10 @@
 #include "game_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -43,9 +45,15 @@ void GameWindow::onClick(Control button, std::function<void()> handler)
 {
     auto* b = controls_.as<QPushButton>(button);
     connect(b, &QPushButton::clicked, this, [this, b, handler = std::move(handler)] {
+        if (!takesInput()) return;
         if (b->focusPolicy() != Qt::NoFocus && !b->hasFocus()) b->setFocus(Qt::ShortcutFocusReason);
         handle(handler);
     });
+}
+
+void GameWindow::onChoose(QAction* item, std::function<void()> handler)
+{
+    connect(item, &QAction::triggered, this, [this, handler = std::move(handler)] { input(handler); });
 }
 
 void GameWindow::handle(const std::function<void()>& h)
@@ -54,6 +62,13 @@ void GameWindow::handle(const std::function<void()>& h)
         h();
         if (!leaving_) render();
     });
+}
+
+bool GameWindow::takesInput() const { return !dispatcher_.busy() && !QApplication::activeModalWidget(); }
+
+void GameWindow::input(const std::function<void()>& h)
+{
+    if (takesInput()) handle(h);
 }
 
 void GameWindow::displayed()
@@ -89,8 +104,12 @@ void GameWindow::moveEvent(QMoveEvent* e)
 void GameWindow::closeEvent(QCloseEvent* e)
 {
     // The application closes the window (and deletes it later); Qt must not.
+    // Qt refuses a close request while a message box is open; one that comes
+    // while a handler waits for the update download waits for its end.
     e->ignore();
-    dispatcher_.run(this, [this] { nav_.close(id_); });
+    dispatcher_.afterHandler([this, self = QPointer<GameWindow>(this)] {
+        if (self) dispatcher_.run(this, [this] { nav_.close(id_); });
+    });
 }
 
 }  // namespace numora

@@ -46,6 +46,12 @@ public:
     // Centre on the screen, frame included once the window manager has framed it.
     void centre();
 
+    // No window acts on a player's input while a message box is open or a
+    // handler is still running (it waits in a box's loop or for the update
+    // download). Mouse and keys can't reach a window then, but a screen
+    // reader's actions can; they are refused here, for every control alike.
+    bool takesInput() const;
+
 protected:
     GameWindow(Dispatcher& d, Navigator& nav, Window id, int clientWidthTwips, int clientHeightTwips);
 
@@ -54,8 +60,13 @@ protected:
     // A button click. An access key clicks without moving the focus; move it first,
     // so that the control it leaves (the level list) sees it go, as with the mouse.
     void onClick(Control button, std::function<void()> handler);
+    // A menu item chosen.
+    void onChoose(QAction* item, std::function<void()> handler);
     // Run a handler of this window, then bring the window up to date with its game.
     void handle(const std::function<void()>& h);
+    // A player's click, key or choice: handled as by handle(), but only while
+    // the window takes input.
+    void input(const std::function<void()>& h);
     virtual void render() {}
     bool leaving() const { return leaving_; }
     Window id() const { return id_; }

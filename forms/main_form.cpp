@@ -4,8 +4,10 @@
 #include <QGuiApplication>
 #include <QWindow>
 #include <QMenu>
+#include <QPointer>
 
 #include "accessibility.h"
+#include "dispatcher.h"
 #include "layout.h"
 #include "online.h"
 
@@ -26,14 +28,13 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
     build(layouts::main().controls);
     GameForm::play(game_);
 
-    connect(multiplicationItem, &QAction::triggered, this, [this] {
-        handle([this] {
-            nav_.show(Window::Multiplication);
-            nav_.close(Window::Main);
-        });
+    onChoose(multiplicationItem, [this] {
+        nav_.show(Window::Multiplication);
+        nav_.close(Window::Main);
     });
-    connect(updatesItem, &QAction::triggered, this, [this] { handle([this] { online_.checkForUpdates(); }); });
-    connect(downloadItem, &QAction::triggered, this, [this] { handle([this] { online_.downloadItem(); }); });
+    // The check goes on once its download has ended; the windows wait for it.
+    onChoose(updatesItem, [this] { online_.checkForUpdates(dispatcher_.wait()); });
+    onChoose(downloadItem, [this] { online_.downloadItem(); });
     onClick(Control::DonateButton, [this] { online_.donation(); });
     onClick(Control::PauseButton, [this] { game_.pause(); });
     onClick(Control::ExitButton, [this] {
@@ -79,7 +80,7 @@ void MainForm::changeEvent(QEvent* e)
     GameForm::changeEvent(e);
     if (e->type() != QEvent::WindowStateChange || !isVisible()) return;
     hidden_ = hidden();
-    handle([this] { game_.resized(hidden_); });
+    tellGame(hidden_);
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* e)
@@ -88,9 +89,18 @@ bool MainForm::eventFilter(QObject* watched, QEvent* e)
     // compositor stops or resumes asking for, and says so with an expose event.
     if (e->type() == QEvent::Expose && isVisible() && hidden() != hidden_) {
         hidden_ = !hidden_;
-        handle([this] { game_.resized(hidden_); });
+        tellGame(hidden_);
     }
     return GameForm::eventFilter(watched, e);
+}
+
+void MainForm::tellGame(bool hidden)
+{
+    // The window manager may minimise a window behind a message box: the game
+    // hears it once the handler that opened the box has finished.
+    dispatcher_.afterHandler([this, self = QPointer<MainForm>(this), hidden] {
+        if (self) handle([this, hidden] { game_.resized(hidden); });
+    });
 }
 
 void MainForm::renderOwn()

@@ -29,6 +29,7 @@ private:
     static bool onWayland();
     // Minimised, or no longer shown by a Wayland compositor: the game pauses.
     bool hidden() const;
+    void tellGame(bool hidden);
 
     MissingNumbersGame game_;
     online::Online& online_;

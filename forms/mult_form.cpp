@@ -23,7 +23,7 @@ MultForm::MultForm(Dispatcher& d, Navigator& nav, const Play& play)
 
     // Every way out of this window closes it, and its close request brings the
     // main window back.
-    connect(additionItem, &QAction::triggered, this, [this] { handle([this] { nav_.close(Window::Multiplication); }); });
+    onChoose(additionItem, [this] { nav_.close(Window::Multiplication); });
     onClick(Control::ExitButton, [this] { nav_.close(Window::Multiplication); });
     onClick(Control::ClearButton, [this] { game_.clearClick(); });
 }

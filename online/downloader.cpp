@@ -84,21 +84,32 @@ std::size_t writeBody(char* data, std::size_t size, std::size_t count, void* use
 CurlDownloader::CurlDownloader(DownloadOptions options) : options_(std::move(options)) {}
 CurlDownloader::~CurlDownloader() = default;
 
-bool CurlDownloader::download(const std::string& url, const std::string& path)
+void CurlDownloader::download(const std::string& url, const std::string& path, Done done)
 {
-    if (!curl_) curl_ = std::make_unique<Library>(options_.library);
+    if (!curl_) {
+        try {
+            curl_ = std::make_unique<Library>(options_.library);
+        } catch (const std::runtime_error&) {
+            return done(Download::Unavailable);
+        }
+    }
+    done(fetch(url, path));
+}
+
+Download CurlDownloader::fetch(const std::string& url, const std::string& path)
+{
     const Library& api = *curl_;
 
     // Beside the target, so that the rename is atomic and replaces whatever
     // entry is there (a planted symbolic link included) instead of writing through it.
     std::string tmpName = path + ".tmp-XXXXXX";
     const int fd = mkstemp(tmpName.data());
-    if (fd < 0) return false;
+    if (fd < 0) return Download::Failed;
     std::FILE* file = fdopen(fd, "wb");
     if (!file) {
         close(fd);
         unlink(tmpName.c_str());
-        return false;
+        return Download::Failed;
     }
     Sink sink{file};
     bool ok = false;
@@ -129,7 +140,7 @@ bool CurlDownloader::download(const std::string& url, const std::string& path)
     ok = std::fclose(file) == 0 && ok;
     ok = ok && std::rename(tmpName.c_str(), path.c_str()) == 0;
     if (!ok) unlink(tmpName.c_str());
-    return ok;
+    return ok ? Download::Stored : Download::Failed;
 }
 
 }  // namespace numora::online

@@ -1,5 +1,5 @@
 // The update file's download: libcurl, loaded at the first download so that a
-// start-up never pays for it.
+// start-up never pays for it. It blocks; platform/ runs it on a worker thread.
 #pragma once
 
 #include <chrono>
@@ -29,14 +29,15 @@ public:
 
     // HTTPS only, redirects included, certificate and host verified; 4xx and 5xx
     // fail. The body goes to a temporary file beside `path`, renamed into place
-    // on success and removed on failure. A download that fails is an answer
-    // (false); a libcurl that cannot be loaded is the platform failing, and
-    // throws like every service's platform failure (tried again at the next
-    // download).
-    bool download(const std::string& url, const std::string& path) override;
+    // on success and removed on failure. `done` runs before this returns, which
+    // takes as long as the download does (up to the total time-out): run it
+    // away from the windows' thread. A libcurl that cannot be loaded is
+    // Unavailable, and tried again at the next download.
+    void download(const std::string& url, const std::string& path, Done done) override;
 
 private:
     class Library;
+    Download fetch(const std::string& url, const std::string& path);
     DownloadOptions options_;
     std::unique_ptr<Library> curl_;  // loaded at the first download, kept for the run
 };

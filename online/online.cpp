@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <utility>
 
 #include "online_config.h"
@@ -75,11 +76,8 @@ void Online::donation()
     if (!s_.opener.open(a_.donation)) s_.notifier.inform(Message::PageNotOpened);
 }
 
-std::optional<Message> Online::updateCheck()
+std::optional<Message> Online::readUpdateFile(const std::string& path) const
 {
-    if (queryConnectivity() != 1) return Message::NeedInternetIs;
-    const std::string path = s_.folders.documents() + "/chkupdate2.txt";
-    if (!s_.downloader.download(a_.update, path)) return std::nullopt;  // ends the check without a word
     // A file that cannot be read, has no line or cannot be deleted is a server
     // fault; the local copy stays as it is, and the next check overwrites it.
     const auto text = readFile(path.c_str());
@@ -88,18 +86,30 @@ std::optional<Message> Online::updateCheck()
     return ordersAfter(*line, versionKey_) ? Message::UpdatesAvailable : Message::NoUpdates;
 }
 
-void Online::checkForUpdates()
+void Online::checkForUpdates(const Resume& resume)
 {
-    BusyCursor busy(s_.cursor);
-    std::optional<Message> outcome;
+    // The hourglass stays on until the check has ended, download included.
+    auto busy = std::make_shared<BusyCursor>(s_.cursor);
+    const auto end = [this, busy](std::optional<Message> outcome) {
+        busy->release();
+        if (outcome) s_.notifier.inform(*outcome);
+    };
+    std::string path;
     try {
-        outcome = updateCheck();
+        if (queryConnectivity() != 1) return end(Message::NeedInternetIs);
+        path = s_.folders.documents() + "/chkupdate2.txt";
     } catch (const std::exception&) {
-        outcome = Message::ServerDown;  // no documents folder, no libcurl, no routing table
+        return end(Message::ServerDown);  // no documents folder, no routing table
     }
-    if (!outcome) return;
-    busy.release();
-    s_.notifier.inform(*outcome);
+    s_.downloader.download(a_.update, path, [this, path, resume, end](Download outcome) {
+        resume([&] {
+            switch (outcome) {
+            case Download::Stored: return end(readUpdateFile(path));
+            case Download::Failed: return end(std::nullopt);  // ends the check without a word
+            case Download::Unavailable: return end(Message::ServerDown);  // no libcurl
+            }
+        });
+    });
 }
 
 }  // namespace numora::online

@@ -35,12 +35,15 @@ public:
     LoadOutcome loadStep(const std::function<void()>& levelSetup, const std::function<void()>& closeForms);
     void downloadItem();     // "Download Glimmerquiz Game"
     void donation();         // "I would like to pay."
-    void checkForUpdates();  // "Check for updates..."
+    // "Check for updates...". The check goes on from `resume` once the download
+    // has ended (by default at once, inside the call).
+    using Resume = std::function<void(const std::function<void()>& rest)>;
+    void checkForUpdates(const Resume& resume = [](const std::function<void()>& rest) { rest(); });
 
 private:
     std::int32_t queryConnectivity();
-    // The update check's message; none when the download failed.
-    std::optional<Message> updateCheck();
+    // The update check's message once the file is downloaded.
+    std::optional<Message> readUpdateFile(const std::string& path) const;
 
     Services s_;
     Addresses a_;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -31,11 +32,19 @@ public:
     [[nodiscard]] virtual bool open(const std::string& url) = 0;
 };
 
+// How a download ended: the file is there, the download failed (an answer,
+// as a server's error is), or the platform could not download at all (no
+// libcurl to load).
+enum class Download : std::uint8_t { Stored, Failed, Unavailable };
+
 class Downloader {
 public:
+    using Done = std::function<void(Download)>;
     virtual ~Downloader() = default;
-    // Synchronous download of `url` into the file `path`; false when it failed.
-    [[nodiscard]] virtual bool download(const std::string& url, const std::string& path) = 0;
+    // Download `url` into the file `path`; `done` gets the outcome on the
+    // caller's thread, before this returns or, from a downloader that works in
+    // the background, later from the caller's event loop.
+    virtual void download(const std::string& url, const std::string& path, Done done) = 0;
 };
 
 class Folders {

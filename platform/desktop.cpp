@@ -93,6 +93,27 @@ bool DesktopUrlOpener::open(const std::string& url)
     return handOver_(address);
 }
 
+BackgroundDownloader::~BackgroundDownloader()
+{
+    if (worker_.joinable()) worker_.join();
+}
+
+void BackgroundDownloader::download(const std::string& url, const std::string& path, Done done)
+{
+    if (worker_.joinable()) worker_.join();  // the last one has delivered its outcome
+    worker_ = std::thread([this, url, path, done = std::move(done)]() mutable {
+        online::Download outcome = online::Download::Unavailable;
+        try {
+            blocking_.download(url, path, [&outcome](online::Download d) { outcome = d; });
+        } catch (...) {
+            // out of memory, or no thread to be had inside libcurl: no download
+        }
+        // `done` goes to the asking thread whole: what it holds is that thread's.
+        QMetaObject::invokeMethod(
+            &receiver_, [done = std::move(done), outcome] { done(outcome); }, Qt::QueuedConnection);
+    });
+}
+
 std::string DocumentsFolders::documents()
 {
     const QString path = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));

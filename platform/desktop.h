@@ -1,11 +1,14 @@
 // The desktop's side of the online features' services: Qt for the browser
-// hand-over, the documents folder, message boxes and the application-wide cursor.
+// hand-over, the download's worker thread, the documents folder, message boxes
+// and the application-wide cursor.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "services.h"
 
@@ -37,6 +40,27 @@ private:
     class Hold;
     HandOver handOver_;
     std::unique_ptr<Hold> hold_;
+};
+
+// Runs a blocking downloader on a worker thread, so that the windows keep
+// painting and answering their desktop (and its screen reader) meanwhile. The
+// worker touches nothing but the download; the outcome comes back through the
+// event loop of the thread that asked.
+class BackgroundDownloader : public online::Downloader {
+public:
+    explicit BackgroundDownloader(online::Downloader& blocking) : blocking_(blocking) {}
+    // Waits for a download still running; its outcome is dropped.
+    ~BackgroundDownloader() override;
+    BackgroundDownloader(const BackgroundDownloader&) = delete;
+    BackgroundDownloader& operator=(const BackgroundDownloader&) = delete;
+
+    // One download at a time: the windows wait for each.
+    void download(const std::string& url, const std::string& path, Done done) override;
+
+private:
+    online::Downloader& blocking_;
+    std::thread worker_;
+    QObject receiver_;  // of the asking thread: delivers the outcome there
 };
 
 class DocumentsFolders : public online::Folders {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "services.h"
@@ -41,15 +42,23 @@ struct FakeOpener : online::UrlOpener {
 };
 
 // Writes `body` to the target when it reports success; nullopt writes nothing.
+// The outcome comes at once, or, while `hold` is set, when finish() is called.
 struct FakeDownloader : online::Downloader {
     bool succeed = true;
     std::optional<std::string> body = "212\n";
     std::vector<std::string> calls;  // "url -> path"
-    bool download(const std::string& url, const std::string& path) override
+    bool hold = false;
+    Done pending;
+    void download(const std::string& url, const std::string& path, Done done) override
     {
         calls.push_back(url + " -> " + path);
         if (succeed && body) std::ofstream(path, std::ios::binary) << *body;
-        return succeed;
+        pending = std::move(done);
+        if (!hold) finish();
+    }
+    void finish()
+    {
+        if (pending) std::exchange(pending, {})(succeed ? online::Download::Stored : online::Download::Failed);
     }
 };
 

@@ -56,8 +56,9 @@ protected:
     {
         CurlDownloader d(std::move(options));
         const auto start = Clock::now();
-        const bool stored = d.download(address, target());
-        return {stored, Clock::now() - start};
+        online::Download outcome{};
+        d.download(address, target(), [&](online::Download o) { outcome = o; });
+        return {outcome == online::Download::Stored, Clock::now() - start};
     }
 };
 
@@ -141,12 +142,14 @@ TEST_F(Https, SymlinkAtTheTargetIsReplacedNotWrittenThrough)
     EXPECT_EQ(docs.entries(), std::vector<std::string>{"chkupdate2.txt"});
 }
 
-TEST_F(Https, MissingLibraryThrows)
+TEST_F(Https, MissingLibraryIsUnavailable)
 {
     DownloadOptions o = trusting();
     o.library = "libcurl-absent.so.4";
     CurlDownloader d(o);
-    EXPECT_THROW(d.download(url("/ok"), target()), std::runtime_error);
+    std::optional<online::Download> outcome;
+    d.download(url("/ok"), target(), [&](online::Download r) { outcome = r; });
+    EXPECT_EQ(outcome, online::Download::Unavailable);
 }
 
 // The update check from end to end, with only the server's side real.
