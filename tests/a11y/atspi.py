@@ -207,15 +207,15 @@ def showing(acc):
     return acc.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def frame(app, title, timeout=STEP):
+def frame(app, title, timeout=STEP, kind="frame"):
     """The showing window named `title`: a string to match exactly, or a compiled
-    pattern (the countdown changes the captions)."""
+    pattern (the countdown changes the captions); `kind` "alert" for a message box."""
     matches = title.search if hasattr(title, "search") else (lambda name: name == title)
     deadline = time.monotonic() + timeout
     while True:
         for i in range(app.childCount):
             w = app.getChildAtIndex(i)
-            if w is not None and role(w) == "frame" and matches(w.name) and showing(w):
+            if w is not None and role(w) == kind and matches(w.name) and showing(w):
                 return w
         check(time.monotonic() < deadline, "no window %r in the tree; seen: %r"
               % (title, [app.getChildAtIndex(i).name for i in range(app.childCount)]))

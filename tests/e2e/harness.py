@@ -340,6 +340,12 @@ class Session:
                                          stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent)
         return self.proc
 
+    def go_offline(self):
+        """Removes the default route of the program's network namespace: the connection goes."""
+        enter = ["nsenter", "-t", str(self.proc.pid), "-n"] + ([] if os.geteuid() == 0 else ["-U", "--preserve-credentials"])
+        r = subprocess.run(enter + ["ip", "route", "del", "default"], capture_output=True, timeout=10)
+        check(r.returncode == 0, "the route stayed: %s" % r.stderr.decode(errors="replace"))
+
     def wait_exit(self, timeout=3 * STEP):  # a sanitizer build checks for leaks as it ends
         try:
             rc = self.proc.wait(timeout)
