@@ -1,7 +1,9 @@
 // The real windows driven at random: clicks on every control, keys, menu items,
-// close requests, timer ticks, level-list choices, minimise and restore, and a
-// connection that comes and goes, across all three windows and the moves between
-// them. After every event the program must be in a state it can be in. The seed
+// close requests, timer ticks, level-list choices, minimise and restore, a
+// connection that comes and goes, and a screen reader's actions on every control
+// that has one, also while a real message box is open, across all three windows
+// and the moves between them. After every event the program must be in a state
+// it can be in, and no message box may open over another. The seed
 // is printed; set NUMORA_TEST_SEED to replay. NUMORA_RANDOM_EVENTS sets the
 // number of events and NUMORA_ROUND_TRIPS the memory test's round trips (5,000
 // and 300 by default, many more under `ctest -L long`).
@@ -10,8 +12,12 @@
 // the program posted (the deletion of closed windows among it) and what the
 // platform reported (exposure, activation, focus), but no timer event: no
 // timer fires unless the test ticks it, and a seed replays exactly.
+#include <QAbstractEventDispatcher>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QFocusEvent>
+#include <QMessageBox>
 #include <QMetaEnum>
 #include <QMenu>
 #include <QPixmapCache>
@@ -77,11 +83,70 @@ protected:
         qInstallMessageHandler(passOn);
     }
 
+    // Records every message as the fake does; every third one also opens a real
+    // application-modal box, behind which a screen reader acts on the windows
+    // before the box is closed, as from the box's own event loop.
+    struct Boxes : online::Notifier {
+        RandomWindows& test;
+        explicit Boxes(RandomWindows& t) : test(t) {}
+        int open = 0;
+        bool stacked = false;
+        void inform(Message m) override
+        {
+            test.notifier.inform(m);
+            stacked |= open > 0;
+            if (test.below(3) != 0) return;
+            QWidget* over = test.session->dispatcher().window();
+            QMessageBox box(QMessageBox::Information, QStringLiteral("KORVELLAN"), QString(), QMessageBox::Ok,
+                            over && over->isVisible() ? over : nullptr);
+            box.setWindowModality(Qt::ApplicationModal);
+            box.show();
+            ++open;
+            for (int k = test.below(6); k >= 0; --k) test.screenReaderAction();
+            --open;
+        }
+    } boxes{*this};
+
     TempDir docs;  // the update check's local copy goes here
     std::mt19937 engine;
     SeededDigits digits{engine};
-    RandomWindows() { folders.dir = docs.str(); random = &digits; }
+    RandomWindows() { folders.dir = docs.str(); random = &digits; realNotifier = &boxes; }
     std::size_t messagesChecked = 0;
+    long screenReaderActions = 0;
+
+    // A screen reader's action on any control that has one (a menu's items
+    // included) of a window on view, carried out as Qt's bridge does. A button's
+    // press clicks a tenth of a second later, from a timer: that click comes now.
+    std::string screenReaderAction()
+    {
+        std::vector<GameWindow*> shown;
+        if (session)
+            for (Window w : {Window::Main, Window::Multiplication, Window::Topic})
+                if (GameWindow* g = windows().window(w); g && g->isVisible()) shown.push_back(g);
+        if (shown.empty()) return "no window on view";
+        std::vector<QAccessibleInterface*> actionable;
+        const std::function<void(QAccessibleInterface*, int)> collect = [&](QAccessibleInterface* i, int depth) {
+            if (!i || !i->isValid() || depth > 12) return;
+            if (i->actionInterface() && !i->actionInterface()->actionNames().isEmpty()) actionable.push_back(i);
+            for (int c = 0; c < i->childCount(); ++c) collect(i->child(c), depth + 1);
+        };
+        collect(QAccessible::queryAccessibleInterface(shown[static_cast<std::size_t>(below(static_cast<int>(shown.size())))]), 0);
+        if (actionable.empty()) return "nothing to act on";
+        QAccessibleInterface* target = actionable[static_cast<std::size_t>(below(static_cast<int>(actionable.size())))];
+        const QStringList names = target->actionInterface()->actionNames();
+        const QString action = names[below(static_cast<int>(names.size()))];
+        QPointer<QObject> object = target->object();
+        const std::string name = "screen reader: " + action.toStdString() + " on " +
+                                 target->text(QAccessible::Name).toStdString();
+        ++screenReaderActions;
+        target->actionInterface()->doAction(action);
+        if (auto* b = qobject_cast<QAbstractButton*>(object.data()); b && b->isDown())
+            for (const auto& t : QAbstractEventDispatcher::instance()->registeredTimers(b)) {
+                QTimerEvent due(t.timerId);
+                QCoreApplication::sendEvent(b, &due);
+            }
+        return name;
+    }
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine); }
     template <class List>
@@ -153,6 +218,7 @@ protected:
     std::string violation()
     {
         if (session->dispatcher().busy()) return "a handler still running at idle";
+        if (std::exchange(boxes.stacked, false)) return "a message box opened over another";
         if (cursor.busy) return "hourglass left on";
         for (; messagesChecked < notifier.shown.size(); ++messagesChecked)
             if (notifier.shown[messagesChecked].cursorBusy) return "message under the hourglass";
@@ -205,7 +271,8 @@ protected:
     std::string randomEvent(const std::vector<int>& keys)
     {
         GameWindow* w = onView();
-        const int r = below(100);
+        const int r = below(160);
+        if (r >= 100) return screenReaderAction();
         const bool input = r < 79;
         std::string name;
         if (input && w->isMinimized()) {
@@ -335,7 +402,8 @@ TEST_F(RandomWindows, RandomEventsAcrossAllWindows)
         if (mainForm()) mainColours.insert(static_cast<int>(mainForm()->game().screen().back));
     }
     std::cout << "[ reached  ] " << runs << " runs, " << mainLoads << " main, " << multLoads << " multiplication, "
-              << topicLoads << " topic windows; digest " << std::hex << digest << std::dec << '\n';
+              << topicLoads << " topic windows, " << screenReaderActions << " screen reader's actions; digest "
+              << std::hex << digest << std::dec << '\n';
     // Well below what random play reaches: per 2,000 events, more than one run,
     // five multiplication windows and one topic selector.
     const long per2000 = events / 2000;
