@@ -1,5 +1,7 @@
 #include "texts.h"
 
+#include <iterator>
+
 #include <QCoreApplication>
 
 namespace numora::texts {
@@ -99,7 +101,9 @@ QString news(News n)
     case News::Kind::Completed: return translated(QT_TRANSLATE_NOOP("Game", "All four found!"));
     case News::Kind::LockedOut: return spoken(Status{Status::Kind::LockedOut, n.number});  // as the status line says it
     case News::Kind::Stopped: return translated(QT_TRANSLATE_NOOP("Game", "Stopped."));
-    case News::Kind::ProductSought: return translated(sought[n.number]);
+    case News::Kind::ProductSought:
+        // Four products; any other number says nothing rather than read past the table.
+        return n.number >= 0 && n.number < std::ssize(sought) ? translated(sought[n.number]) : QString();
     case News::Kind::ProductFound: return translated(QT_TRANSLATE_NOOP("Game", "%1 is right!")).arg(n.number);
     }
     return {};

@@ -1,7 +1,8 @@
 // The platform services behind the online features: small interfaces that the
 // desktop layer (platform/) implements and the tests fake. Results come back as
 // values; a service throws only when the platform itself fails (a table that
-// cannot be read, a library that cannot be loaded, no documents folder).
+// cannot be read, no documents folder). The downloader hands its outcome to a
+// callback instead, as it may come later, from the event loop.
 #pragma once
 
 #include <cstdint>

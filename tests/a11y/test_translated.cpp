@@ -110,6 +110,7 @@ TEST_F(Translated, EveryMessageStatusAndAnnouncementIsTranslated)
     check(QStringLiteral("level for the ear"), texts::spokenLevel(0, 9));
     for (const Figure f : {Figure::unknown(), Figure{Figure::Kind::Blink}}) check(QStringLiteral("figure"), texts::figure(f));
     for (int k = 0; k <= int(News::Kind::ProductFound); ++k) check(QStringLiteral("announcement"), texts::news({News::Kind(k), 1}));
+    for (const std::int16_t beyond : {-1, 4}) EXPECT_EQ(texts::news({News::Kind::ProductSought, beyond}), QString());
 
     // The box itself, with Qt's own button.
     platform::MessageBoxNotifier boxes;
