@@ -175,6 +175,7 @@ class Session:
         self.xvfb = None
         self.wm = None
         self.proc = None
+        self.silent = None
         self.display = None
         self.tmp = None
         self.shots = 0
@@ -191,6 +192,7 @@ class Session:
 
     def __exit__(self, *exc):
         _stop(self.proc)
+        _stop(self.silent)
         _stop(self.wm)
         _stop(self.xvfb)
         if self.tmp:
@@ -243,7 +245,7 @@ class Session:
         runtime = os.path.join(self.tmp, "runtime")
         os.mkdir(runtime, 0o700)
         home = os.path.join(self.tmp, "home")
-        os.mkdir(home)
+        os.makedirs(os.path.join(home, "Documents"))  # where the update check keeps its copy
         fakebin = os.path.join(self.tmp, "bin")
         os.mkdir(fakebin)
         self.url_log = os.path.join(self.tmp, "xdg-open.log")
@@ -327,11 +329,20 @@ class Session:
 
     # -- the program ---------------------------------------------------------------
 
-    def start(self, online):
-        """Starts numora in a network namespace of its own; its PID is the program's."""
+    def start(self, online, hosts=None):
+        """Starts numora in a network namespace of its own; its PID is the program's.
+        `hosts` maps host names to addresses for the program alone (a mount namespace
+        with /etc/hosts of its own; loopback up, so that it reaches its own address)."""
         unshare = ["unshare", "-n"] if os.geteuid() == 0 else ["unshare", "-r", "-n"]
+        setup = ONLINE_SETUP
+        if hosts:
+            path = os.path.join(self.tmp, "hosts")
+            with open(path, "w") as f:
+                f.write("".join("%s %s\n" % (address, name) for name, address in hosts.items()))
+            unshare.append("-m")
+            setup = "mount --bind '%s' /etc/hosts && ip link set lo up && %s" % (path, setup)
         if online:
-            cmd = unshare + ["sh", "-c", ONLINE_SETUP, "sh", self.numora]
+            cmd = unshare + ["sh", "-c", setup, "sh", self.numora]
         else:
             cmd = unshare + [self.numora]
         self.program_log = os.path.join(self.artifacts, "numora.log")
@@ -340,11 +351,23 @@ class Session:
                                          stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent)
         return self.proc
 
+    def _in_namespace(self):
+        """The command prefix that runs a command in the program's network namespace."""
+        return ["nsenter", "-t", str(self.proc.pid), "-n"] + ([] if os.geteuid() == 0 else ["-U", "--preserve-credentials"])
+
     def go_offline(self):
         """Removes the default route of the program's network namespace: the connection goes."""
-        enter = ["nsenter", "-t", str(self.proc.pid), "-n"] + ([] if os.geteuid() == 0 else ["-U", "--preserve-credentials"])
-        r = subprocess.run(enter + ["ip", "route", "del", "default"], capture_output=True, timeout=10)
+        r = subprocess.run(self._in_namespace() + ["ip", "route", "del", "default"], capture_output=True, timeout=10)
         check(r.returncode == 0, "the route stayed: %s" % r.stderr.decode(errors="replace"))
+
+    def silent_server(self, address, port, seconds):
+        """In the program's namespace, a listener whose connections the kernel accepts
+        and nobody ever speaks on, for `seconds`; stopped with the session."""
+        code = ("import socket, sys, time; s = socket.socket(); s.bind((sys.argv[1], int(sys.argv[2]))); "
+                "s.listen(8); print('up', flush=True); time.sleep(float(sys.argv[3]))")
+        self.silent = subprocess.Popen(self._in_namespace() + [sys.executable, "-c", code, address, str(port), str(seconds)],
+                                       stdout=subprocess.PIPE, preexec_fn=_die_with_parent)
+        check(self.silent.stdout.readline() == b"up\n", "the silent server did not start")
 
     def wait_exit(self, timeout=3 * STEP):  # a sanitizer build checks for leaks as it ends
         try:
