@@ -68,26 +68,36 @@ TEST(GameTimer, OffAtFirstZeroPeriodNeverRunsOnTwiceKeepsItsPeriod)
 // tick as one of the timer's window: message boxes are shown over them.
 TEST(Dispatcher, TicksAndQueuedWorkWaitForTheRunningHandler)
 {
-    Dispatcher d;
-    std::vector<std::string> log;
-    int idle = 0;
-    d.setIdleCheck([&] { ++idle; });
-    QWidget window, timerWindow;
-    GameTimer t(d, &timerWindow, [&] { log.push_back(d.window() == &timerWindow ? "tick" : "tick elsewhere"); });
-    t.setInterval(10);
-    t.setEnabled(true);
-    d.run(&window, [&] {
-        d.afterHandler([&] { log.push_back(d.window() == &window ? "message" : "message elsewhere"); });
-        // A modal box would spin an event loop here; the timer falls due meanwhile.
-        QTest::qWait(50);
-        log.push_back("handler done");
-    });
-    ASSERT_GE(log.size(), 3u);
-    EXPECT_EQ(log[0], "handler done");
-    EXPECT_EQ(log[1], "message");
-    EXPECT_EQ(log[2], "tick");
-    EXPECT_EQ(idle, 1);
-    t.setEnabled(false);
+    // A handler runs on while a modal box spins an event loop inside it, and
+    // while it waits (for the update download) to go on from the event loop.
+    for (const bool waits : {false, true}) {
+        Dispatcher d;
+        std::vector<std::string> log;
+        int idle = 0;
+        d.setIdleCheck([&] { ++idle; });
+        QWidget window, timerWindow;
+        GameTimer t(d, &timerWindow, [&] { log.push_back(d.window() == &timerWindow ? "tick" : "tick elsewhere"); });
+        t.setInterval(10);
+        t.setEnabled(true);
+        const auto rest = [&] { log.push_back(d.window() == &window ? "handler done" : "handler done elsewhere"); };
+        d.run(&window, [&] {
+            d.afterHandler([&] { log.push_back(d.window() == &window ? "message" : "message elsewhere"); });
+            if (waits) {
+                QTimer::singleShot(50, [&rest, resume = d.wait()] { resume(rest); });
+                return;
+            }
+            QTest::qWait(50);
+            rest();
+        });
+        EXPECT_EQ(d.busy(), waits);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !d.busy(); }));
+        ASSERT_GE(log.size(), 3u) << "waits " << waits;
+        EXPECT_EQ(log[0], "handler done");
+        EXPECT_EQ(log[1], "message");
+        EXPECT_EQ(log[2], "tick");
+        EXPECT_EQ(idle, 1);
+        t.setEnabled(false);
+    }
 }
 
 TEST(ClickLabel, ADoubleClickIsOneClick)
