@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -36,6 +39,29 @@ inline pid_t spawn(std::vector<std::string> args, bool quiet)
     posix_spawn_file_actions_destroy(&actions);
     return rc == 0 ? pid : -1;
 }
+
+// An address on 127.0.0.1 whose connections the kernel accepts into its backlog
+// and nobody ever speaks on, for as long as this lives.
+class SilentListener {
+public:
+    SilentListener()
+    {
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof addr;
+        if (bind(fd_, reinterpret_cast<sockaddr*>(&addr), len) == 0 && listen(fd_, 4) == 0
+            && getsockname(fd_, reinterpret_cast<sockaddr*>(&addr), &len) == 0)
+            url = "https://127.0.0.1:" + std::to_string(ntohs(addr.sin_port)) + "/ok";
+    }
+    ~SilentListener() { close(fd_); }
+    SilentListener(const SilentListener&) = delete;
+    SilentListener& operator=(const SilentListener&) = delete;
+    std::string url;  // empty when no port could be had
+
+private:
+    int fd_ = socket(AF_INET, SOCK_STREAM, 0);
+};
 
 // One certificate and one server for the whole run, stopped by PID at its end.
 class Server : public ::testing::Environment {

@@ -1,12 +1,9 @@
 // The real downloader against a local HTTPS server that this test starts.
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
 #include <fcntl.h>
-#include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -103,18 +100,9 @@ TEST_F(Https, UntrustedOrMismatchedCertificateFails)
 
 TEST_F(Https, ServersThatNeverAnswerAreCutOffByTheTimeouts)
 {
-    // Accepted by the kernel's backlog and never spoken to.
-    const int listener = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&addr), len), 0);
-    ASSERT_EQ(listen(listener, 4), 0);
-    getsockname(listener, reinterpret_cast<sockaddr*>(&addr), &len);
-
-    const Run silent = fetch("https://127.0.0.1:" + std::to_string(ntohs(addr.sin_port)) + "/ok", trusting(1s, 2s));
-    close(listener);
+    const SilentListener listener;
+    ASSERT_FALSE(listener.url.empty());
+    const Run silent = fetch(listener.url, trusting(1s, 2s));
     EXPECT_FALSE(silent.stored);
     EXPECT_LT(silent.took, 1900ms);
 

