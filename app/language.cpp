@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -18,6 +20,21 @@ QString withoutExtras(QString name)
     QStringList parts = name.replace(QLatin1Char('-'), QLatin1Char('_')).split(QLatin1Char('_'), Qt::SkipEmptyParts);
     if (parts.size() > 2 && parts[1].size() == 4) parts.removeAt(1);
     return parts.mid(0, 2).join(QLatin1Char('_'));
+}
+
+// The translations that may serve an entry of the list, best first: its own
+// region, then its language. Chinese goes by script (Taiwan, Hong Kong and Macau
+// write the traditional characters), and two older codes name the same
+// languages as ours: "no" Norwegian Bokmål, "iw" Hebrew.
+QStringList candidates(const QString& name)
+{
+    const QString language = name.section(QLatin1Char('_'), 0, 0);
+    const QString region = name.section(QLatin1Char('_'), 1, 1);
+    if (language == QLatin1String("zh"))
+        return {QStringList{"TW", "HK", "MO", "Hant"}.contains(region) ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN")};
+    if (language == QLatin1String("no")) return {QStringLiteral("nb")};
+    if (language == QLatin1String("iw")) return {QStringLiteral("he")};
+    return {name, language};
 }
 
 }  // namespace
@@ -39,9 +56,8 @@ QStringList wantedLanguages(const std::function<QString(const char*)>& variable)
 QString chooseLanguage(const QStringList& wanted, const std::function<bool(const QString&)>& ours)
 {
     for (const QString& name : wanted) {
-        const QString language = name.section(QLatin1Char('_'), 0, 0);
-        if (language == QLatin1String("en")) return {};
-        for (const QString& candidate : {name, language})
+        if (name.section(QLatin1Char('_'), 0, 0) == QLatin1String("en")) return {};
+        for (const QString& candidate : candidates(name))
             if (ours(candidate)) return candidate;
     }
     return {};
@@ -52,7 +68,10 @@ void installTranslations(const QString& language)
     static QTranslator qt, ours;
     QCoreApplication::removeTranslator(&ours);
     QCoreApplication::removeTranslator(&qt);
-    if (language.isEmpty() || !ours.load(QStringLiteral("numora_") + language, kFolder)) return;
+    // Windows built from now on read as the language writes: Arabic and Hebrew right to left.
+    const bool loaded = !language.isEmpty() && ours.load(QStringLiteral("numora_") + language, kFolder);
+    QGuiApplication::setLayoutDirection(loaded ? QLocale(language).textDirection() : Qt::LeftToRight);
+    if (!loaded) return;
     // Qt's own texts (the OK button) in that very language, so that a window
     // never speaks two.
     if (qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "controls.h"
@@ -58,6 +59,42 @@ void keepCaptionColour(QWidget* w)
     w->setPalette(p);
 }
 
+// The controls that write the sum: the cells, their signs and figures, and the
+// answer being typed.
+bool writesTheSum(Control c)
+{
+    return c == Control::Cells || c == Control::PlusSigns || c == Control::Signs || c == Control::Figures
+           || c == Control::Entry;
+}
+
+// Where a control stands across its parent, in twips. Right to left the window
+// mirrors, as Qt mirrors what it lays out itself; but a sum reads left to right
+// in those languages too (and the rules name its right column), so the sum moves
+// to the other side as one block, and the pad's keys keep their places in the pad.
+class Across {
+public:
+    Across(const QWidget* client, std::span<const ControlSpec> specs)
+        : mirrored_(client->isRightToLeft()), width_(client->width() * 15)
+    {
+        for (const auto& s : specs)
+            if (!s.parent && writesTheSum(s.control)) {
+                sumLeft_ = std::min(sumLeft_, s.left);
+                sumRight_ = std::max(sumRight_, s.left + s.width);
+            }
+    }
+    int left(const ControlSpec& s) const
+    {
+        if (!mirrored_ || s.parent) return s.left;
+        if (writesTheSum(s.control)) return width_ - sumRight_ + (s.left - sumLeft_);
+        return width_ - s.left - s.width;
+    }
+
+private:
+    bool mirrored_;
+    int width_;
+    int sumLeft_ = std::numeric_limits<int>::max(), sumRight_ = 0;
+};
+
 }  // namespace
 
 QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
@@ -70,12 +107,13 @@ QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
     client->setFont(fontFor(font::kDefault));
     std::vector<std::pair<FontSpec, QFont>> fonts;
     std::vector<std::pair<int, QWidget*>> tabbed;
+    const Across across(client, specs);
     for (const auto& s : specs) {
         QWidget* parent = s.parent ? get(*s.parent) : client;
         QWidget* w = makeWidget(s, parent);
         const QString name = QString::fromLatin1(objectName(s.control));
         w->setObjectName(s.index < 0 ? name : name + QLatin1Char('(') + QString::number(s.index) + QLatin1Char(')'));
-        w->setGeometry(twips(s.left), twips(s.top), twips(s.width), twips(s.height));
+        w->setGeometry(twips(across.left(s)), twips(s.top), twips(s.width), twips(s.height));
         if (s.font != font::kDefault) {
             auto f = std::find_if(fonts.begin(), fonts.end(), [&](const auto& p) { return p.first == s.font; });
             if (f == fonts.end()) f = fonts.insert(fonts.end(), {s.font, fontFor(s.font)});

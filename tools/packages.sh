@@ -3,8 +3,10 @@
 
 NUMORA_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libcurl4-openssl-dev"
 NUMORA_RUN_PACKAGES="qt6-qpa-plugins qt6-translations-l10n libcurl4 ca-certificates xdg-utils fonts-liberation2 fonts-klaudia-berenika"
-# What the Debian package recommends: a native window on a Wayland desktop.
-NUMORA_RECOMMENDED_PACKAGES="qt6-wayland"
+# What the Debian package recommends: a native window on a Wayland desktop, and
+# glyphs for the scripts the designed fonts lack (Arabic and Hebrew in DejaVu
+# Sans, Devanagari in Lohit, Chinese, Japanese and Korean in Noto Sans CJK).
+NUMORA_RECOMMENDED_PACKAGES="qt6-wayland fonts-dejavu-core fonts-lohit-deva fonts-noto-cjk"
 NUMORA_TEST_PACKAGES="openbox googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3 openssl iproute2 util-linux clang-14 libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file lintian dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca x11-xkb-utils xkb-data sway wtype weston valgrind"
 
 # Install every package of "$@" that is not installed yet, saying which.

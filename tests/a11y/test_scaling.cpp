@@ -1,9 +1,11 @@
 // The windows at any scale (ctest runs this file at QT_SCALE_FACTOR 1, 1.5 and
 // 2) and in every language: every caption fits its control and every character
-// is in the font that draws it, and the cells use the high-resolution pictures
+// has a glyph in its font or one Qt falls back to, and the cells use the high-resolution pictures
 // where a logical pixel is more than one device pixel.
 #include <QDir>
 #include <QFile>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QMenu>
@@ -37,13 +39,19 @@ std::string clipped(const QFontMetrics& fm, const QRect& box, int flags, const Q
     return why;
 }
 
-// The characters of `text` that its font lacks.
+// The characters of `text` that neither its font nor a font Qt falls back to
+// has: each would be drawn as an empty box.
 std::string missingGlyphs(const QFont& font, const QString& text)
 {
-    const QFontMetrics fm(font);
     std::string missing;
-    for (const char32_t c : text.toUcs4())
-        if (!fm.inFontUcs4(c)) missing += QString::fromUcs4(&c, 1).toStdString();
+    for (const char32_t c : text.toUcs4()) {
+        QTextLayout one(QString::fromUcs4(&c, 1), font);
+        one.beginLayout();
+        one.createLine();
+        one.endLayout();
+        for (const QGlyphRun& run : one.glyphRuns())
+            if (run.glyphIndexes().contains(0)) missing += QString::fromUcs4(&c, 1).toStdString();
+    }
     return missing;
 }
 

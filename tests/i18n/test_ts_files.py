@@ -3,17 +3,20 @@
 the sources give Qt's translator and nothing else, each translated (every plural form
 of a text with a count); every placeholder (%1, %2, %n) and access key (&) of the
 English is kept, and the access keys of the windows' controls stay distinct in every
-language. English's plural file holds the texts with a count, and only those. A key that the
+language, and every character has a glyph in some installed font. English's plural file
+holds the texts with a count, and only those. A key that the
 English gives another control never moves to this one: a player who presses Alt+S to
 start (as the README and the manual page say) must not quit instead."""
 
 import argparse
+import bisect
 import glob
 import os
 import re
 import subprocess
 import sys
 import tempfile
+import unicodedata
 import xml.etree.ElementTree as ET
 
 SOURCE_FOLDERS = ("app", "forms", "platform")
@@ -74,6 +77,34 @@ def faults_of(path, texts):
     return faults
 
 
+def installed_characters():
+    """The characters some installed font has, as sorted, merged ranges: what Qt
+    can fall back to through fontconfig when the program's own fonts lack one."""
+    listed = subprocess.run(["fc-list", "--format", "%{charset}\n"], capture_output=True, text=True, check=True)
+    ranges = sorted((int(lo, 16), int(hi or lo, 16)) for part in listed.stdout.split()
+                    for lo, _, hi in [part.partition("-")])
+    merged = []
+    for lo, hi in ranges:
+        if merged and lo <= merged[-1][1] + 1:
+            merged[-1][1] = max(merged[-1][1], hi)
+        else:
+            merged.append([lo, hi])
+    return merged
+
+
+def without_glyph(path, fonts):
+    """The characters of a translation that no installed font draws (format
+    characters, such as a bidi mark, draw nothing and need none)."""
+    starts = [lo for lo, _ in fonts]
+    missing = set()
+    for (translations, _) in messages(path).values():
+        for c in "".join(translations):
+            i = bisect.bisect_right(starts, ord(c)) - 1
+            if unicodedata.category(c) not in ("Cc", "Cf") and (i < 0 or ord(c) > fonts[i][1]):
+                missing.add(c)
+    return ["no installed font has %r (U+%04X)" % (c, ord(c)) for c in sorted(missing)]
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--source", required=True)
@@ -87,8 +118,9 @@ def main():
     plurals = (os.path.join(args.source, "translations", "plurals_en.ts"),
                current_texts(args.lupdate, args.source, "-pluralonly"))
     failed = False
+    fonts = installed_characters()
     for path, wanted in [(path, texts) for path in files] + [plurals]:
-        for fault in faults_of(path, wanted):
+        for fault in faults_of(path, wanted) + without_glyph(path, fonts):
             print("FAIL %s: %s" % (os.path.basename(path), fault))
             failed = True
     print("%d translations of %d texts and English's %d plurals checked" % (len(files), len(texts), len(plurals[1])))
