@@ -202,32 +202,108 @@ struct Words {
 };
 
 constexpr const char* kMainCells[] = {
-    QT_TRANSLATE_NOOP("Accessibility", "top row, left column"),     QT_TRANSLATE_NOOP("Accessibility", "top row, middle column"),
-    QT_TRANSLATE_NOOP("Accessibility", "top row, right column"),    QT_TRANSLATE_NOOP("Accessibility", "middle row, left column"),
-    QT_TRANSLATE_NOOP("Accessibility", "middle row, middle column"), QT_TRANSLATE_NOOP("Accessibility", "middle row, right column"),
-    QT_TRANSLATE_NOOP("Accessibility", "bottom row, left column"),  QT_TRANSLATE_NOOP("Accessibility", "bottom row, middle column"),
+    //: Spoken by a screen reader, never shown: where a cell of the main window's 3-by-3 grid lies,
+    //: said after its digit or "hidden" and before "Row sum: %1, column sum: %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "top row, left column"),
+    //: Spoken by a screen reader, never shown: where a cell of the main window's 3-by-3 grid lies,
+    //: said after its digit or "hidden" and before "Row sum: %1, column sum: %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "top row, middle column"),
+    //: Spoken by a screen reader, never shown: where a cell of the main window's 3-by-3 grid lies,
+    //: said after its digit or "hidden" and before "Row sum: %1, column sum: %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "top row, right column"),
+    //: Spoken by a screen reader, never shown: where a cell of the main window's 3-by-3 grid lies,
+    //: said after its digit or "hidden" and before "Row sum: %1, column sum: %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "middle row, left column"),
+    //: Spoken by a screen reader, never shown: where a cell of the main window's 3-by-3 grid lies,
+    //: said after its digit or "hidden" and before "Row sum: %1, column sum: %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "middle row, middle column"),
+    //: Spoken by a screen reader, never shown: where a cell of the main window's 3-by-3 grid lies,
+    //: said after its digit or "hidden" and before "Row sum: %1, column sum: %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "middle row, right column"),
+    //: Spoken by a screen reader, never shown: where a cell of the main window's 3-by-3 grid lies,
+    //: said after its digit or "hidden" and before "Row sum: %1, column sum: %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "bottom row, left column"),
+    //: Spoken by a screen reader, never shown: where a cell of the main window's 3-by-3 grid lies,
+    //: said after its digit or "hidden" and before "Row sum: %1, column sum: %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "bottom row, middle column"),
+    //: Spoken by a screen reader, never shown: where a cell of the main window's 3-by-3 grid lies,
+    //: said after its digit or "hidden" and before "Row sum: %1, column sum: %2.".
     QT_TRANSLATE_NOOP("Accessibility", "bottom row, right column")};
 // Rows top to bottom, then the columns from right to left, as they stand.
 constexpr const char* kMainSums[] = {
-    QT_TRANSLATE_NOOP("Accessibility", "sum of the top row"),      QT_TRANSLATE_NOOP("Accessibility", "sum of the middle row"),
-    QT_TRANSLATE_NOOP("Accessibility", "sum of the bottom row"),   QT_TRANSLATE_NOOP("Accessibility", "sum of the right column"),
-    QT_TRANSLATE_NOOP("Accessibility", "sum of the middle column"), QT_TRANSLATE_NOOP("Accessibility", "sum of the left column")};
-constexpr std::pair<Control, const char*> kStatus[] = {{Control::Status, QT_TRANSLATE_NOOP("Accessibility", "status")}};
-constexpr Words kMain{kMainCells, kMainSums, QT_TRANSLATE_NOOP("Accessibility", "Row sum: %1, column sum: %2."),
+    //: Spoken by a screen reader, never shown: names one of the sums beside and under the main
+    //: window's grid.
+    QT_TRANSLATE_NOOP("Accessibility", "sum of the top row"),
+    //: Spoken by a screen reader, never shown: names one of the sums beside and under the main
+    //: window's grid.
+    QT_TRANSLATE_NOOP("Accessibility", "sum of the middle row"),
+    //: Spoken by a screen reader, never shown: names one of the sums beside and under the main
+    //: window's grid.
+    QT_TRANSLATE_NOOP("Accessibility", "sum of the bottom row"),
+    //: Spoken by a screen reader, never shown: names one of the sums beside and under the main
+    //: window's grid.
+    QT_TRANSLATE_NOOP("Accessibility", "sum of the right column"),
+    //: Spoken by a screen reader, never shown: names one of the sums beside and under the main
+    //: window's grid.
+    QT_TRANSLATE_NOOP("Accessibility", "sum of the middle column"),
+    //: Spoken by a screen reader, never shown: names one of the sums beside and under the main
+    //: window's grid.
+    QT_TRANSLATE_NOOP("Accessibility", "sum of the left column")};
+constexpr std::pair<Control, const char*> kStatus[] = {
+    {Control::Status,
+     //: Spoken by a screen reader, never shown: names the status line, which says what to do next
+     //: or how long the puzzle lasts.
+     QT_TRANSLATE_NOOP("Accessibility", "status")}};
+constexpr Words kMain{kMainCells, kMainSums,
+                      //: Spoken by a screen reader, never shown: after a grid cell's place, %1 is the sum
+                      //: of its row and %2 that of its column (numbers).
+                      QT_TRANSLATE_NOOP("Accessibility", "Row sum: %1, column sum: %2."),
                       [](std::size_t i) { return std::pair{i / 3, 5 - i % 3}; }, kStatus};
 
 constexpr const char* kFactors[] = {
-    QT_TRANSLATE_NOOP("Accessibility", "factor, top left"), QT_TRANSLATE_NOOP("Accessibility", "factor, top right"),
-    QT_TRANSLATE_NOOP("Accessibility", "factor, bottom left"), QT_TRANSLATE_NOOP("Accessibility", "factor, bottom right")};
+    //: Spoken by a screen reader, never shown: where a factor (a digit) of the multiplication
+    //: window's 2-by-2 square lies, said before "Row product %1, column product %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "factor, top left"),
+    //: Spoken by a screen reader, never shown: where a factor (a digit) of the multiplication
+    //: window's 2-by-2 square lies, said before "Row product %1, column product %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "factor, top right"),
+    //: Spoken by a screen reader, never shown: where a factor (a digit) of the multiplication
+    //: window's 2-by-2 square lies, said before "Row product %1, column product %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "factor, bottom left"),
+    //: Spoken by a screen reader, never shown: where a factor (a digit) of the multiplication
+    //: window's 2-by-2 square lies, said before "Row product %1, column product %2.".
+    QT_TRANSLATE_NOOP("Accessibility", "factor, bottom right")};
 // In the order the player finds them: the rows, the right column, the left.
 constexpr const char* kProducts[] = {
-    QT_TRANSLATE_NOOP("Accessibility", "product of the top row"), QT_TRANSLATE_NOOP("Accessibility", "product of the bottom row"),
-    QT_TRANSLATE_NOOP("Accessibility", "product of the right column"), QT_TRANSLATE_NOOP("Accessibility", "product of the left column")};
+    //: Spoken by a screen reader, never shown: names one of the products beside and under the
+    //: multiplication window's square.
+    QT_TRANSLATE_NOOP("Accessibility", "product of the top row"),
+    //: Spoken by a screen reader, never shown: names one of the products beside and under the
+    //: multiplication window's square.
+    QT_TRANSLATE_NOOP("Accessibility", "product of the bottom row"),
+    //: Spoken by a screen reader, never shown: names one of the products beside and under the
+    //: multiplication window's square.
+    QT_TRANSLATE_NOOP("Accessibility", "product of the right column"),
+    //: Spoken by a screen reader, never shown: names one of the products beside and under the
+    //: multiplication window's square.
+    QT_TRANSLATE_NOOP("Accessibility", "product of the left column")};
 constexpr std::pair<Control, const char*> kMultOthers[] = {
-    {Control::Entry, QT_TRANSLATE_NOOP("Accessibility", "your answer")},
-    {Control::Status, QT_TRANSLATE_NOOP("Accessibility", "status")},
-    {Control::ClearButton, QT_TRANSLATE_NOOP("Accessibility", "clears your answer")}};
-constexpr Words kMult{kFactors, kProducts, QT_TRANSLATE_NOOP("Accessibility", "Row product %1, column product %2."),
+    {Control::Entry,
+     //: Spoken by a screen reader, never shown: names the multiplication window's display of the
+     //: answer being typed.
+     QT_TRANSLATE_NOOP("Accessibility", "your answer")},
+    {Control::Status,
+     //: Spoken by a screen reader, never shown: names the status line, which says what to do next
+     //: or how long the puzzle lasts.
+     QT_TRANSLATE_NOOP("Accessibility", "status")},
+    {Control::ClearButton,
+     //: Spoken by a screen reader, never shown: what the multiplication pad's "Cls." key does.
+     QT_TRANSLATE_NOOP("Accessibility", "clears your answer")}};
+constexpr Words kMult{kFactors, kProducts,
+                      //: Spoken by a screen reader, never shown: after a factor's place, %1 is the product of
+                      //: its row and %2 that of its column: its number, or the words for "not found yet"
+                      //: (a gendered language agrees with "product").
+                      QT_TRANSLATE_NOOP("Accessibility", "Row product %1, column product %2."),
                       [](std::size_t i) { return std::pair{i / 2, std::size_t{i % 2 == 0 ? 3u : 2u}}; }, kMultOthers};
 
 // Descriptions cost a little at every load; they are made only once a screen
@@ -287,9 +363,12 @@ QString spokenPicture(Picture p)
 {
     switch (p.kind) {
     case Picture::Kind::Digit: return QString::number(p.digit);
+    //: Spoken by a screen reader, never shown: a grid cell whose number the player must find,
+    //: said in place of its digit.
     case Picture::Kind::Placeholder: return translated(QT_TRANSLATE_NOOP("Accessibility", "hidden"));
     case Picture::Kind::Empty: break;
     }
+    //: Spoken by a screen reader, never shown: a cell that shows no digit (before a game, after Stop).
     return translated(QT_TRANSLATE_NOOP("Accessibility", "empty"));
 }
 
@@ -301,6 +380,8 @@ void describe(Window window, ControlMap& c, const GameScreen& s)
     const Words& words = window == Window::Main ? kMain : kMult;
     const auto said = [&](std::size_t k) {
         const Figure f = s.figures[k];
+        //: Spoken by a screen reader, never shown: a product not found yet, in place of its number (%1 or
+        //: %2 of "Row product %1, column product %2."); a gendered language agrees with "product".
         return f.kind == Figure::Kind::Number ? QString::number(f.value) : translated(QT_TRANSLATE_NOOP("Accessibility", "not found yet"));
     };
     for (std::size_t i = 0; i < words.cells.size(); ++i) {
@@ -313,10 +394,14 @@ void describe(Window window, ControlMap& c, const GameScreen& s)
     for (const auto& [control, what] : words.others) describeAs(c.get(control), translated(what));
     // The pad's frame has no caption of its own; the level list is named by its
     // current entry, and says what it is in its description.
+    //: Spoken by a screen reader, never shown: the name of the number pad, and what each of its keys
+    //: belongs to.
     const QString pad = translated(QT_TRANSLATE_NOOP("Accessibility", "number pad"));
     if (QWidget* frame = c.get(Control::Pad); frame && frame->accessibleName() != pad) frame->setAccessibleName(pad);
     for (QWidget* key : c.array<QWidget>(Control::PadKeys)) describeAs(key, pad);
     if (auto* level = qobject_cast<QComboBox*>(c.get(Control::LevelList))) {
+        //: Spoken by a screen reader, never shown: says what the level list is (its name is the level
+        //: chosen).
         describeAs(level, translated(QT_TRANSLATE_NOOP("Accessibility", "level")));
         for (std::size_t i = 0; i < s.levels.size(); ++i)
             if (const QString said = texts::spokenLevel(static_cast<int>(i), s.levels[i]);

@@ -36,6 +36,7 @@ QMenu* GameWindow::addFileMenu(const char* objectName)
 {
     // Keep the menu in the window on desktops with a global menu bar.
     menuBar()->setNativeMenuBar(false);
+    //: The one menu of the game windows' menu bar, holding their game and online items.
     QMenu* file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QString::fromLatin1(objectName));
     return file;

@@ -20,13 +20,31 @@ constexpr const char* kAlike[][2] = {
 constexpr const char* kPauseNote = kAlike[0][1];
 constexpr const char* kUprightNote = kAlike[1][1];
 
+// A translator note (//:) stands right before its text inside a row: lupdate drops
+// a note that a brace, such as the empty parent "{}", separates from its text.
 constexpr ControlSpec kMain[] = {
-    {Kind::Button, Control::StartButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "&Start Numora"), kArial975, Back::System, 90, 75, 1770, 495, 0, 0, QT_TRANSLATE_NOOP("Layout", "Start New game")},
-    {Kind::Button, Control::StopButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "Stop"), kDefault, Back::System, 1935, 135, 570, 360, 2},
-    {Kind::Button, Control::PauseButton, -1, {}, "II", kArial975Bold, Back::System, 2610, 135, 315, 345, 3, flag::kHidden, QT_TRANSLATE_NOOP("Layout", "Pause"), kPauseNote},
-    {Kind::Button, Control::ExitButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "&Exit "), kArial975Bold, Back::System, 3600, 135, 810, 330, 4, 0, QT_TRANSLATE_NOOP("Layout", " Exit game")},
+    {Kind::Button, Control::StartButton, -1, {},
+     //: Button of both game windows that starts a game: 118 px wide, 9.75 pt. The & marks its
+     //: access key, distinct from that of "&Exit " and never E (Alt+E leaves the game in English).
+     QT_TRANSLATE_NOOP("Layout", "&Start Numora"), kArial975, Back::System, 90, 75, 1770, 495, 0, 0,
+     //: Tool tip of the "&Start Numora" button, which starts a game.
+     QT_TRANSLATE_NOOP("Layout", "Start New game")},
+    {Kind::Button, Control::StopButton, -1, {},
+     //: Button of both game windows that stops the game under way: 38 px wide.
+     QT_TRANSLATE_NOOP("Layout", "Stop"), kDefault, Back::System, 1935, 135, 570, 360, 2},
+    {Kind::Button, Control::PauseButton, -1, {}, "II", kArial975Bold, Back::System, 2610, 135, 315, 345, 3, flag::kHidden,
+     //: Tool tip of the small pause button of the game windows, which shows "II" (kept hidden for now).
+     QT_TRANSLATE_NOOP("Layout", "Pause"), kPauseNote},
+    {Kind::Button, Control::ExitButton, -1, {},
+     //: Button that closes the window (the main window's also ends the program): 54 px wide,
+     //: bold 9.75 pt. The & marks its access key, distinct from that of "&Start Numora" and never S.
+     QT_TRANSLATE_NOOP("Layout", "&Exit "), kArial975Bold, Back::System, 3600, 135, 810, 330, 4, 0,
+     //: Tool tip of the "&Exit " button, which closes the window.
+     QT_TRANSLATE_NOOP("Layout", " Exit game")},
     {Kind::Combo, Control::LevelList, -1, {}, "", kDefault, Back::System, 2625, 585, 1770, 315, 16},
-    {Kind::Label, Control::Instruction, -1, {}, QT_TRANSLATE_NOOP("Layout", "Find the missing numbers."), kDefault, Back::Transparent, 135, 795, 1890, 270, -1},
+    {Kind::Label, Control::Instruction, -1, {},
+     //: The main window's line above the grid, saying what to do: one line of 126 px.
+     QT_TRANSLATE_NOOP("Layout", "Find the missing numbers."), kDefault, Back::Transparent, 135, 795, 1890, 270, -1},
     {Kind::Picture, Control::Cells, 0, {}, "", kDefault, Back::White, 165, 1110, 525, 585, 20},
     {Kind::Picture, Control::Cells, 1, {}, "", kDefault, Back::White, 870, 1110, 525, 585, 21},
     {Kind::Picture, Control::Cells, 2, {}, "", kDefault, Back::White, 1545, 1110, 525, 585, 22},
@@ -55,9 +73,11 @@ constexpr ControlSpec kMain[] = {
     {Kind::Label, Control::Figures, 4, {}, "0", kNumbers, Back::Transparent, 945, 3435, 435, 330, -1, kFigureFlags},
     {Kind::Label, Control::Figures, 5, {}, "0", kNumbers, Back::Transparent, 225, 3435, 435, 330, -1, kFigureFlags},
     // Built before the frame so that the frame lies on top of it.
-    //: The status line as the window opens, before any game: the player may pick a
-    //: number on the number pad. In play the line reads "Click number to select.".
-    {Kind::Label, Control::Status, -1, {}, QT_TRANSLATE_NOOP("Layout", "Click to select number."), kBold825, Back::Transparent, 2955, 1155, 1245, 2070, -1, flag::kWrap},
+    {Kind::Label, Control::Status, -1, {},
+     //: The status line as the window opens, before any game: the player may pick a number on the
+     //: number pad; in play it reads "Click number to select.". 83 px wide (99 px in the
+     //: multiplication window), bold 8.25 pt, wraps.
+     QT_TRANSLATE_NOOP("Layout", "Click to select number."), kBold825, Back::Transparent, 2955, 1155, 1245, 2070, -1, flag::kWrap},
     {Kind::Frame, Control::Pad, -1, {}, "", kDefault, Back::Own, 2940, 1515, 1305, 1620, -1, flag::kDisabled},
     {Kind::ClickLabel, Control::PadKeys, 0, Control::Pad, "1", kPad, Back::LightRed, 45, 150, 375, 450, -1, kPadFlags},
     {Kind::ClickLabel, Control::PadKeys, 1, Control::Pad, "2", kPad, Back::LightRed, 465, 150, 375, 450, -1, kPadFlags},
@@ -68,17 +88,35 @@ constexpr ControlSpec kMain[] = {
     {Kind::ClickLabel, Control::PadKeys, 6, Control::Pad, "7", kPad, Back::LightRed, 45, 1140, 375, 450, -1, kPadFlags},
     {Kind::ClickLabel, Control::PadKeys, 7, Control::Pad, "8", kPad, Back::LightRed, 465, 1125, 375, 450, -1, kPadFlags},
     {Kind::ClickLabel, Control::PadKeys, 8, Control::Pad, "9", kPad, Back::LightRed, 885, 1125, 375, 450, -1, kPadFlags},
-    {Kind::Button, Control::DonateButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "I would like to pay."), kDefault, Back::System, 1980, 4125, 2325, 330, 33},
+    {Kind::Button, Control::DonateButton, -1, {},
+     //: Button of the main window that opens the maker's donation page in the web browser: 155 px wide.
+     QT_TRANSLATE_NOOP("Layout", "I would like to pay."), kDefault, Back::System, 1980, 4125, 2325, 330, 33},
     {Kind::Label, Control::HiddenLabel, -1, {}, "Label1", kDefault, Back::Transparent, 105, 225, 450, 495, -1, flag::kHidden | flag::kVerbatim},
 };
 
 constexpr ControlSpec kMult[] = {
-    {Kind::Button, Control::StartButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "&Start Numora"), kPapyrus975, Back::System, 60, 150, 1785, 495, 4, 0, QT_TRANSLATE_NOOP("Layout", "Start New game")},
-    {Kind::Button, Control::StopButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "Stop"), kDefault, Back::System, 2025, 195, 570, 360, 0},
-    {Kind::Button, Control::PauseButton, -1, {}, "II", kArial975Bold, Back::System, 2700, 195, 315, 345, 3, flag::kHidden, QT_TRANSLATE_NOOP("Layout", "Pause"), kPauseNote},
-    {Kind::Button, Control::ExitButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "&Exit "), kPapyrus975Bold, Back::System, 3615, 195, 810, 330, 2, 0, QT_TRANSLATE_NOOP("Layout", " Exit game")},
+    {Kind::Button, Control::StartButton, -1, {},
+     //: Button of both game windows that starts a game: 118 px wide, 9.75 pt. The & marks its
+     //: access key, distinct from that of "&Exit " and never E (Alt+E leaves the game in English).
+     QT_TRANSLATE_NOOP("Layout", "&Start Numora"), kPapyrus975, Back::System, 60, 150, 1785, 495, 4, 0,
+     //: Tool tip of the "&Start Numora" button, which starts a game.
+     QT_TRANSLATE_NOOP("Layout", "Start New game")},
+    {Kind::Button, Control::StopButton, -1, {},
+     //: Button of both game windows that stops the game under way: 38 px wide.
+     QT_TRANSLATE_NOOP("Layout", "Stop"), kDefault, Back::System, 2025, 195, 570, 360, 0},
+    {Kind::Button, Control::PauseButton, -1, {}, "II", kArial975Bold, Back::System, 2700, 195, 315, 345, 3, flag::kHidden,
+     //: Tool tip of the small pause button of the game windows, which shows "II" (kept hidden for now).
+     QT_TRANSLATE_NOOP("Layout", "Pause"), kPauseNote},
+    {Kind::Button, Control::ExitButton, -1, {},
+     //: Button that closes the window (the main window's also ends the program): 54 px wide,
+     //: bold 9.75 pt. The & marks its access key, distinct from that of "&Start Numora" and never S.
+     QT_TRANSLATE_NOOP("Layout", "&Exit "), kPapyrus975Bold, Back::System, 3615, 195, 810, 330, 2, 0,
+     //: Tool tip of the "&Exit " button, which closes the window.
+     QT_TRANSLATE_NOOP("Layout", " Exit game")},
     {Kind::Combo, Control::LevelList, -1, {}, "", kDefault, Back::System, 2610, 840, 1770, 315, 1},
-    {Kind::Label, Control::Instruction, -1, {}, QT_TRANSLATE_NOOP("Layout", "Find the multiplication numbers."), kDefault, Back::Transparent, 255, 1200, 2220, 270, -1},
+    {Kind::Label, Control::Instruction, -1, {},
+     //: The multiplication window's line above the square, saying what to do: one line of 148 px.
+     QT_TRANSLATE_NOOP("Layout", "Find the multiplication numbers."), kDefault, Back::Transparent, 255, 1200, 2220, 270, -1},
     {Kind::Picture, Control::Cells, 0, {}, "", kDefault, Back::White, 285, 1545, 525, 585, 8},
     {Kind::Picture, Control::Cells, 1, {}, "", kDefault, Back::White, 975, 1545, 525, 585, 7},
     {Kind::Picture, Control::Cells, 2, {}, "", kDefault, Back::White, 285, 2325, 525, 585, 6},
@@ -97,9 +135,11 @@ constexpr ControlSpec kMult[] = {
     {Kind::Label, Control::Figures, 3, {}, "?", kNumbers, Back::Own, 345, 3270, 435, 330, -1, kFigureFlags},
     {Kind::Label, Control::Entry, -1, {}, "0", kPad, Back::Transparent, 1755, 3225, 585, 450, -1, kPadFlags},
     // Built before the frame so that the frame lies on top of it.
-    //: The status line as the window opens, before any game: the player may pick a
-    //: number on the number pad. In play the line reads "Click number to select.".
-    {Kind::Label, Control::Status, -1, {}, QT_TRANSLATE_NOOP("Layout", "Click to select number."), kBold825, Back::Transparent, 2730, 1410, 1485, 2130, -1, flag::kWrap},
+    {Kind::Label, Control::Status, -1, {},
+     //: The status line as the window opens, before any game: the player may pick a number on the
+     //: number pad; in play it reads "Click number to select.". 83 px wide (99 px in the
+     //: multiplication window), bold 8.25 pt, wraps.
+     QT_TRANSLATE_NOOP("Layout", "Click to select number."), kBold825, Back::Transparent, 2730, 1410, 1485, 2130, -1, flag::kWrap},
     {Kind::Frame, Control::Pad, -1, {}, "", kDefault, Back::Own, 2805, 1830, 1560, 2205, -1, flag::kDisabled},
     {Kind::ClickLabel, Control::PadKeys, 0, Control::Pad, "0", kPad, Back::LightRed, 465, 1620, 375, 450, -1, kPadFlags},
     {Kind::ClickLabel, Control::PadKeys, 1, Control::Pad, "1", kPad, Back::LightRed, 45, 150, 375, 450, -1, kPadFlags},
@@ -117,9 +157,20 @@ constexpr ControlSpec kMult[] = {
 };
 
 constexpr ControlSpec kTopic[] = {
-    {Kind::Button, Control::MathsButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "Numora - 1"), kDefault, Back::System, 345, 600, 2145, 300, 0},
-    {Kind::Button, Control::AlgebraButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "algebra - 1"), kDefault, Back::System, 360, 1125, 2145, 315, 1},
-    {Kind::Button, Control::ExitButton, -1, {}, QT_TRANSLATE_NOOP("Layout", "&Exit "), kArial975Bold, Back::System, 4170, 3240, 810, 330, 2, 0, QT_TRANSLATE_NOOP("Layout", " Exit game")},
+    {Kind::Button, Control::MathsButton, -1, {},
+     //: Button of the topic selector that opens the missing-numbers game: 143 px wide. Numora is
+     //: the game's name; put the number after a space, as a screen reader reads the dash as "minus".
+     QT_TRANSLATE_NOOP("Layout", "Numora - 1"), kDefault, Back::System, 345, 600, 2145, 300, 0},
+    {Kind::Button, Control::AlgebraButton, -1, {},
+     //: Button of the topic selector for an algebra topic this version does not have (it only
+     //: closes the selector): 143 px wide. Put the number after a space, not after the dash.
+     QT_TRANSLATE_NOOP("Layout", "algebra - 1"), kDefault, Back::System, 360, 1125, 2145, 315, 1},
+    {Kind::Button, Control::ExitButton, -1, {},
+     //: Button that closes the window (the main window's also ends the program): 54 px wide,
+     //: bold 9.75 pt. The & marks its access key, distinct from that of "&Start Numora" and never S.
+     QT_TRANSLATE_NOOP("Layout", "&Exit "), kArial975Bold, Back::System, 4170, 3240, 810, 330, 2, 0,
+     //: Tool tip of the "&Exit " button, which closes the window.
+     QT_TRANSLATE_NOOP("Layout", " Exit game")},
 };
 
 }  // namespace

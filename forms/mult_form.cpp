@@ -11,10 +11,14 @@ namespace numora {
 
 MultForm::MultForm(Dispatcher& d, Navigator& nav, const Play& play)
     : GameForm(d, nav, Window::Multiplication, layouts::multiplication().client,
+               //: Title of the multiplication window when no game runs, in a 300 px window's title bar.
+               //: KORVELLAN is the maker's name and stays as is.
                tr("KORVELLAN : Multiplication Game"), play.pictures),
       game_(play.state, play.random, *this)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/topic.png")));
+    //: Item of the multiplication window's File menu that goes back to the main window's
+    //: missing-numbers game, whose sums the player completes.
     QAction* additionItem = addFileMenu("file")->addAction(tr("Addition and Subtraction game"));
     build(layouts::multiplication().controls);
     GameForm::play(game_);

@@ -135,19 +135,40 @@ Wording wording(online::Message m)
     using online::Message;
     switch (m) {
     case Message::NeedInternet:
-        return {QT_TRANSLATE_NOOP("Message", "Active Internet connection required."),
+        return {//: Message box as the program starts without an Internet connection; the program then ends.
+                QT_TRANSLATE_NOOP("Message", "Active Internet connection required."),
+                //: Title of the message box "Active Internet connection required.". KORVELLAN is the maker's
+                //: name and stays as is.
                 QT_TRANSLATE_NOOP("Message", "KORVELLAN : Internet Required.")};
     case Message::InstalledFilesMissing:
-        return {QT_TRANSLATE_NOOP("Message", "Installed files missing run setup again. Contact KORVELLAN"), "KORVELLAN"};
+        return {//: Message box when the maker's welcome page cannot be opened as the program starts: reinstall,
+                //: or contact the maker. KORVELLAN is the maker's name and stays as is.
+                QT_TRANSLATE_NOOP("Message", "Installed files missing run setup again. Contact KORVELLAN"), "KORVELLAN"};
     case Message::NeedInternetIs:
-        return {QT_TRANSLATE_NOOP("Message", "Active Internet connection is required."),
+        return {//: Message box when the File menu's "Check for updates..." or "Download Glimmerquiz Game" finds
+                //: no Internet connection.
+                QT_TRANSLATE_NOOP("Message", "Active Internet connection is required."),
+                //: Title of the message box "Active Internet connection is required.". KORVELLAN is the maker's
+                //: name and stays as is.
                 QT_TRANSLATE_NOOP("Message", "KORVELLAN : Internet connection required.")};
     case Message::UpdatesAvailable:
-        return {QT_TRANSLATE_NOOP("Message", "updates available. Send email for the link to download Updates"), "KORVELLAN"};
+        return {//: Message box after the File menu's "Check for updates..." when a newer version exists: the
+                //: player writes to the maker for its address.
+                QT_TRANSLATE_NOOP("Message", "updates available. Send email for the link to download Updates"), "KORVELLAN"};
     case Message::NoUpdates:
-        return {QT_TRANSLATE_NOOP("Message", "No updates available."), QT_TRANSLATE_NOOP("Message", "KORVELLAN : Update")};
-    case Message::ServerDown: return {QT_TRANSLATE_NOOP("Message", "Server down check later."), "KORVELLAN"};
-    case Message::PageNotOpened: return {QT_TRANSLATE_NOOP("Message", "The web page could not be opened."), "KORVELLAN"};
+        return {//: Message box after the File menu's "Check for updates...": this is the newest version.
+                QT_TRANSLATE_NOOP("Message", "No updates available."),
+                //: Title of the message box "No updates available.". KORVELLAN is the maker's
+                //: name and stays as is.
+                QT_TRANSLATE_NOOP("Message", "KORVELLAN : Update")};
+    case Message::ServerDown:
+        return {//: Message box after the File menu's "Check for updates..." when the maker's server cannot
+                //: tell: try again later.
+                QT_TRANSLATE_NOOP("Message", "Server down check later."), "KORVELLAN"};
+    case Message::PageNotOpened:
+        return {//: Message box when the desktop cannot open a web page (the donation button's, or that of
+                //: "Download Glimmerquiz Game").
+                QT_TRANSLATE_NOOP("Message", "The web page could not be opened."), "KORVELLAN"};
     }
     return {"", "KORVELLAN"};
 }
