@@ -40,6 +40,13 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
         nav_.close(Window::Multiplication);
         nav_.close(Window::Main);
     });
+    unexposed_.setSingleShot(true);
+    unexposed_.setInterval(kHiddenAfterMs);
+    connect(&unexposed_, &QTimer::timeout, this, [this] {
+        if (!isVisible()) return;
+        compositorHides_ = !windowHandle()->isExposed();
+        tellGame();
+    });
 }
 
 void MainForm::load()
@@ -68,16 +75,28 @@ bool MainForm::onWayland()
 
 bool MainForm::hidden() const
 {
-    // Wayland never tells a client that it is minimised, and Qt sets the
-    // window's own minimise request back at the compositor's next word: there
-    // a window the compositor has stopped showing counts as minimised.
-    return isMinimized() || (onWayland() && !windowHandle()->isExposed());
+    // Wayland never tells a client that it is minimised: there a window the
+    // compositor has stopped showing for a while counts as minimised.
+    return isMinimized() || compositorHides_;
+}
+
+void MainForm::tellGame()
+{
+    if (hidden() == hidden_) return;
+    hidden_ = !hidden_;
+    handle([this] { game_.resized(hidden_); });
 }
 
 void MainForm::changeEvent(QEvent* e)
 {
     GameForm::changeEvent(e);
     if (e->type() != QEvent::WindowStateChange || !isVisible()) return;
+    // On Wayland Qt sets our own minimise request back at the compositor's next
+    // word, before any frame shows whether it hid the window: wait and see.
+    if (onWayland() && hidden_ && !isMinimized()) {
+        unexposed_.start();
+        return;
+    }
     hidden_ = hidden();
     handle([this] { game_.resized(hidden_); });
 }
@@ -85,10 +104,17 @@ void MainForm::changeEvent(QEvent* e)
 bool MainForm::eventFilter(QObject* watched, QEvent* e)
 {
     // Qt learns that the window was hidden or shown again from the frames the
-    // compositor stops or resumes asking for, and says so with an expose event.
-    if (e->type() == QEvent::Expose && isVisible() && hidden() != hidden_) {
-        hidden_ = !hidden_;
-        handle([this] { game_.resized(hidden_); });
+    // compositor stops or resumes answering, and says so with an expose event.
+    // A frame answered late (a busy or stalled compositor) also reads as
+    // hidden for a moment: only a window left unexposed for a while pauses.
+    if (e->type() == QEvent::Expose && isVisible()) {
+        if (windowHandle()->isExposed()) {
+            unexposed_.stop();
+            compositorHides_ = false;
+            tellGame();
+        } else if (!compositorHides_ && !unexposed_.isActive()) {
+            unexposed_.start();
+        }
     }
     return GameForm::eventFilter(watched, e);
 }
