@@ -334,6 +334,9 @@ def test(session):
 
     shown = clock.now()
     session.show()
+    if gnome:
+        clock.watch(1)
+        session.screenshot("restored")  # the countdown below 0, whole
     clock.watch(LEVEL_SECONDS + 2.5)
     after = clock.dealt_between(shown, clock.now())
     check(after and after[0] >= shown + LEVEL_SECONDS - 1.5,
