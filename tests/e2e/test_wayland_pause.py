@@ -226,7 +226,8 @@ class GnomeSession(WaylandSession):
                                       preexec_fn=harness._die_with_parent)
 
     def covered(self):
-        (x, y, w, h), others = self.window()["frame"], [o["frame"] for o in self.windows() if o["other"] and o["focused"]]
+        (x, y, w, h) = self.window()["frame"]
+        others = [o["frame"] for o in self.windows() if o["other"] and o["focused"]]
         return any(ox <= x and oy <= y and x + w <= ox + ow and y + h <= oy + oh for ox, oy, ow, oh in others)
 
     def hide(self):
