@@ -1,13 +1,16 @@
 #include <QApplication>
 
 #include "connectivity.h"
+#include "desktop_platform.h"
 #include "desktop.h"
 #include "downloader.h"
 #include "session.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    std::vector<char*> args = numora::argumentsForDesktop(argc, argv);
+    int count = int(args.size()) - 1;
+    QApplication app(count, args.data());
     numora::configureApplication();
 
     numora::online::RouteConnectivity connectivity;

@@ -20,17 +20,10 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
     QMenu* file = addFileMenu("fle");  // the design's object name, like the controls' (objectName())
-    //: Item of the main window's File menu that opens the multiplication game. Put the number after a
-    //: space, as a screen reader reads the dash as "minus".
     QAction* multiplicationItem = file->addAction(tr("Multiplication Game -1"));
-    //: What a screen reader says for the menu item "Multiplication Game -1", which it would read as
-    //: "minus one"; never shown.
+    //: What a screen reader says for the menu item "Multiplication Game -1", which it would read as "minus one".
     speakAs(multiplicationItem, tr("Multiplication Game 1"));
-    //: Item of the main window's File menu: asks the maker's server whether a newer version exists;
-    //: a message box answers.
     QAction* updatesItem = file->addAction(tr("Check for updates..."));
-    //: Item of the main window's File menu that opens the download page of another of the maker's
-    //: games in the web browser; Glimmerquiz is that game's name and stays as is.
     QAction* downloadItem = file->addAction(tr("Download Glimmerquiz Game"));
     build(layouts::main().controls);
     GameForm::play(game_);
@@ -47,6 +40,13 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
     onClick(Control::ExitButton, [this] {
         nav_.close(Window::Multiplication);
         nav_.close(Window::Main);
+    });
+    unexposed_.setSingleShot(true);
+    unexposed_.setInterval(kHiddenAfterMs);
+    connect(&unexposed_, &QTimer::timeout, this, [this] {
+        if (!isVisible()) return;
+        compositorHides_ = !windowHandle()->isExposed();
+        tellGame();
     });
 }
 
@@ -76,29 +76,16 @@ bool MainForm::onWayland()
 
 bool MainForm::hidden() const
 {
-    // Wayland never tells a client that it is minimised, and Qt sets the
-    // window's own minimise request back at the compositor's next word: there
-    // a window the compositor has stopped showing counts as minimised.
-    return isMinimized() || (onWayland() && !windowHandle()->isExposed());
+    // Wayland never tells a client that it is minimised: there a window the
+    // compositor has stopped showing for a while counts as minimised.
+    return isMinimized() || compositorHides_;
 }
 
-void MainForm::changeEvent(QEvent* e)
+void MainForm::tellGame()
 {
-    GameForm::changeEvent(e);
-    if (e->type() != QEvent::WindowStateChange || !isVisible()) return;
-    hidden_ = hidden();
+    if (hidden() == hidden_) return;
+    hidden_ = !hidden_;
     tellGame(hidden_);
-}
-
-bool MainForm::eventFilter(QObject* watched, QEvent* e)
-{
-    // Qt learns that the window was hidden or shown again from the frames the
-    // compositor stops or resumes asking for, and says so with an expose event.
-    if (e->type() == QEvent::Expose && isVisible() && hidden() != hidden_) {
-        hidden_ = !hidden_;
-        tellGame(hidden_);
-    }
-    return GameForm::eventFilter(watched, e);
 }
 
 void MainForm::tellGame(bool hidden)
@@ -108,6 +95,38 @@ void MainForm::tellGame(bool hidden)
     dispatcher_.afterHandler([this, self = QPointer<MainForm>(this), hidden] {
         if (self) handle([this, hidden] { game_.resized(hidden); });
     });
+}
+
+void MainForm::changeEvent(QEvent* e)
+{
+    GameForm::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange || !isVisible()) return;
+    // On Wayland Qt sets our own minimise request back at the compositor's next
+    // word, before any frame shows whether it hid the window: wait and see.
+    if (onWayland() && hidden_ && !isMinimized()) {
+        unexposed_.start();
+        return;
+    }
+    hidden_ = hidden();
+    tellGame(hidden_);
+}
+
+bool MainForm::eventFilter(QObject* watched, QEvent* e)
+{
+    // Qt learns that the window was hidden or shown again from the frames the
+    // compositor stops or resumes answering, and says so with an expose event.
+    // A frame answered late (a busy or stalled compositor) also reads as
+    // hidden for a moment: only a window left unexposed for a while pauses.
+    if (e->type() == QEvent::Expose && isVisible()) {
+        if (windowHandle()->isExposed()) {
+            unexposed_.stop();
+            compositorHides_ = false;
+            tellGame();
+        } else if (!compositorHides_ && !unexposed_.isActive()) {
+            unexposed_.start();
+        }
+    }
+    return GameForm::eventFilter(watched, e);
 }
 
 void MainForm::renderOwn()

@@ -2,6 +2,8 @@
 // items, and the donation button.
 #pragma once
 
+#include <QTimer>
+
 #include "game_form.h"
 #include "missing_numbers/missing_numbers.h"
 
@@ -29,11 +31,18 @@ private:
     static bool onWayland();
     // Minimised, or no longer shown by a Wayland compositor: the game pauses.
     bool hidden() const;
+    void tellGame();  // the game hears when hidden() changes
     void tellGame(bool hidden);
+
+    // Qt gives up on a frame after 100 ms; compositors were seen answering 300 ms
+    // late under load, and a real hide lasts seconds. Well under a level period.
+    static constexpr int kHiddenAfterMs = 1000;
 
     MissingNumbersGame game_;
     online::Online& online_;
     bool hidden_ = false;  // as the game was last told
+    bool compositorHides_ = false;  // Wayland: unexposed for kHiddenAfterMs and since
+    QTimer unexposed_;
 };
 
 }  // namespace numora

@@ -10,15 +10,19 @@ namespace numora {
 
 namespace {
 
-QPixmap sharper(const QString& file, const QPixmap& picture)
+QPixmap sharper(const QString& file, const QPixmap& picture, qreal ratio)
 {
-    // pno7.bmp -> pno7@2x.png: the same picture at twice the resolution, drawn
-    // in the same box. Optional; one of another size is not that picture.
-    QPixmap hi;
-    const QString companion = file.left(file.size() - 4) + QStringLiteral("@2x.png");
-    if (!hi.load(companion) || hi.size() != picture.size() * 2) return picture;
-    hi.setDevicePixelRatio(2.0);
-    return hi;
+    // pno7.bmp -> pno7@3x.png above two device pixels to a logical one, else
+    // pno7@2x.png: the same picture at that resolution, drawn in the same box.
+    // Optional; one of another size is not that picture.
+    for (int scale = ratio > 2.0 ? 3 : 2; scale >= 2; --scale) {
+        QPixmap hi;
+        const QString companion = file.left(file.size() - 4) + QStringLiteral("@%1x.png").arg(scale);
+        if (!hi.load(companion) || hi.size() != picture.size() * scale) continue;
+        hi.setDevicePixelRatio(scale);
+        return hi;
+    }
+    return picture;
 }
 
 }  // namespace
@@ -37,7 +41,7 @@ void Pictures::show(PictureBox& box, Picture p)
     const QString file = folder_ + QLatin1Char('/') + QString::fromStdString(pictureFile(p));
     QPixmap pix;
     if (pix.load(file)) {
-        box.setPicture(p, box.devicePixelRatioF() > 1.0 ? sharper(file, pix) : pix);
+        box.setPicture(p, box.devicePixelRatioF() > 1.0 ? sharper(file, pix, box.devicePixelRatioF()) : pix);
         return;
     }
     box.setPicture(p, {}, p.kind == Picture::Kind::Digit ? QString::number(p.digit) : QStringLiteral("?"));

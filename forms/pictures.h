@@ -19,9 +19,9 @@ public:
     Pictures(QString folder, Dispatcher& d, online::Notifier& n);
 
     // Show `p` in `box`, loading its file. Where a logical pixel is more than
-    // one device pixel, a companion picture of twice the resolution is used
-    // when there is one ("pno7@2x.png" beside "pno7.bmp"); the .bmp decides
-    // whether the picture is there at all.
+    // one device pixel, a companion picture of twice or (above two) three times
+    // the resolution is used when there is one ("pno7@2x.png", "pno7@3x.png"
+    // beside "pno7.bmp"); the .bmp decides whether the picture is there at all.
     void show(PictureBox& box, Picture p);
 
 private:

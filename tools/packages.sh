@@ -7,7 +7,7 @@ NUMORA_RUN_PACKAGES="qt6-qpa-plugins qt6-translations-l10n libcurl4 ca-certifica
 # glyphs for the scripts the designed fonts lack (Arabic and Hebrew in DejaVu
 # Sans, Devanagari in Lohit, Chinese, Japanese and Korean in Noto Sans CJK).
 NUMORA_RECOMMENDED_PACKAGES="qt6-wayland fonts-dejavu-core fonts-lohit-deva fonts-noto-cjk"
-NUMORA_TEST_PACKAGES="openbox googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3 openssl iproute2 util-linux clang-14 libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file lintian dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca x11-xkb-utils xkb-data sway wtype weston valgrind"
+NUMORA_TEST_PACKAGES="openbox googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3 openssl iproute2 util-linux clang-14 libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file lintian dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca x11-xkb-utils xkb-data sway wtype weston valgrind gnome-shell xwayland libglib2.0-bin"
 
 # Install every package of "$@" that is not installed yet, saying which.
 numora_install_missing() {

@@ -1,6 +1,6 @@
-// The windows at any scale (ctest runs this file at QT_SCALE_FACTOR 1, 1.5 and
-// 2) and in every language: every caption fits its control and every character
-// has a glyph in its font or one Qt falls back to, and the cells use the high-resolution pictures
+// The windows at any scale (ctest runs this file at QT_SCALE_FACTOR 1, 1.5, 2
+// and 3) and in every language: every caption fits its control and every
+// character has a glyph in its font or one Qt falls back to, and the cells use the high-resolution pictures
 // where a logical pixel is more than one device pixel.
 #include <QDir>
 #include <QFile>
@@ -191,11 +191,11 @@ TEST_F(ScaledPictures, CellsUseTheSharpCompanionOnlyAboveOneDevicePixel)
 {
     ASSERT_TRUE(startApp());
     click(mainForm(), Control::StartButton);
-    const bool sharp = ratio() > 1.0;
+    const int sharp = ratio() > 2.0 ? 3 : ratio() > 1.0 ? 2 : 1;
     for (int i = 0; i < 9; ++i) {
         const QPixmap& p = control<PictureBox>(mainForm(), Control::Cells, i)->image();
         EXPECT_EQ(p.deviceIndependentSize(), QSizeF(35, 39)) << "cell " << i;
-        EXPECT_EQ(p.size(), sharp ? QSize(70, 78) : QSize(35, 39)) << "cell " << i;
+        EXPECT_EQ(p.size(), QSize(35, 39) * sharp) << "cell " << i;
     }
     EXPECT_TRUE(notifier.shown.empty());
 }

@@ -575,13 +575,14 @@ def exit_main(session, main):
     check(rc == 0, "the program ended with status %d\n%s" % (rc, session.program_output()))
 
 
-def run(test, kind=Session):
-    """Entry point of a test script: parses --numora/--artifacts, runs test(session)."""
+def run(test, kind=Session, name=None):
+    """Entry point of a test script: parses --numora/--artifacts, runs test(session);
+    its artefacts go under `name`, by default the script's."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--numora", required=True, help="path of the numora executable")
     parser.add_argument("--artifacts", default="e2e-artifacts", help="folder for screenshots and logs")
     args = parser.parse_args()
-    name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
+    name = name or os.path.splitext(os.path.basename(sys.argv[0]))[0]
 
     def in_session():
         with kind(args.numora, args.artifacts, name) as session:

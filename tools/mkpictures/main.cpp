@@ -4,8 +4,8 @@
 //
 // writes numpic/pno1.bmp .. pno9.bmp and numpic/pnoGus.bmp (35 x 39, 24-bit, the grid
 // cells), their companions pno1@2x.png .. pnoGus@2x.png (70 x 78, for screens with two
-// device pixels to a logical one) and forms/icons/{main,topic}.png (32 x 32, 16 colours)
-// plus main-16/48/64/128.png.
+// device pixels to a logical one) and pno1@3x.png .. pnoGus@3x.png (105 x 117, three),
+// and forms/icons/{main,topic}.png (32 x 32, 16 colours) plus main-16/48/64/128.png.
 // Output is deterministic: text is drawn without antialiasing, so every pixel is either
 // the ground or the ink, and the end-to-end tests can recognise a digit on a screenshot
 // by comparing it with these files pixel for pixel.
@@ -299,13 +299,15 @@ void makePictures(const QDir& root) {
     std::printf("digits at %d px; the two most alike pictures differ in %d pixels\n", size, closest);
     if (closest < kMinDistinctPixels) die(QStringLiteral("two pictures are too alike to tell apart"));
 
-    // The companions: the same pictures drawn afresh at twice the resolution, not
-    // blown up from the 1x ones.
-    const int size2 = digitPixelSize(2);
-    for (int n = 1; n <= 9; ++n)
-        save(digitPicture(n, size2, 2), QStringLiteral("%1/pno%2@2x.png").arg(dir).arg(n), "PNG");
-    save(placeholderPicture(size2, 2), dir + QStringLiteral("/pnoGus@2x.png"), "PNG");
-    std::printf("companions: digits at %d px\n", size2);
+    // The companions: the same pictures drawn afresh at two and three times the
+    // resolution, not blown up from the 1x ones.
+    for (int scale : {2, 3}) {
+        const int sized = digitPixelSize(scale);
+        for (int n = 1; n <= 9; ++n)
+            save(digitPicture(n, sized, scale), QStringLiteral("%1/pno%2@%3x.png").arg(dir).arg(n).arg(scale), "PNG");
+        save(placeholderPicture(sized, scale), QStringLiteral("%1/pnoGus@%2x.png").arg(dir).arg(scale), "PNG");
+        std::printf("companions at %dx: digits at %d px\n", scale, sized);
+    }
 }
 
 void makeIcons(const QDir& root) {
