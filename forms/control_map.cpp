@@ -2,10 +2,15 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QPushButton>
+#include <QRawFont>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -20,9 +25,20 @@ QString translated(const char* text, const char* meaning = nullptr)
     return QCoreApplication::translate("Layout", text, meaning);
 }
 
+QString translatedCaption(const ControlSpec& s)
+{
+    return (s.flags & flag::kVerbatim) ? QString::fromLatin1(s.caption) : translated(s.caption, s.meaning);
+}
+
+bool drawsAll(const QFont& font, const QString& text)
+{
+    const QFontMetrics fm(font);
+    return std::all_of(text.begin(), text.end(), [&](QChar c) { return c == QLatin1Char('&') || fm.inFont(c); });
+}
+
 QWidget* makeWidget(const ControlSpec& s, QWidget* parent)
 {
-    const QString caption = (s.flags & flag::kVerbatim) ? QString::fromLatin1(s.caption) : translated(s.caption, s.meaning);
+    const QString caption = translatedCaption(s);
     switch (s.kind) {
     case Kind::Button: return new QPushButton(caption, parent);
     case Kind::Combo: return new QComboBox(parent);
@@ -57,6 +73,24 @@ void keepCaptionColour(QWidget* w)
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, p.color(QPalette::Active, QPalette::WindowText));
     w->setPalette(p);
+}
+
+// How far the marks of `text` rise above the top of its line: Devanagari's and
+// Arabic's, drawn from a font taller than the designed one, would be cut off a
+// label that writes from its top edge.
+int inkAboveLine(const QFont& font, const QString& text)
+{
+    // The designed fonts' own scripts (Latin, Greek, Cyrillic) stay within the line.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x0590; })) return 0;
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    qreal top = 0;
+    for (const QGlyphRun& run : layout.glyphRuns())
+        for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i)
+            top = std::min(top, run.rawFont().boundingRect(run.glyphIndexes()[i]).translated(run.positions()[i]).top());
+    return static_cast<int>(std::ceil(-top));
 }
 
 // The controls that write the sum: the cells, their signs and figures, and the
@@ -115,8 +149,12 @@ QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
         w->setObjectName(s.index < 0 ? name : name + QLatin1Char('(') + QString::number(s.index) + QLatin1Char(')'));
         w->setGeometry(twips(across.left(s)), twips(s.top), twips(s.width), twips(s.height));
         if (s.font != font::kDefault) {
-            auto f = std::find_if(fonts.begin(), fonts.end(), [&](const auto& p) { return p.first == s.font; });
-            if (f == fonts.end()) f = fonts.insert(fonts.end(), {s.font, fontFor(s.font)});
+            // The decorative face has Latin letters only: a caption in another
+            // script takes the plain face of the same size, whose letters fit.
+            FontSpec spec = s.font;
+            if (spec.face == Face::Papyrus && !drawsAll(fontFor(spec), translatedCaption(s))) spec.face = Face::Arial;
+            auto f = std::find_if(fonts.begin(), fonts.end(), [&](const auto& p) { return p.first == spec; });
+            if (f == fonts.end()) f = fonts.insert(fonts.end(), {spec, fontFor(spec)});
             w->setFont(f->second);
         }
         paintBack(w, s.back);
@@ -126,6 +164,7 @@ QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
             if (s.flags & flag::kBorder) l->setFrameStyle(QFrame::Box | QFrame::Plain);
             l->setAlignment((s.flags & flag::kCentred) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
             l->setWordWrap(s.flags & flag::kWrap);
+            if (!(s.flags & (flag::kCentred | flag::kWrap))) l->setContentsMargins(0, inkAboveLine(l->font(), l->text()), 0, 0);
         }
         if (s.toolTip) w->setToolTip(translated(s.toolTip));
         if (s.flags & flag::kDisabled) w->setEnabled(false);

@@ -20,10 +20,17 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
     QMenu* file = addFileMenu("fle");  // the design's object name, like the controls' (objectName())
+    //: Item of the main window's File menu that opens the multiplication game. Put the number after a
+    //: space, as a screen reader reads the dash as "minus".
     QAction* multiplicationItem = file->addAction(tr("Multiplication Game -1"));
-    //: What a screen reader says for the menu item "Multiplication Game -1", which it would read as "minus one".
+    //: What a screen reader says for the menu item "Multiplication Game -1", which it would read as
+    //: "minus one"; never shown.
     speakAs(multiplicationItem, tr("Multiplication Game 1"));
+    //: Item of the main window's File menu: asks the maker's server whether a newer version exists;
+    //: a message box answers.
     QAction* updatesItem = file->addAction(tr("Check for updates..."));
+    //: Item of the main window's File menu that opens the download page of another of the maker's
+    //: games in the web browser; Glimmerquiz is that game's name and stays as is.
     QAction* downloadItem = file->addAction(tr("Download Glimmerquiz Game"));
     build(layouts::main().controls);
     GameForm::play(game_);
