@@ -6,17 +6,19 @@
 # included, so the figure does not move with the machine's load the way a time
 # does: a run repeats it within about 0.3 %.
 #
-#   bench/instructions.sh [-b BUILD_DIR] [-n RUNS] [-m MAX_RATIO] [-N] [-k]
+#   bench/instructions.sh [-b BUILD_DIR] [-n RUNS] [-m MAX_RATIO] [-l LOCALE] [-N] [-k]
 #
 #   -b DIR    Release build directory (default build-bench; configured here if
 #             missing, as startup.sh does)
 #   -n RUNS   runs per program (default 1); the medians are compared
 #   -m RATIO  fail (exit 1) when numora / same-window exceeds it (default 1.02)
+#   -l LOCALE the programs' LANG (default C.UTF-8: English), to count another
+#             language's start-up (ja_JP.UTF-8, ar_EG.UTF-8)
 #   -N        do not build: the tree is built already (the test suite's)
 #   -k        keep each run's folder (callgrind's profiles, logs) and say where
 #
 # Each run gets its own Xvfb, session bus, home and runtime folder, a clean
-# environment in C.UTF-8, and starts through bench/launcher.sh's launcher (a
+# environment in C.UTF-8 (or -l's locale), and starts through bench/launcher.sh's launcher (a
 # fake xdg-open first on PATH, connected in a network namespace where nothing is
 # reachable), exactly as startup.sh starts the programs it times. Callgrind
 # writes a profile when the first paint-and-flush returns; the program is then
@@ -27,12 +29,13 @@
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=build-bench RUNS=1 MAX=1.02 BUILD_IT=1 KEEP=0
-while getopts "b:n:m:Nkh" opt; do
+BUILD=build-bench RUNS=1 MAX=1.02 BUILD_IT=1 KEEP=0 LOCALE=C.UTF-8
+while getopts "b:n:m:l:Nkh" opt; do
     case $opt in
         b) BUILD=$OPTARG ;;
         n) RUNS=$OPTARG ;;
         m) MAX=$OPTARG ;;
+        l) LOCALE=$OPTARG ;;
         N) BUILD_IT=0 ;;
         k) KEEP=1 ;;
         *) sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 2 ;;
@@ -91,7 +94,7 @@ count() {
     for ((i = 0; i < 50; i++)); do [[ -S $run/bus ]] && break; sleep 0.1; done
 
     # Callgrind numbers each dump: the first one ends at the first paint.
-    env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$run/home" USER="${USER:-root}" LANG=C.UTF-8 \
+    env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$run/home" USER="${USER:-root}" LANG="$LOCALE" \
         DISPLAY=":$disp" XDG_RUNTIME_DIR="$run/runtime" DBUS_SESSION_BUS_ADDRESS="unix:path=$run/bus" \
         NO_AT_BRIDGE=1 "$WORK/launch" valgrind --tool=callgrind --callgrind-out-file="$run/callgrind.out" \
         --dump-after='QWidgetRepaintManager::paintAndFlush*' "$2" >"$run/program.log" 2>&1 &

@@ -346,7 +346,7 @@
     <message>
         <source>Cls.</source>
         <extracomment>The multiplication pad&apos;s clear key, about 40 pixels wide: it clears the answer typed so far (not &quot;close&quot;). A word where it fits, else an abbreviation.</extracomment>
-        <translation>Weg</translation>
+        <translation>Lösch.</translation>
     </message>
     <message>
         <source>Numora - 1</source>
@@ -453,7 +453,7 @@
     <message>
         <source>Addition and Subtraction game</source>
         <extracomment>Item of the multiplication window&apos;s File menu that goes back to the main window&apos;s missing-numbers game, whose sums the player completes.</extracomment>
-        <translation>Plus- und Minus-Spiel</translation>
+        <translation>Plus-und-Minus-Spiel</translation>
     </message>
 </context>
 <context>

@@ -161,7 +161,7 @@
     <message>
         <source>Row product %1, column product %2.</source>
         <extracomment>Spoken by a screen reader, never shown: after a factor&apos;s place, %1 is the product of its row and %2 that of its column: its number, or the words for &quot;not found yet&quot; (a gendered language agrees with &quot;product&quot;).</extracomment>
-        <translation>Producto de la fila %1, producto de la columna %2.</translation>
+        <translation>Producto de la fila: %1, producto de la columna: %2.</translation>
     </message>
     <message>
         <source>Row sum: %1, column sum: %2.</source>
@@ -239,7 +239,7 @@
     <message>
         <source>Stopped.</source>
         <extracomment>Spoken by a screen reader, never shown: the player pressed Stop and the game has ended.</extracomment>
-        <translation>Parado.</translation>
+        <translation>Partida detenida.</translation>
     </message>
     <message>
         <source>%1 is right!</source>

@@ -161,7 +161,7 @@
     <message>
         <source>Row product %1, column product %2.</source>
         <extracomment>Spoken by a screen reader, never shown: after a factor&apos;s place, %1 is the product of its row and %2 that of its column: its number, or the words for &quot;not found yet&quot; (a gendered language agrees with &quot;product&quot;).</extracomment>
-        <translation>Produit de la ligne %1, produit de la colonne %2.</translation>
+        <translation>Produit de la ligne&#xa0;: %1, produit de la colonne&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Row sum: %1, column sum: %2.</source>
@@ -239,7 +239,7 @@
     <message>
         <source>Stopped.</source>
         <extracomment>Spoken by a screen reader, never shown: the player pressed Stop and the game has ended.</extracomment>
-        <translation>Arrêté.</translation>
+        <translation>Partie arrêtée.</translation>
     </message>
     <message>
         <source>%1 is right!</source>
@@ -321,7 +321,7 @@
     <message>
         <source> Exit game</source>
         <extracomment>Tool tip of the &quot;&amp;Exit &quot; button, which closes the window.</extracomment>
-        <translation>Quitter le jeu</translation>
+        <translation>Sortir du jeu</translation>
     </message>
     <message>
         <source>Find the missing numbers.</source>

@@ -194,7 +194,7 @@
     <message>
         <source>KORVELLAN - Refreshing in - %1</source>
         <extracomment>The game windows&apos; title in play, in a 300 px window&apos;s title bar: %1 is the seconds until the next puzzle (use the word of &quot;New puzzle.&quot;); it can reach 0, and below while the window is minimised. KORVELLAN is the maker&apos;s name and stays as is.</extracomment>
-        <translation>KORVELLAN - Puzzel over - %1</translation>
+        <translation>KORVELLAN - Nieuwe puzzel over - %1</translation>
     </message>
     <message>
         <source>Level - %1(%2 Sec.)</source>

@@ -55,11 +55,9 @@ def speak(language):
 
 def countdown_pattern():
     """The main window's name while it counts down (its caption as said, in any
-    plural form); group 1 is the seconds left."""
-    forms = [f.partition("%n") for f in words("KORVELLAN: Refreshing in %n second(s).")]
-    check(len({before for before, _, _ in forms}) == 1, "the forms differ before the count: %r" % forms)
-    after = "|".join(re.escape(after) for _, _, after in forms)
-    return re.compile("^" + re.escape(forms[0][0]) + r"(-?\d+)(?:" + after + ")$")
+    plural form); the one group that matched is the seconds left."""
+    forms = {f.partition("%n") for f in words("KORVELLAN: Refreshing in %n second(s).")}
+    return re.compile("|".join("^%s(-?\\d+)%s$" % (re.escape(before), re.escape(after)) for before, _, after in forms))
 
 
 def main_any():
@@ -75,7 +73,7 @@ def background(session, wid, client_height):
 
 def countdown(window):
     m = countdown_pattern().search(window.name)
-    return int(m.group(1)) if m else None
+    return int(next(g for g in m.groups() if g is not None)) if m else None
 
 
 def pad_key(window, digit):

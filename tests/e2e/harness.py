@@ -406,8 +406,13 @@ class Session:
 
     def windows(self, title):
         """IDs of the visible windows whose title is exactly `title`."""
-        r = self._x("xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(title))
-        return [int(w) for w in r.stdout.split()]
+        if title.isascii():
+            r = self._x("xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(title))
+            return [int(w) for w in r.stdout.split()]
+        # xdotool matches the name in its old Latin-1 form, which our UTF-8 titles are not: compare them here.
+        named = self._x("xdotool", "search", "--onlyvisible", "--name", ".").stdout.split()
+        return [int(w) for w in named
+                if self._x("xdotool", "getwindowname", w).stdout.decode(errors="replace").rstrip("\n") == title]
 
     def toplevels(self):
         """IDs of every visible top-level window, named or not (menus have no title of ours)."""

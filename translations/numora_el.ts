@@ -1,0 +1,467 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>top row, left column</source>
+        <extracomment>Spoken by a screen reader, never shown: where a cell of the main window&apos;s 3-by-3 grid lies, said after its digit or &quot;hidden&quot; and before &quot;Row sum: %1, column sum: %2.&quot;.</extracomment>
+        <translation>πάνω γραμμή, αριστερή στήλη</translation>
+    </message>
+    <message>
+        <source>top row, middle column</source>
+        <extracomment>Spoken by a screen reader, never shown: where a cell of the main window&apos;s 3-by-3 grid lies, said after its digit or &quot;hidden&quot; and before &quot;Row sum: %1, column sum: %2.&quot;.</extracomment>
+        <translation>πάνω γραμμή, μεσαία στήλη</translation>
+    </message>
+    <message>
+        <source>top row, right column</source>
+        <extracomment>Spoken by a screen reader, never shown: where a cell of the main window&apos;s 3-by-3 grid lies, said after its digit or &quot;hidden&quot; and before &quot;Row sum: %1, column sum: %2.&quot;.</extracomment>
+        <translation>πάνω γραμμή, δεξιά στήλη</translation>
+    </message>
+    <message>
+        <source>middle row, left column</source>
+        <extracomment>Spoken by a screen reader, never shown: where a cell of the main window&apos;s 3-by-3 grid lies, said after its digit or &quot;hidden&quot; and before &quot;Row sum: %1, column sum: %2.&quot;.</extracomment>
+        <translation>μεσαία γραμμή, αριστερή στήλη</translation>
+    </message>
+    <message>
+        <source>middle row, middle column</source>
+        <extracomment>Spoken by a screen reader, never shown: where a cell of the main window&apos;s 3-by-3 grid lies, said after its digit or &quot;hidden&quot; and before &quot;Row sum: %1, column sum: %2.&quot;.</extracomment>
+        <translation>μεσαία γραμμή, μεσαία στήλη</translation>
+    </message>
+    <message>
+        <source>middle row, right column</source>
+        <extracomment>Spoken by a screen reader, never shown: where a cell of the main window&apos;s 3-by-3 grid lies, said after its digit or &quot;hidden&quot; and before &quot;Row sum: %1, column sum: %2.&quot;.</extracomment>
+        <translation>μεσαία γραμμή, δεξιά στήλη</translation>
+    </message>
+    <message>
+        <source>bottom row, left column</source>
+        <extracomment>Spoken by a screen reader, never shown: where a cell of the main window&apos;s 3-by-3 grid lies, said after its digit or &quot;hidden&quot; and before &quot;Row sum: %1, column sum: %2.&quot;.</extracomment>
+        <translation>κάτω γραμμή, αριστερή στήλη</translation>
+    </message>
+    <message>
+        <source>bottom row, middle column</source>
+        <extracomment>Spoken by a screen reader, never shown: where a cell of the main window&apos;s 3-by-3 grid lies, said after its digit or &quot;hidden&quot; and before &quot;Row sum: %1, column sum: %2.&quot;.</extracomment>
+        <translation>κάτω γραμμή, μεσαία στήλη</translation>
+    </message>
+    <message>
+        <source>bottom row, right column</source>
+        <extracomment>Spoken by a screen reader, never shown: where a cell of the main window&apos;s 3-by-3 grid lies, said after its digit or &quot;hidden&quot; and before &quot;Row sum: %1, column sum: %2.&quot;.</extracomment>
+        <translation>κάτω γραμμή, δεξιά στήλη</translation>
+    </message>
+    <message>
+        <source>sum of the top row</source>
+        <extracomment>Spoken by a screen reader, never shown: names one of the sums beside and under the main window&apos;s grid.</extracomment>
+        <translation>άθροισμα της πάνω γραμμής</translation>
+    </message>
+    <message>
+        <source>sum of the middle row</source>
+        <extracomment>Spoken by a screen reader, never shown: names one of the sums beside and under the main window&apos;s grid.</extracomment>
+        <translation>άθροισμα της μεσαίας γραμμής</translation>
+    </message>
+    <message>
+        <source>sum of the bottom row</source>
+        <extracomment>Spoken by a screen reader, never shown: names one of the sums beside and under the main window&apos;s grid.</extracomment>
+        <translation>άθροισμα της κάτω γραμμής</translation>
+    </message>
+    <message>
+        <source>sum of the right column</source>
+        <extracomment>Spoken by a screen reader, never shown: names one of the sums beside and under the main window&apos;s grid.</extracomment>
+        <translation>άθροισμα της δεξιάς στήλης</translation>
+    </message>
+    <message>
+        <source>sum of the middle column</source>
+        <extracomment>Spoken by a screen reader, never shown: names one of the sums beside and under the main window&apos;s grid.</extracomment>
+        <translation>άθροισμα της μεσαίας στήλης</translation>
+    </message>
+    <message>
+        <source>sum of the left column</source>
+        <extracomment>Spoken by a screen reader, never shown: names one of the sums beside and under the main window&apos;s grid.</extracomment>
+        <translation>άθροισμα της αριστερής στήλης</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <extracomment>Spoken by a screen reader, never shown: names the status line, which says what to do next or how long the puzzle lasts.</extracomment>
+        <translation>μήνυμα</translation>
+    </message>
+    <message>
+        <source>Row sum: %1, column sum: %2.</source>
+        <extracomment>Spoken by a screen reader, never shown: after a grid cell&apos;s place, %1 is the sum of its row and %2 that of its column (numbers).</extracomment>
+        <translation>Άθροισμα γραμμής: %1, άθροισμα στήλης: %2.</translation>
+    </message>
+    <message>
+        <source>factor, top left</source>
+        <extracomment>Spoken by a screen reader, never shown: where a factor (a digit) of the multiplication window&apos;s 2-by-2 square lies, said before &quot;Row product %1, column product %2.&quot;.</extracomment>
+        <translation>παράγοντας, πάνω αριστερά</translation>
+    </message>
+    <message>
+        <source>factor, top right</source>
+        <extracomment>Spoken by a screen reader, never shown: where a factor (a digit) of the multiplication window&apos;s 2-by-2 square lies, said before &quot;Row product %1, column product %2.&quot;.</extracomment>
+        <translation>παράγοντας, πάνω δεξιά</translation>
+    </message>
+    <message>
+        <source>factor, bottom left</source>
+        <extracomment>Spoken by a screen reader, never shown: where a factor (a digit) of the multiplication window&apos;s 2-by-2 square lies, said before &quot;Row product %1, column product %2.&quot;.</extracomment>
+        <translation>παράγοντας, κάτω αριστερά</translation>
+    </message>
+    <message>
+        <source>factor, bottom right</source>
+        <extracomment>Spoken by a screen reader, never shown: where a factor (a digit) of the multiplication window&apos;s 2-by-2 square lies, said before &quot;Row product %1, column product %2.&quot;.</extracomment>
+        <translation>παράγοντας, κάτω δεξιά</translation>
+    </message>
+    <message>
+        <source>product of the top row</source>
+        <extracomment>Spoken by a screen reader, never shown: names one of the products beside and under the multiplication window&apos;s square.</extracomment>
+        <translation>γινόμενο της πάνω γραμμής</translation>
+    </message>
+    <message>
+        <source>product of the bottom row</source>
+        <extracomment>Spoken by a screen reader, never shown: names one of the products beside and under the multiplication window&apos;s square.</extracomment>
+        <translation>γινόμενο της κάτω γραμμής</translation>
+    </message>
+    <message>
+        <source>product of the right column</source>
+        <extracomment>Spoken by a screen reader, never shown: names one of the products beside and under the multiplication window&apos;s square.</extracomment>
+        <translation>γινόμενο της δεξιάς στήλης</translation>
+    </message>
+    <message>
+        <source>product of the left column</source>
+        <extracomment>Spoken by a screen reader, never shown: names one of the products beside and under the multiplication window&apos;s square.</extracomment>
+        <translation>γινόμενο της αριστερής στήλης</translation>
+    </message>
+    <message>
+        <source>your answer</source>
+        <extracomment>Spoken by a screen reader, never shown: names the multiplication window&apos;s display of the answer being typed.</extracomment>
+        <translation>η απάντησή σου</translation>
+    </message>
+    <message>
+        <source>clears your answer</source>
+        <extracomment>Spoken by a screen reader, never shown: what the multiplication pad&apos;s &quot;Cls.&quot; key does.</extracomment>
+        <translation>σβήνει την απάντησή σου</translation>
+    </message>
+    <message>
+        <source>Row product %1, column product %2.</source>
+        <extracomment>Spoken by a screen reader, never shown: after a factor&apos;s place, %1 is the product of its row and %2 that of its column: its number, or the words for &quot;not found yet&quot; (a gendered language agrees with &quot;product&quot;).</extracomment>
+        <translation>Γινόμενο γραμμής: %1, γινόμενο στήλης: %2.</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <extracomment>Spoken by a screen reader, never shown: a grid cell whose number the player must find, said in place of its digit.</extracomment>
+        <translation>κρυμμένος</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>Spoken by a screen reader, never shown: a cell that shows no digit (before a game, after Stop).</extracomment>
+        <translation>κενό</translation>
+    </message>
+    <message>
+        <source>not found yet</source>
+        <extracomment>Spoken by a screen reader, never shown: a product not found yet, in place of its number (%1 or %2 of &quot;Row product %1, column product %2.&quot;); a gendered language agrees with &quot;product&quot;.</extracomment>
+        <translation>δεν βρέθηκε ακόμα</translation>
+    </message>
+    <message>
+        <source>number pad</source>
+        <extracomment>Spoken by a screen reader, never shown: the name of the number pad, and what each of its keys belongs to.</extracomment>
+        <translation>αριθμητικό πληκτρολόγιο</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <extracomment>Spoken by a screen reader, never shown: says what the level list is (its name is the level chosen).</extracomment>
+        <translation>επίπεδο</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad; in play it reads &quot;Click number to select.&quot;. 83 px wide (99 px in the multiplication window), bold 8.25 pt, wraps.</extracomment>
+        <translation>Διάλεξε αριθμό.</translation>
+    </message>
+    <message>
+        <source>Click number to select.</source>
+        <extracomment>The status line at each new puzzle and after Stop: click a number of the number pad. Before any game it reads &quot;Click to select number.&quot;. 83 px wide (99 px in the multiplication window), bold 8.25 pt, wraps.</extracomment>
+        <translation>Πάτησε έναν αριθμό.</translation>
+    </message>
+    <message>
+        <source>You have exceeded maximum number of attempts. Wait will refresh in %1 Sec.</source>
+        <extracomment>The main window&apos;s status line after too many picks on one puzzle (83 px wide, bold 8.25 pt, wraps): &quot;refresh&quot; means that the next puzzle comes (use the word of &quot;New puzzle.&quot;); %1 is the seconds left, &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Πάρα πολλές προσπάθειες. Περίμενε, νέος γρίφος σε %1&#xa0;δευτ.</translation>
+    </message>
+    <message>
+        <source>Refreshing in %1 Sec.</source>
+        <extracomment>The multiplication window&apos;s status line (99 px wide, bold 8.25 pt, wraps): %1 is the seconds until the next puzzle replaces this one (use the word of &quot;New puzzle.&quot;); &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Νέος γρίφος σε %1&#xa0;δευτ.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN - Refreshing in - %1</source>
+        <extracomment>The game windows&apos; title in play, in a 300 px window&apos;s title bar: %1 is the seconds until the next puzzle (use the word of &quot;New puzzle.&quot;); it can reach 0, and below while the window is minimised. KORVELLAN is the maker&apos;s name and stays as is.</extracomment>
+        <translation>KORVELLAN - Γρίφος σε - %1</translation>
+    </message>
+    <message>
+        <source>Level - %1(%2 Sec.)</source>
+        <extracomment>An entry of the level list, a drop-down list 118 px wide in both game windows: %1 is the level&apos;s number, %2 its seconds per puzzle; &quot;Sec.&quot; abbreviates seconds.</extracomment>
+        <translation>Επίπεδο %1 (%2&#xa0;δευτ.)</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have exceeded maximum number of attempts. Wait will refresh in %n second(s).</source>
+        <extracomment>Spoken by a screen reader for the status line&apos;s &quot;Wait will refresh in 7 Sec.&quot;, never shown; %n is the seconds left.</extracomment>
+        <translation>
+            <numerusform>Πάρα πολλές προσπάθειες. Περίμενε, νέος γρίφος σε %n δευτερόλεπτο.</numerusform>
+            <numerusform>Πάρα πολλές προσπάθειες. Περίμενε, νέος γρίφος σε %n δευτερόλεπτα.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Refreshing in %n second(s).</source>
+        <extracomment>Spoken by a screen reader for the status line&apos;s &quot;Refreshing in 7 Sec.&quot;, never shown; %n is the seconds until the next puzzle.</extracomment>
+        <translation>
+            <numerusform>Νέος γρίφος σε %n δευτερόλεπτο.</numerusform>
+            <numerusform>Νέος γρίφος σε %n δευτερόλεπτα.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>KORVELLAN: Refreshing in %n second(s).</source>
+        <extracomment>Spoken by a screen reader for the title &quot;KORVELLAN - Refreshing in - 7&quot;, never shown; %n is the seconds until the next puzzle. KORVELLAN is the maker&apos;s name and stays as is.</extracomment>
+        <translation>
+            <numerusform>KORVELLAN: νέος γρίφος σε %n δευτερόλεπτο.</numerusform>
+            <numerusform>KORVELLAN: νέος γρίφος σε %n δευτερόλεπτα.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1, %n second(s)</source>
+        <extracomment>Spoken by a screen reader for the level list&apos;s entry &quot;Level - 1(11 Sec.)&quot;, never shown; %1 is the level&apos;s number, %n its seconds per puzzle.</extracomment>
+        <translation>
+            <numerusform>Επίπεδο %1, %n δευτερόλεπτο</numerusform>
+            <numerusform>Επίπεδο %1, %n δευτερόλεπτα</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Product of the top row.</source>
+        <extracomment>Spoken by a screen reader, never shown: the multiplication game&apos;s next product to find.</extracomment>
+        <translation>Γινόμενο της πάνω γραμμής.</translation>
+    </message>
+    <message>
+        <source>Product of the bottom row.</source>
+        <extracomment>Spoken by a screen reader, never shown: the multiplication game&apos;s next product to find.</extracomment>
+        <translation>Γινόμενο της κάτω γραμμής.</translation>
+    </message>
+    <message>
+        <source>Product of the right column.</source>
+        <extracomment>Spoken by a screen reader, never shown: the multiplication game&apos;s next product to find.</extracomment>
+        <translation>Γινόμενο της δεξιάς στήλης.</translation>
+    </message>
+    <message>
+        <source>Product of the left column.</source>
+        <extracomment>Spoken by a screen reader, never shown: the multiplication game&apos;s next product to find.</extracomment>
+        <translation>Γινόμενο της αριστερής στήλης.</translation>
+    </message>
+    <message>
+        <source>New puzzle.</source>
+        <extracomment>Spoken by a screen reader, never shown: a new puzzle has replaced the last one.</extracomment>
+        <translation>Νέος γρίφος.</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <extracomment>Spoken by a screen reader, never shown: the player has found both missing numbers.</extracomment>
+        <translation>Τα κατάφερες!</translation>
+    </message>
+    <message>
+        <source>All four found!</source>
+        <extracomment>Spoken by a screen reader, never shown: all four products of the multiplication puzzle are found.</extracomment>
+        <translation>Τα βρήκες και τα τέσσερα!</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <extracomment>Spoken by a screen reader, never shown: the player pressed Stop and the game has ended.</extracomment>
+        <translation>Το παιχνίδι σταμάτησε.</translation>
+    </message>
+    <message>
+        <source>%1 is right!</source>
+        <extracomment>Spoken by a screen reader, never shown: a product the player typed is right; %1 is that product.</extracomment>
+        <translation>Το %1 είναι σωστό!</translation>
+    </message>
+</context>
+<context>
+    <name>Layout</name>
+    <message>
+        <source>II</source>
+        <comment>the pause button</comment>
+        <extracomment>Two capital I&apos;s drawn as a pause sign on a small button (its tool tip says &quot;Pause&quot;); keep them unless your script draws the pause sign otherwise.</extracomment>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>II</source>
+        <comment>an upright equals sign at a column&apos;s foot</comment>
+        <extracomment>Two capital I&apos;s standing for an equals sign turned upright, between a column and its sum below it; keep them.</extracomment>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>&amp;Start Numora</source>
+        <extracomment>Button of both game windows that starts a game: 118 px wide, 9.75 pt. The &amp; marks its access key, distinct from that of &quot;&amp;Exit &quot; and never E (Alt+E leaves the game in English).</extracomment>
+        <translation>&amp;Παίξε Numora</translation>
+    </message>
+    <message>
+        <source>Start New game</source>
+        <extracomment>Tool tip of the &quot;&amp;Start Numora&quot; button, which starts a game.</extracomment>
+        <translation>Ξεκίνα νέο παιχνίδι</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Button of both game windows that stops the game under way: 38 px wide.</extracomment>
+        <translation>Στοπ</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <extracomment>Tool tip of the small pause button of the game windows, which shows &quot;II&quot; (kept hidden for now).</extracomment>
+        <translation>Παύση</translation>
+    </message>
+    <message>
+        <source>&amp;Exit </source>
+        <extracomment>Button that closes the window (the main window&apos;s also ends the program): 54 px wide, bold 9.75 pt. The &amp; marks its access key, distinct from that of &quot;&amp;Start Numora&quot; and never S.</extracomment>
+        <translation>&amp;Τέλος</translation>
+    </message>
+    <message>
+        <source> Exit game</source>
+        <extracomment>Tool tip of the &quot;&amp;Exit &quot; button, which closes the window.</extracomment>
+        <translation>Κλείσε το παιχνίδι</translation>
+    </message>
+    <message>
+        <source>Find the missing numbers.</source>
+        <extracomment>The main window&apos;s line above the grid, saying what to do: one line of 126 px.</extracomment>
+        <translation>Ποιοι αριθμοί λείπουν;</translation>
+    </message>
+    <message>
+        <source>Click to select number.</source>
+        <extracomment>The status line as the window opens, before any game: the player may pick a number on the number pad; in play it reads &quot;Click number to select.&quot;. 83 px wide (99 px in the multiplication window), bold 8.25 pt, wraps.</extracomment>
+        <translation>Διάλεξε αριθμό.</translation>
+    </message>
+    <message>
+        <source>I would like to pay.</source>
+        <extracomment>Button of the main window that opens the maker&apos;s donation page in the web browser: 155 px wide.</extracomment>
+        <translation>Θέλω να πληρώσω.</translation>
+    </message>
+    <message>
+        <source>Find the multiplication numbers.</source>
+        <extracomment>The multiplication window&apos;s line above the square, saying what to do: one line of 148 px.</extracomment>
+        <translation>Κάνε τους πολλαπλασιασμούς.</translation>
+    </message>
+    <message>
+        <source>Cls.</source>
+        <extracomment>The multiplication pad&apos;s clear key, about 40 pixels wide: it clears the answer typed so far (not &quot;close&quot;). A word where it fits, else an abbreviation.</extracomment>
+        <translation>Σβήσε</translation>
+    </message>
+    <message>
+        <source>Numora - 1</source>
+        <extracomment>Button of the topic selector that opens the missing-numbers game: 143 px wide. Numora is the game&apos;s name; put the number after a space, as a screen reader reads the dash as &quot;minus&quot;.</extracomment>
+        <translation>Numora - 1</translation>
+    </message>
+    <message>
+        <source>algebra - 1</source>
+        <extracomment>Button of the topic selector for an algebra topic this version does not have (it only closes the selector): 143 px wide. Put the number after a space, not after the dash.</extracomment>
+        <translation>άλγεβρα - 1</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Active Internet connection required.</source>
+        <extracomment>Message box as the program starts without an Internet connection; the program then ends.</extracomment>
+        <translation>Χρειάζεσαι σύνδεση στο ίντερνετ.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Internet Required.</source>
+        <extracomment>Title of the message box &quot;Active Internet connection required.&quot;. KORVELLAN is the maker&apos;s name and stays as is.</extracomment>
+        <translation>KORVELLAN: Χρειάζεται ίντερνετ</translation>
+    </message>
+    <message>
+        <source>Installed files missing run setup again. Contact KORVELLAN</source>
+        <extracomment>Message box when the maker&apos;s welcome page cannot be opened as the program starts: reinstall, or contact the maker. KORVELLAN is the maker&apos;s name and stays as is.</extracomment>
+        <translation>Λείπουν αρχεία του παιχνιδιού. Εγκατάστησέ το ξανά ή επικοινώνησε με την KORVELLAN.</translation>
+    </message>
+    <message>
+        <source>Active Internet connection is required.</source>
+        <extracomment>Message box when the File menu&apos;s &quot;Check for updates...&quot; or &quot;Download Glimmerquiz Game&quot; finds no Internet connection.</extracomment>
+        <translation>Χρειάζεται σύνδεση στο ίντερνετ.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Internet connection required.</source>
+        <extracomment>Title of the message box &quot;Active Internet connection is required.&quot;. KORVELLAN is the maker&apos;s name and stays as is.</extracomment>
+        <translation>KORVELLAN: Χρειάζεται σύνδεση στο ίντερνετ</translation>
+    </message>
+    <message>
+        <source>updates available. Send email for the link to download Updates</source>
+        <extracomment>Message box after the File menu&apos;s &quot;Check for updates...&quot; when a newer version exists: the player writes to the maker for its address.</extracomment>
+        <translation>Υπάρχουν ενημερώσεις. Στείλε ένα email για να πάρεις τον σύνδεσμο λήψης.</translation>
+    </message>
+    <message>
+        <source>No updates available.</source>
+        <extracomment>Message box after the File menu&apos;s &quot;Check for updates...&quot;: this is the newest version.</extracomment>
+        <translation>Δεν υπάρχουν ενημερώσεις.</translation>
+    </message>
+    <message>
+        <source>KORVELLAN : Update</source>
+        <extracomment>Title of the message box &quot;No updates available.&quot;. KORVELLAN is the maker&apos;s name and stays as is.</extracomment>
+        <translation>KORVELLAN: Ενημέρωση</translation>
+    </message>
+    <message>
+        <source>Server down check later.</source>
+        <extracomment>Message box after the File menu&apos;s &quot;Check for updates...&quot; when the maker&apos;s server cannot tell: try again later.</extracomment>
+        <translation>Ο διακομιστής δεν απαντά. Δοκίμασε ξανά αργότερα.</translation>
+    </message>
+    <message>
+        <source>The web page could not be opened.</source>
+        <extracomment>Message box when the desktop cannot open a web page (the donation button&apos;s, or that of &quot;Download Glimmerquiz Game&quot;).</extracomment>
+        <translation>Η ιστοσελίδα δεν άνοιξε.</translation>
+    </message>
+</context>
+<context>
+    <name>numora::GameWindow</name>
+    <message>
+        <source>File</source>
+        <extracomment>The one menu of the game windows&apos; menu bar, holding their game and online items.</extracomment>
+        <translation>Αρχείο</translation>
+    </message>
+</context>
+<context>
+    <name>numora::MainForm</name>
+    <message>
+        <source>Multiplication Game -1</source>
+        <extracomment>Item of the main window&apos;s File menu that opens the multiplication game. Put the number after a space, as a screen reader reads the dash as &quot;minus&quot;.</extracomment>
+        <translation>Παιχνίδι πολλαπλασιασμού 1</translation>
+    </message>
+    <message>
+        <source>Multiplication Game 1</source>
+        <extracomment>What a screen reader says for the menu item &quot;Multiplication Game -1&quot;, which it would read as &quot;minus one&quot;; never shown.</extracomment>
+        <translation>Παιχνίδι πολλαπλασιασμού 1</translation>
+    </message>
+    <message>
+        <source>Check for updates...</source>
+        <extracomment>Item of the main window&apos;s File menu: asks the maker&apos;s server whether a newer version exists; a message box answers.</extracomment>
+        <translation>Έλεγχος για ενημερώσεις...</translation>
+    </message>
+    <message>
+        <source>Download Glimmerquiz Game</source>
+        <extracomment>Item of the main window&apos;s File menu that opens the download page of another of the maker&apos;s games in the web browser; Glimmerquiz is that game&apos;s name and stays as is.</extracomment>
+        <translation>Λήψη του παιχνιδιού Glimmerquiz</translation>
+    </message>
+</context>
+<context>
+    <name>numora::MultForm</name>
+    <message>
+        <source>KORVELLAN : Multiplication Game</source>
+        <extracomment>Title of the multiplication window when no game runs, in a 300 px window&apos;s title bar. KORVELLAN is the maker&apos;s name and stays as is.</extracomment>
+        <translation>KORVELLAN: Παιχνίδι πολλαπλασιασμού</translation>
+    </message>
+    <message>
+        <source>Addition and Subtraction game</source>
+        <extracomment>Item of the multiplication window&apos;s File menu that goes back to the main window&apos;s missing-numbers game, whose sums the player completes.</extracomment>
+        <translation>Παιχνίδι πρόσθεσης και αφαίρεσης</translation>
+    </message>
+</context>
+<context>
+    <name>numora::TopicForm</name>
+    <message>
+        <source>KORVELLAN : Select your topic</source>
+        <extracomment>Title of the topic selector, a 345 px window whose buttons choose a game. KORVELLAN is the maker&apos;s name and stays as is.</extracomment>
+        <translation>KORVELLAN: Διάλεξε θέμα</translation>
+    </message>
+</context>
+</TS>
