@@ -9,6 +9,8 @@ lines); the transcript is kept in the artifacts. No hidden number is ever spoken
 
 Orca runs with a speech server that says nothing (orca_support/), on the
 private buses of atspi.Stack. Exits 77 (skipped) where Orca is not installed.
+With NUMORA_LANGUAGE (fr) the program speaks that language, and Orca its own
+role names in English.
 """
 
 import json
@@ -21,16 +23,35 @@ import time
 
 import atspi
 import harness
-from harness import MAIN, MULT, STEP, FIRST_WINDOW, Failure, check
+import players
+from harness import MAIN, STEP, FIRST_WINDOW, Failure, check
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SKIP = 77
 WITHIN = 1.0  # a change is heard within a second
-PLACE = re.compile(r"^(top|middle|bottom) row, (left|middle|right) column\. Row sum: (\d+), column sum: (\d+)\.$")
 ROWS, COLUMNS = ("top", "middle", "bottom"), ("left", "middle", "right")
+LANGUAGE = os.environ.get("NUMORA_LANGUAGE")  # None: English
+LOCALES = {None: "C.UTF-8", "fr": "fr_FR.UTF-8"}
+words = players.Words(LANGUAGE)
+
+
+def said(english, whole=True, **values):
+    """A pattern of what the program says for `english` in any of its plural forms,
+    %1, %2 and %n standing for the given values (a regular expression each); with
+    `whole` false, of an utterance that begins so."""
+    forms = words(english)
+    forms = forms if isinstance(forms, list) else [forms]
+    escaped = [re.escape(f) for f in forms]
+    for name, value in values.items():
+        escaped = [f.replace(re.escape("%" + name), value) for f in escaped]
+    return re.compile("^(?:%s)%s" % ("|".join(escaped), "$" if whole else ""))
+
+
+# A cell's name, then its place and its row's and column's sums.
+PLACES = {words("%s row, %s column" % (ROWS[r], COLUMNS[c])): (r, c) for r in range(3) for c in range(3)}
+SUMS = said("Row sum: %1, column sum: %2.", **{"1": r"(\d+)", "2": r"(\d+)"})
 # Seconds as a word, where the screen shows "Sec.".
-LOCK_OUT = re.compile(r"^You have exceeded maximum number of attempts\. Wait will refresh in (1 second|-?\d+ seconds)\.$")
-LEVEL = re.compile(r"^Level 1, 11 seconds\b")  # the screen's "Level - 1(11 Sec.)"
+LOCK_OUT = said("You have exceeded maximum number of attempts. Wait will refresh in %n second(s).", n=r"-?\d+")
 
 
 class Orca:
@@ -99,21 +120,22 @@ def read_grid(orca, session, wid):
         # quick row are passed over.
         atspi.wait_for("Orca to speak of the next control", lambda: len(orca.spoken()) > before, WITHIN)
         time.sleep(0.1)
-    said = orca.spoken()[since:]
-    if "New puzzle." in said:
+    heard = orca.spoken()[since:]
+    if words("New puzzle.") in heard:
         return None
-    for name, description in zip(said, said[1:]):
-        m = PLACE.match(description)
-        if m and name.endswith(" image."):
-            place = (ROWS.index(m.group(1)), COLUMNS.index(m.group(2)))
+    for name, description in zip(heard, heard[1:]):
+        where, _, figures = description.partition(". ")
+        m = SUMS.match(figures)
+        if m and where in PLACES and name.endswith(" image."):
+            place = PLACES[where]
             grid[place] = name[:-len(" image.")]
-            sums[("row", place[0])], sums[("column", place[1])] = int(m.group(3)), int(m.group(4))
+            sums[("row", place[0])], sums[("column", place[1])] = int(m.group(1)), int(m.group(2))
     check(len(grid) == 9, "Orca told %d cells: %r" % (len(grid), said))
     return grid, sums
 
 
 def hidden_numbers(grid, sums):
-    hidden = [k for k, n in grid.items() if n == "hidden"]
+    hidden = [k for k, n in grid.items() if n == words("hidden")]
     check(len(hidden) == 2 and all(re.fullmatch("[1-9]", n) for k, n in grid.items() if k not in hidden),
           "the cells said %r" % grid)
     numbers = {}
@@ -125,25 +147,37 @@ def hidden_numbers(grid, sums):
     return numbers
 
 
+def level(number, seconds, whole=True):
+    """An entry of the level list as said (the screen's "Level - 1(11 Sec.)")."""
+    return said("Level %1, %n second(s)", whole, **{"1": str(number), "n": str(seconds)})
+
+
+def start_key():
+    """The key that starts a game in the program's language: Alt and Start's access key."""
+    return "alt+" + words("&Start Numora").partition("&")[2][0].lower()
+
+
 def test(session):
+    session.env["LANG"] = LOCALES[LANGUAGE]
+    players.speak(LANGUAGE)
     with atspi.Stack(session) as stack, Orca(session, stack) as orca:
         session.start(online=True)
         wid = session.wait_window(MAIN, FIRST_WINDOW)
-        orca.hear("Start Numora push button.", 0, STEP)
+        orca.hear(words.shown("&Start Numora") + " push button.", 0, STEP)
         mark = len(orca.spoken())
         for _ in range(3):  # Stop, Exit, the level list
             session.key(wid, "Tab")
-        orca.hear(LEVEL, mark)
+        orca.hear(level(1, 11, whole=False), mark)
         # An entry chosen by the arrow keys is heard too; back to level 1 before the focus leaves.
-        for key, entry in (("Down", "Level 2, 8 seconds"), ("Up", "Level 1, 11 seconds")):
+        for key, entry in (("Down", level(2, 8)), ("Up", level(1, 11))):
             mark = len(orca.spoken())
             session.key(wid, key)
             orca.hear(entry, mark)
 
         # A puzzle read and solved by ear; a new deal while we work has us start again.
         mark = len(orca.spoken())
-        session.key(wid, "alt+s")
-        orca.hear("New puzzle.", mark)
+        session.key(wid, start_key())
+        orca.hear(words("New puzzle."), mark)
         for _ in range(3):
             read = read_grid(orca, session, wid)
             if not read:
@@ -152,22 +186,22 @@ def test(session):
             mark = len(orca.spoken())
             session.key(wid, *(str(n) for n in sorted(set(numbers.values()))))
             try:
-                orca.hear("Solved!", mark)
+                orca.hear(words("Solved!"), mark)
                 break
             except Failure:
-                if "New puzzle." not in orca.spoken()[mark:]:
+                if words("New puzzle.") not in orca.spoken()[mark:]:
                     raise
         else:
             raise Failure("no puzzle solved by ear in 3 tries")
         spoken_before_solve = orca.spoken()[:mark]
         for (r, c), n in numbers.items():
-            cell = "%s row, %s column." % (ROWS[r], COLUMNS[c])
+            cell = words("%s row, %s column" % (ROWS[r], COLUMNS[c])) + "."
             check(not any(a == "%d image." % n and b.startswith(cell)
                           for a, b in zip(spoken_before_solve, spoken_before_solve[1:])),
                   "the hidden %d of the %s was spoken" % (n, cell))
 
         mark = len(orca.spoken())
-        orca.hear("New puzzle.", mark, 12)  # the level's 11 seconds
+        orca.hear(words("New puzzle."), mark, 12)  # the level's 11 seconds
         # Five picks of 0 lock out; heard as the status line then reads.
         mark = len(orca.spoken())
         for _ in range(5):
@@ -176,12 +210,12 @@ def test(session):
 
         # The multiplication window: the product to find, then a product found.
         mark = len(orca.spoken())
-        mult = harness.open_multiplication(session, wid)
-        orca.hear("KORVELLAN : Multiplication Game frame.", mark, STEP)  # as a player waits to hear it
+        mult = harness.open_multiplication(session, wid, words("KORVELLAN : Multiplication Game"))
+        orca.hear(words("KORVELLAN : Multiplication Game") + " frame.", mark, STEP)  # as a player waits to hear it
         mark = len(orca.spoken())
-        session.key(mult, "alt+s")
-        orca.hear("New puzzle.", mark)
-        orca.hear("Product of the top row.", mark)
+        session.key(mult, start_key())
+        orca.hear(words("New puzzle."), mark)
+        orca.hear(words("Product of the top row."), mark)
         left = orca.hear(re.compile(r"^[1-9] image\.$"), mark, STEP)  # the focus is on the top-left factor
         mark = len(orca.spoken())
         session.key(mult, "shift+Tab")
@@ -190,7 +224,7 @@ def test(session):
         mark = len(orca.spoken())
         # The Shift of Shift+Tab counts as a 0 on a factor cell, as every key does: clear first.
         session.key(mult, "Delete", *str(product))
-        orca.hear("%d is right!" % product, mark)
+        orca.hear(words("%1 is right!").replace("%1", str(product)), mark)
         with open(os.path.join(session.artifacts, "transcript.txt"), "w") as f:
             f.write("\n".join(orca.spoken()) + "\n")
 

@@ -559,10 +559,10 @@ def choose_first_file_item(session, wid, bar):
     session.click(popup, 30, 10)
 
 
-def open_multiplication(session, main):
+def open_multiplication(session, main, title=MULT):
     bar = menu_bar_height(session, main, MAIN_CLIENT[1])
     choose_first_file_item(session, main, bar)
-    mult = session.wait_window(MULT)
+    mult = session.wait_window(title)
     session.wait_gone(MAIN)
     return mult
 
