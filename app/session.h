@@ -27,13 +27,13 @@ public:
 
     Windows& windows() { return windows_; }
     Dispatcher& dispatcher() { return dispatcher_; }
-    ModuleState& state() { return state_; }
+    RunState& state() { return state_; }
 
     // Start-up inside a handler of its own. True while the program goes on.
     bool start();
 
 private:
-    ModuleState state_;
+    RunState state_;
     Dispatcher dispatcher_;
     online::Online online_;
     Pictures pictures_;

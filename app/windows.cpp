@@ -1,5 +1,7 @@
 #include "windows.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <algorithm>
 
 #include "dispatcher.h"
@@ -7,21 +9,21 @@
 namespace numora {
 
 Windows::Windows(Dispatcher& d, std::array<Factory, 3> factories, std::function<void()> onEnd)
-    : d_(d), onEnd_(std::move(onEnd))
+    : dispatcher_(d), onEnd_(std::move(onEnd))
 {
-    for (std::size_t i = 0; i < slots_.size(); ++i) slots_[i].factory = std::move(factories[i]);
+    for (std::size_t i = 0; i < entries_.size(); ++i) entries_[i].factory = std::move(factories[i]);
 }
 
 Windows::~Windows()
 {
-    // Delete the windows before the dispatcher and services they refer to, the
-    // closed ones whose deletion is still queued too.
-    for (const QPointer<GameWindow>& w : closed_) delete w.data();
+    // The closed windows whose deletion is still queued go now, before the
+    // dispatcher and services they refer to; the loaded ones go with their entries.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void Windows::show(Window which)
 {
-    Slot& s = slot(which);
+    Entry& s = entry(which);
     if (s.window) {
         s.window->show();
         s.window->raise();
@@ -31,7 +33,7 @@ void Windows::show(Window which)
     s.window = s.factory();
     GameWindow* w = s.window.get();
     // The load handler is the window's own: its messages belong to it.
-    d_.run(w, [w] { w->load(); });
+    dispatcher_.run(w, [w] { w->load(); });
     // The load handler may have closed the window again.
     if (s.window.get() != w) return;
     w->centre();
@@ -43,7 +45,7 @@ void Windows::show(Window which)
 
 void Windows::close(Window which)
 {
-    Slot& s = slot(which);
+    Entry& s = entry(which);
     // A window already closing (its close-request handler waits in a message
     // box) closes once.
     if (!s.window || s.closing) return;
@@ -55,14 +57,12 @@ void Windows::close(Window which)
     // A closed window may still be deep in its own handler's stack frames (a Qt
     // signal emitter, say): Qt deletes it once the event loop has unwound them,
     // never inside a message box's loop.
-    std::erase_if(closed_, [](const QPointer<GameWindow>& w) { return w.isNull(); });
-    closed_.emplace_back(s.window.get());
     s.window.release()->deleteLater();
 }
 
 void Windows::handlerFinished()
 {
-    if (ended_ || std::any_of(slots_.begin(), slots_.end(), [](const Slot& s) { return s.window != nullptr; })) return;
+    if (ended_ || std::any_of(entries_.begin(), entries_.end(), [](const Entry& s) { return s.window != nullptr; })) return;
     ended_ = true;
     if (onEnd_) onEnd_();
 }

@@ -1,13 +1,11 @@
-// The three windows of the program: one slot each for the whole run, loaded
+// The three windows of the program: one entry each for the whole run, loaded
 // and unloaded as the player moves between them, and the rule that ends the
 // program once a handler has finished and no window is loaded.
 #pragma once
 
-#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "game_window.h"
 
@@ -24,7 +22,7 @@ public:
     ~Windows() override;
 
     bool ended() const { return ended_; }
-    GameWindow* window(Window w) const { return slot(w).window.get(); }
+    GameWindow* window(Window w) const { return entry(w).window.get(); }
 
     // Navigator
     void show(Window w) override;
@@ -34,17 +32,16 @@ public:
     void handlerFinished();
 
 private:
-    struct Slot {
+    struct Entry {
         Factory factory;
         std::unique_ptr<GameWindow> window;  // null while not loaded
         bool closing = false;                // its close-request handler runs
     };
-    Slot& slot(Window w) { return slots_[static_cast<std::size_t>(w)]; }
-    const Slot& slot(Window w) const { return slots_[static_cast<std::size_t>(w)]; }
+    Entry& entry(Window w) { return entries_[static_cast<std::size_t>(w)]; }
+    const Entry& entry(Window w) const { return entries_[static_cast<std::size_t>(w)]; }
 
-    Dispatcher& d_;
-    std::array<Slot, 3> slots_;
-    std::vector<QPointer<GameWindow>> closed_;  // deleted by Qt later, or with this object
+    Dispatcher& dispatcher_;
+    std::array<Entry, 3> entries_;
     std::function<void()> onEnd_;
     bool ended_ = false;
 };

@@ -119,7 +119,7 @@ void BM_MissingNumbersPick(benchmark::State& state)
     App app;
     MainForm& w = app.mainForm();
     App::start(w);
-    const ModuleState& st = app.session->state();
+    const RunState& st = app.session->state();
     GameTimer& levelTimer = App::levelTimer(w);
     for (auto _ : state) {
         state.PauseTiming();
@@ -141,7 +141,7 @@ void BM_MultiplicationDigit(benchmark::State& state)
     App app;
     MultForm& w = app.openMultiplication();
     App::start(w);
-    const ModuleState& st = app.session->state();
+    const RunState& st = app.session->state();
     int digit = 1;
     const auto matches = [&st](int d) {
         for (const auto p : st.products)

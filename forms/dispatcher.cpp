@@ -13,7 +13,7 @@ namespace numora {
 // from every window, as Qt does for the windows a message box blocks.
 class Dispatcher::Wait : public QObject {
 public:
-    Wait(Dispatcher& d, QWidget* window) : d_(&d), window_(window)
+    Wait(Dispatcher& d, QWidget* window) : dispatcher_(&d), window_(window)
     {
         d.waits_.push_back(this);
         QCoreApplication::instance()->installEventFilter(this);
@@ -22,8 +22,8 @@ public:
 
     void resume(const std::function<void()>& rest)
     {
-        if (!d_) return;
-        Dispatcher& d = *std::exchange(d_, nullptr);
+        if (!dispatcher_) return;
+        Dispatcher& d = *std::exchange(dispatcher_, nullptr);
         QCoreApplication::instance()->removeEventFilter(this);
         std::erase(d.waits_, this);
         // The rest takes the waiting handler's place; what queued up meanwhile runs after it.
@@ -35,7 +35,7 @@ public:
     void orphan()
     {
         if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
-        d_ = nullptr;
+        dispatcher_ = nullptr;
     }
 
 protected:
@@ -60,7 +60,7 @@ protected:
     }
 
 private:
-    Dispatcher* d_;
+    Dispatcher* dispatcher_;
     QPointer<QWidget> window_;
 };
 

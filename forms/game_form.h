@@ -24,7 +24,7 @@ class PictureBox;
 // What a game window needs to play: the run's game state, where puzzles come
 // from, and the number pictures.
 struct Play {
-    ModuleState& state;
+    RunState& state;
     RandomSource& random;
     Pictures& pictures;
 };

@@ -7,15 +7,15 @@
 namespace numora {
 
 GameTimer::GameTimer(Dispatcher& d, QWidget* window, std::function<void()> onTick)
-    : QObject(window), d_(d), window_(window), onTick_(std::move(onTick))
+    : QObject(window), dispatcher_(d), window_(window), onTick_(std::move(onTick))
 {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(0);
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (!d_.busy()) {
+        if (!dispatcher_.busy()) {
             tick();
         } else if (!std::exchange(queued_, true)) {
-            d_.afterHandler([t = QPointer<GameTimer>(this)] {
+            dispatcher_.afterHandler([t = QPointer<GameTimer>(this)] {
                 if (t && std::exchange(t->queued_, false)) t->tick();
             });
         }
@@ -55,7 +55,7 @@ void GameTimer::sync()
 void GameTimer::tick()
 {
     if (!enabled_ || timer_.interval() <= 0) return;
-    d_.run(window_, onTick_);
+    dispatcher_.run(window_, onTick_);
 }
 
 }  // namespace numora

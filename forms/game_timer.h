@@ -29,7 +29,7 @@ public:
 private:
     void sync();
 
-    Dispatcher& d_;
+    Dispatcher& dispatcher_;
     QWidget* window_;
     std::function<void()> onTick_;
     QTimer timer_{this};  // holds the period; a child, so that it shows in the object tree

@@ -28,7 +28,7 @@ QPixmap sharper(const QString& file, const QPixmap& picture, qreal ratio)
 }  // namespace
 
 Pictures::Pictures(QString folder, Dispatcher& d, online::Notifier& n)
-    : folder_(std::move(folder)), d_(d), notifier_(n)
+    : folder_(std::move(folder)), dispatcher_(d), notifier_(n)
 {
 }
 
@@ -47,7 +47,7 @@ void Pictures::show(PictureBox& box, Picture p)
     box.setPicture(p, {}, p.kind == Picture::Kind::Digit ? QString::number(p.digit) : QStringLiteral("?"));
     if (std::exchange(reported_, true)) return;
     // Not inside the handler: a modal box there would let timers run mid-deal.
-    d_.afterHandler([this] { notifier_.inform(online::Message::InstalledFilesMissing); });
+    dispatcher_.afterHandler([this] { notifier_.inform(online::Message::InstalledFilesMissing); });
 }
 
 }  // namespace numora

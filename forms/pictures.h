@@ -26,7 +26,7 @@ public:
 
 private:
     QString folder_;
-    Dispatcher& d_;
+    Dispatcher& dispatcher_;
     online::Notifier& notifier_;
     bool reported_ = false;
 };

@@ -22,11 +22,11 @@ Addresses defaultAddresses()
 }
 
 Online::Online(Services services, Addresses addresses, std::string versionKey)
-    : s_(services), a_(std::move(addresses)), versionKey_(std::move(versionKey))
+    : services_(services), addresses_(std::move(addresses)), versionKey_(std::move(versionKey))
 {
 }
 
-std::int32_t Online::queryConnectivity() { return s_.connectivity.query().state; }
+std::int32_t Online::queryConnectivity() { return services_.connectivity.query().state; }
 
 LoadOutcome Online::loadStep(const std::function<void()>& levelSetup, const std::function<void()>& closeForms)
 {
@@ -34,7 +34,7 @@ LoadOutcome Online::loadStep(const std::function<void()>& levelSetup, const std:
         // Only "not connected" (0) stops the start; a stand-in's other non-zero
         // answers let it go on, where the menu items below want a plain 1.
         if (queryConnectivity() == 0) {
-            s_.notifier.inform(Message::NeedInternet);
+            services_.notifier.inform(Message::InternetRequiredAtStart);
             closeForms();
             return LoadOutcome::ClosedOffline;
         }
@@ -42,38 +42,38 @@ LoadOutcome Online::loadStep(const std::function<void()>& levelSetup, const std:
         if (!welcomeShown_) {
             // Set first, so that a page that fails to open is not tried again this run.
             welcomeShown_ = true;
-            if (!s_.opener.open(a_.welcome)) {
-                s_.notifier.inform(Message::InstalledFilesMissing);
+            if (!services_.opener.open(addresses_.welcome)) {
+                services_.notifier.inform(Message::InstalledFilesMissing);
                 return LoadOutcome::Failed;
             }
         }
         return LoadOutcome::Passed;
     } catch (const std::exception&) {
-        s_.notifier.inform(Message::InstalledFilesMissing);
+        services_.notifier.inform(Message::InstalledFilesMissing);
         return LoadOutcome::Failed;
     }
 }
 
 void Online::downloadItem()
 {
-    BusyCursor busy(s_.cursor);
+    BusyCursor busy(services_.cursor);
     // This item has no failure message of its own; a query that cannot run means
     // the page was not opened, and the program must not end over it.
     Message failure = Message::PageNotOpened;
     try {
         if (queryConnectivity() != 1)
-            failure = Message::NeedInternetIs;
-        else if (s_.opener.open(a_.installer))
+            failure = Message::InternetRequiredForItem;
+        else if (services_.opener.open(addresses_.installer))
             return;
     } catch (const std::exception&) {
     }
     busy.release();
-    s_.notifier.inform(failure);
+    services_.notifier.inform(failure);
 }
 
 void Online::donation()
 {
-    if (!s_.opener.open(a_.donation)) s_.notifier.inform(Message::PageNotOpened);
+    if (!services_.opener.open(addresses_.donation)) services_.notifier.inform(Message::PageNotOpened);
 }
 
 std::optional<Message> Online::readUpdateFile(const std::string& path) const
@@ -89,19 +89,19 @@ std::optional<Message> Online::readUpdateFile(const std::string& path) const
 void Online::checkForUpdates(const Resume& resume)
 {
     // The hourglass stays on until the check has ended, download included.
-    auto busy = std::make_shared<BusyCursor>(s_.cursor);
+    auto busy = std::make_shared<BusyCursor>(services_.cursor);
     const auto end = [this, busy](std::optional<Message> outcome) {
         busy->release();
-        if (outcome) s_.notifier.inform(*outcome);
+        if (outcome) services_.notifier.inform(*outcome);
     };
     std::string path;
     try {
-        if (queryConnectivity() != 1) return end(Message::NeedInternetIs);
-        path = s_.folders.documents() + "/chkupdate2.txt";
+        if (queryConnectivity() != 1) return end(Message::InternetRequiredForItem);
+        path = services_.folders.documents() + "/chkupdate2.txt";
     } catch (const std::exception&) {
         return end(Message::ServerDown);  // no documents folder, no routing table
     }
-    s_.downloader.download(a_.update, path, [this, path, resume, end](Download outcome) {
+    services_.downloader.download(addresses_.update, path, [this, path, resume, end](Download outcome) {
         resume([&] {
             switch (outcome) {
             case Download::Stored: return end(readUpdateFile(path));

@@ -45,8 +45,8 @@ private:
     // The update check's message once the file is downloaded.
     std::optional<Message> readUpdateFile(const std::string& path) const;
 
-    Services s_;
-    Addresses a_;
+    Services services_;
+    Addresses addresses_;
     std::string versionKey_;
     bool welcomeShown_ = false;  // the welcome page is opened once per run
 };

@@ -58,9 +58,9 @@ public:
 // Every message the online features (and a broken installation) can show. The
 // platform spells them.
 enum class Message : std::uint8_t {
-    NeedInternet,           // the load step found no connection
+    InternetRequiredAtStart,           // the load step found no connection
     InstalledFilesMissing,  // the load step failed, or a picture is missing
-    NeedInternetIs,         // the download item or the update check found no connection
+    InternetRequiredForItem,         // the download item or the update check found no connection
     UpdatesAvailable,
     NoUpdates,
     ServerDown,             // the update check failed

@@ -134,7 +134,7 @@ Wording wording(online::Message m)
 {
     using online::Message;
     switch (m) {
-    case Message::NeedInternet:
+    case Message::InternetRequiredAtStart:
         return {//: Message box as the program starts without an Internet connection; the program then ends.
                 QT_TRANSLATE_NOOP("Message", "Active Internet connection required."),
                 //: Title of the message box "Active Internet connection required.". KORVELLAN is the maker's
@@ -144,7 +144,7 @@ Wording wording(online::Message m)
         return {//: Message box when the maker's welcome page cannot be opened as the program starts: reinstall,
                 //: or contact the maker. KORVELLAN is the maker's name and stays as is.
                 QT_TRANSLATE_NOOP("Message", "Installed files missing run setup again. Contact KORVELLAN"), "KORVELLAN"};
-    case Message::NeedInternetIs:
+    case Message::InternetRequiredForItem:
         return {//: Message box when the File menu's "Check for updates..." or "Download Glimmerquiz Game" finds
                 //: no Internet connection.
                 QT_TRANSLATE_NOOP("Message", "Active Internet connection is required."),

@@ -5,7 +5,7 @@
 
 namespace numora {
 
-void dealMissingNumbers(ModuleState& st, RandomSource& rnd, MainScreen& screen)
+void dealMissingNumbers(RunState& st, RandomSource& rnd, MainScreen& screen)
 {
     st.found = 0;
     st.picks = 0;

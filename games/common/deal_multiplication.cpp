@@ -5,7 +5,7 @@
 
 namespace numora {
 
-void dealMultiplication(ModuleState& st, RandomSource& rnd, MultScreen& screen)
+void dealMultiplication(RunState& st, RandomSource& rnd, MultScreen& screen)
 {
     // A new puzzle restarts the entry and the highlight at the first product.
     st.picks = 0;

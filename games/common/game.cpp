@@ -45,14 +45,14 @@ void Game::levelTick()
 
 void Game::countdownTick()
 {
-    st_.secondsLeft = decSat(st_.secondsLeft);
+    state_.secondsLeft = saturatingDecrement(state_.secondsLeft);
     GameScreen& s = screen();
-    s.caption = {Caption::Kind::Countdown, st_.secondsLeft};
+    s.caption = {Caption::Kind::Countdown, state_.secondsLeft};
     const Status::Kind was = s.status.kind;
     s.status = countdownStatus();
     // The warning that one pick is left reads as the lock-out does.
     if (s.status.kind == Status::Kind::LockedOut && was != Status::Kind::LockedOut)
-        req_.tell({News::Kind::LockedOut, st_.secondsLeft});
+        requests_.tell({News::Kind::LockedOut, state_.secondsLeft});
 }
 
 void Game::stop()
@@ -63,12 +63,12 @@ void Game::stop()
     s.countdownTimer.enabled = false;
     s.levelsEnabled = true;
     std::fill(s.cells.begin(), s.cells.end(), Picture::empty());
-    st_.secondsLeft = 0;
+    state_.secondsLeft = 0;
     s.startEnabled = true;
     s.padVisible = true;
     s.status = {Status::Kind::ClickNumber};
     stopped();
-    req_.tell({News::Kind::Stopped});
+    requests_.tell({News::Kind::Stopped});
 }
 
 }  // namespace numora

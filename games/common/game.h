@@ -36,8 +36,8 @@ public:
     virtual void cellKeyDown(Key key) = 0;  // a key on a cell
 
 protected:
-    Game(ModuleState& st, RandomSource& rnd, ScreenRequests& req, std::span<const std::int16_t> levels)
-        : st_(st), rnd_(rnd), req_(req), levels_(levels) {}
+    Game(RunState& st, RandomSource& rnd, ScreenRequests& req, std::span<const std::int16_t> levels)
+        : state_(st), random_(rnd), requests_(req), levels_(levels) {}
 
     // What each game adds to the shared steps.
     virtual void deal() = 0;
@@ -47,9 +47,9 @@ protected:
     virtual void stopped() = 0;
     virtual Status countdownStatus() const = 0;
 
-    ModuleState& st_;
-    RandomSource& rnd_;
-    ScreenRequests& req_;
+    RunState& state_;
+    RandomSource& random_;
+    ScreenRequests& requests_;
 
 private:
     std::span<const std::int16_t> levels_;  // seconds per puzzle, in list order

@@ -14,12 +14,12 @@ std::string pictureFile(Picture p)
     return {};
 }
 
-std::int16_t incSat(std::int16_t v)
+std::int16_t saturatingIncrement(std::int16_t v)
 {
     return v == std::numeric_limits<std::int16_t>::max() ? v : static_cast<std::int16_t>(v + 1);
 }
 
-std::int16_t decSat(std::int16_t v)
+std::int16_t saturatingDecrement(std::int16_t v)
 {
     return v == std::numeric_limits<std::int16_t>::min() ? v : static_cast<std::int16_t>(v - 1);
 }

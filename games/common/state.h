@@ -13,10 +13,10 @@
 namespace numora {
 
 inline constexpr int kHiddenCells = 2;      // a missing-numbers puzzle hides two cells
-inline constexpr int kPicksCompared = 4;    // the fifth pick on a puzzle locks out
+inline constexpr int kLastPickBeforeLockOut = 4;    // the fifth pick on a puzzle locks out
 inline constexpr int kEntryDigits = 2;      // a product has at most two digits
 
-struct ModuleState {
+struct RunState {
     // Missing-numbers game (digits, found, picks and secondsLeft are shared with
     // the multiplication game, whose factors are digits[0..3]).
     std::array<std::int16_t, MainScreen::kCells> digits{};
@@ -43,8 +43,8 @@ struct ModuleState {
 };
 
 // Saturating 16-bit steps: a counter stops at the edge of its range.
-std::int16_t incSat(std::int16_t v);
-std::int16_t decSat(std::int16_t v);
+std::int16_t saturatingIncrement(std::int16_t v);
+std::int16_t saturatingDecrement(std::int16_t v);
 
 // The level lists, in list order, as seconds per puzzle.
 inline constexpr std::array<std::int16_t, 3> kMissingLevels{11, 8, 6};
@@ -54,9 +54,9 @@ inline constexpr std::array<std::int16_t, 3> kMultLevels{18, 15, 10};
 std::optional<std::int16_t> levelSeconds(std::span<const std::int16_t> levels, int index);
 
 // Deal a missing-numbers puzzle onto the main window.
-void dealMissingNumbers(ModuleState& st, RandomSource& rnd, MainScreen& screen);
+void dealMissingNumbers(RunState& st, RandomSource& rnd, MainScreen& screen);
 
 // Deal a multiplication puzzle onto the multiplication window.
-void dealMultiplication(ModuleState& st, RandomSource& rnd, MultScreen& screen);
+void dealMultiplication(RunState& st, RandomSource& rnd, MultScreen& screen);
 
 }  // namespace numora

@@ -6,8 +6,8 @@ namespace numora {
 
 void MissingNumbersGame::deal()
 {
-    dealMissingNumbers(st_, rnd_, screen_);
-    req_.tell({News::Kind::Dealt});
+    dealMissingNumbers(state_, random_, screen_);
+    requests_.tell({News::Kind::Dealt});
 }
 
 void MissingNumbersGame::started()
@@ -15,7 +15,7 @@ void MissingNumbersGame::started()
     screen_.started = true;
     screen_.padVisible = true;
     // Digit keys only reach the game through a grid cell.
-    req_.focusCell(1);
+    requests_.focusCell(1);
 }
 
 void MissingNumbersGame::stopped() { std::fill(screen_.figures.begin(), screen_.figures.end(), Figure::number(0)); }
@@ -31,8 +31,8 @@ void MissingNumbersGame::resized(bool minimised)
 Status MissingNumbersGame::countdownStatus() const
 {
     // The warning shows from the last compared pick on, one pick before the pad goes.
-    if (st_.picks < kPicksCompared) return {Status::Kind::ClickNumber};
-    return {Status::Kind::LockedOut, st_.secondsLeft};
+    if (state_.picks < kLastPickBeforeLockOut) return {Status::Kind::ClickNumber};
+    return {Status::Kind::LockedOut, state_.secondsLeft};
 }
 
 // 0 keys, Delete, letters, Shift ...: a pick that matches nothing.
@@ -42,16 +42,16 @@ void MissingNumbersGame::pick(int n)
 {
     // No puzzle dealt in this run yet: a key on a grid cell (reachable by Tab)
     // would otherwise address a cell outside the grid.
-    const std::int16_t pos[kHiddenCells] = {st_.hidden1, st_.hidden2};
+    const std::int16_t pos[kHiddenCells] = {state_.hidden1, state_.hidden2};
     for (const auto p : pos)
-        if (p < 1 || p > static_cast<int>(st_.digits.size())) return;
+        if (p < 1 || p > static_cast<int>(state_.digits.size())) return;
 
-    st_.picks = incSat(st_.picks);
-    if (st_.picks > kPicksCompared) {
-        if (screen_.padVisible) req_.tell({News::Kind::LockedOut, st_.secondsLeft});
+    state_.picks = saturatingIncrement(state_.picks);
+    if (state_.picks > kLastPickBeforeLockOut) {
+        if (screen_.padVisible) requests_.tell({News::Kind::LockedOut, state_.secondsLeft});
         screen_.padVisible = false;
         screen_.back = Colour::LightOrange;
-        screen_.status = {Status::Kind::LockedOut, st_.secondsLeft};
+        screen_.status = {Status::Kind::LockedOut, state_.secondsLeft};
         return;
     }
 
@@ -59,17 +59,17 @@ void MissingNumbersGame::pick(int n)
     // number twice cannot solve the puzzle; equal hidden numbers both match here.
     for (std::size_t k = 0; k < kHiddenCells; ++k) {
         const auto cell = static_cast<std::size_t>(pos[k] - 1);
-        if (st_.uncovered[k] || st_.digits[cell] != n) continue;
-        st_.uncovered[k] = true;
+        if (state_.uncovered[k] || state_.digits[cell] != n) continue;
+        state_.uncovered[k] = true;
         screen_.cells[cell] = Picture::number(n);
-        st_.found = incSat(st_.found);
+        state_.found = saturatingIncrement(state_.found);
     }
 
-    if (st_.found >= kHiddenCells) {
-        req_.tell({News::Kind::Solved});
+    if (state_.found >= kHiddenCells) {
+        requests_.tell({News::Kind::Solved});
         screen_.back = Colour::LightGreen;
         screen_.padEnabled = false;
-        st_.found = 0;
+        state_.found = 0;
     }
 }
 

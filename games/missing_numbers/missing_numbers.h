@@ -8,20 +8,20 @@ namespace numora {
 // limit, the lock-out, the countdown's warning, pause and the resize rule.
 class MissingNumbersGame final : public Game {
 public:
-    MissingNumbersGame(ModuleState& st, RandomSource& rnd, ScreenRequests& req)
+    MissingNumbersGame(RunState& st, RandomSource& rnd, ScreenRequests& req)
         : Game(st, rnd, req, kMissingLevels) {}
 
     MainScreen& screen() override { return screen_; }
     void padClick(int index) override { pick(index + 1); }
     void cellKeyDown(Key key) override;
-    void pause() { req_.minimise(); }  // the pause button
+    void pause() { requests_.minimise(); }  // the pause button
     void resized(bool minimised);      // the window's resize rule
 
 private:
     void deal() override;
     // The level's seconds are the puzzle's until the next deal sets them again.
-    void levelsReady(std::int16_t seconds) override { st_.secondsLeft = seconds; }
-    void levelChosen(std::int16_t seconds) override { st_.secondsLeft = seconds; }
+    void levelsReady(std::int16_t seconds) override { state_.secondsLeft = seconds; }
+    void levelChosen(std::int16_t seconds) override { state_.secondsLeft = seconds; }
     void started() override;
     void stopped() override;
     Status countdownStatus() const override;

@@ -8,7 +8,7 @@ namespace numora {
 
 class MultiplicationGame final : public Game {
 public:
-    MultiplicationGame(ModuleState& st, RandomSource& rnd, ScreenRequests& req)
+    MultiplicationGame(RunState& st, RandomSource& rnd, ScreenRequests& req)
         : Game(st, rnd, req, kMultLevels) {}
 
     MultScreen& screen() override { return screen_; }
@@ -19,10 +19,10 @@ public:
 
 private:
     void deal() override;
-    void levelsReady(std::int16_t) override { st_.picks = 0; }
+    void levelsReady(std::int16_t) override { state_.picks = 0; }
     void started() override;
     void stopped() override;
-    Status countdownStatus() const override { return {Status::Kind::Refreshing, st_.secondsLeft}; }
+    Status countdownStatus() const override { return {Status::Kind::Refreshing, state_.secondsLeft}; }
     void enterDigit(int d);
     void clearEntry();
 

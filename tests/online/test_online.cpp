@@ -31,8 +31,8 @@ protected:
     std::string localCopy() const { return docs.str() + "/chkupdate2.txt"; }
 };
 
-const Shown kNeedInternet{Message::NeedInternet};
-const Shown kNeedInternetIs{Message::NeedInternetIs};
+const Shown kRequiredAtStart{Message::InternetRequiredAtStart};
+const Shown kRequiredForItem{Message::InternetRequiredForItem};
 const Shown kMissing{Message::InstalledFilesMissing};
 const Shown kNotOpened{Message::PageNotOpened};
 const Shown kServerDown{Message::ServerDown};
@@ -47,7 +47,7 @@ TEST_P(Result, GateDownloadItemAndUpdateCheck)
 
     const LoadOutcome outcome = load();
     EXPECT_EQ(outcome, r == 0 ? LoadOutcome::ClosedOffline : LoadOutcome::Passed);
-    EXPECT_EQ(shown(), r == 0 ? std::vector{kNeedInternet} : std::vector<Shown>{});
+    EXPECT_EQ(shown(), r == 0 ? std::vector{kRequiredAtStart} : std::vector<Shown>{});
     EXPECT_EQ(std::pair(setups, closes), r == 0 ? std::pair(0, 1) : std::pair(1, 0));
     EXPECT_EQ(platform.opener.opened, r == 0 ? std::vector<std::string>{} : std::vector{addresses.welcome});
 
@@ -61,7 +61,7 @@ TEST_P(Result, GateDownloadItemAndUpdateCheck)
     } else {
         EXPECT_TRUE(platform.opener.opened.empty());
         EXPECT_TRUE(platform.downloader.calls.empty());
-        EXPECT_EQ(shown(), (std::vector{kNeedInternetIs, kNeedInternetIs}));
+        EXPECT_EQ(shown(), (std::vector{kRequiredForItem, kRequiredForItem}));
     }
     EXPECT_EQ(platform.cursor.transitions, (std::vector{true, false, true, false}));
 }
@@ -78,7 +78,7 @@ TEST_F(Online, WelcomePageOncePerRunWhileTheGateRunsAtEveryLoad)
     platform.connectivity.result = 0;  // the connection is lost before the next visit
     EXPECT_EQ(load(), LoadOutcome::ClosedOffline);
     EXPECT_EQ(closes, 1);
-    EXPECT_EQ(shown(), std::vector{kNeedInternet});
+    EXPECT_EQ(shown(), std::vector{kRequiredAtStart});
 }
 
 TEST_F(Online, LoadFailuresShowOneMessageAndSkipTheRemainingSteps)

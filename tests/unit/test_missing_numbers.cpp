@@ -15,7 +15,7 @@ const Status kClickNumber{Status::Kind::ClickNumber};
 Status lockedOut(int seconds) { return {Status::Kind::LockedOut, static_cast<std::int16_t>(seconds)}; }
 
 struct Missing : ::testing::Test {
-    ModuleState st;
+    RunState st;
     test::ScriptedRandom rnd;
     test::FakeRequests req;
     MissingNumbersGame game{st, rnd, req};

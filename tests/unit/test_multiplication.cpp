@@ -32,7 +32,7 @@ using Entry = std::optional<std::int16_t>;
 
 TEST(MultDeal, ReplacesThePuzzleAndRestartsTheProgress)
 {
-    ModuleState st;
+    RunState st;
     st.picks = 9, st.found = 2, st.entry = {56, 2}, st.productsFound = 3;
     st.justFound = true, st.sought = 3, st.hidden1 = 4, st.hidden2 = 7;
     for (std::size_t i = 4; i < 9; ++i) st.digits[i] = static_cast<std::int16_t>(i + 7);
@@ -70,7 +70,7 @@ TEST(MultDeal, ExtremeAndRepeatedProductsAndTheLevelsSeconds)
         {{9, 9, 9, 9}, {81, 81, 81, 81}, 2, 10},
         {{2, 3, 1, 6}, {6, 6, 18, 2}, -1, 42}};  // no level chosen: the seconds stay
     for (const auto& [f, p, level, secs] : cases) {
-        ModuleState st;
+        RunState st;
         st.secondsLeft = 42;
         MultScreen s;
         s.levels = kMultLevels;
@@ -102,7 +102,7 @@ protected:
     }
     Figures captions() const { return read(scr.figures); }
 
-    ModuleState st;
+    RunState st;
     test::ScriptedRandom rnd;
     test::FakeRequests req;
     MultiplicationGame game{st, rnd, req};

@@ -34,7 +34,7 @@ struct Player {
     std::uint32_t seed = test::chooseSeed();
     test::SeededDigits digits{engine};
     test::FakeRequests req;
-    ModuleState st;
+    RunState st;
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine); }
 
@@ -71,7 +71,7 @@ struct MissingModel {
     int starts = 0;
 };
 
-std::string missingViolation(const ModuleState& st, const MainScreen& scr, const MissingModel& m)
+std::string missingViolation(const RunState& st, const MainScreen& scr, const MissingModel& m)
 {
     if (st.hidden1 != 0 || st.hidden2 != 0) {
         for (const int p : {st.hidden1, st.hidden2})
@@ -100,7 +100,7 @@ std::string missingViolation(const ModuleState& st, const MainScreen& scr, const
     if (st.found != found % 2) return "found does not follow the finds";
     if (st.picks < 0) return "picks below 0";
     if (st.secondsLeft > 11) return "secondsLeft above 11";
-    const bool lockedOut = st.picks > kPicksCompared;
+    const bool lockedOut = st.picks > kLastPickBeforeLockOut;
     if (scr.back == Colour::LightOrange && !lockedOut) return "orange without a lock-out";
     if (!scr.padVisible && (scr.back != Colour::LightOrange || !lockedOut)) return "pad hidden without a lock-out";
     if (scr.back == Colour::LightGreen && found != 2) return "green without both finds";
@@ -185,7 +185,7 @@ TEST(RandomPlay, MissingNumbersInvariantsHold)
         }
         if (dealt) m.onBoard = m.dealtOnScreen = true;
         const bool counted = picked && p.st.hidden1 != 0;
-        EXPECT_EQ(p.st.picks, dealt ? 0 : counted ? incSat(attemptsBefore) : attemptsBefore) << "attempts";
+        EXPECT_EQ(p.st.picks, dealt ? 0 : counted ? saturatingIncrement(attemptsBefore) : attemptsBefore) << "attempts";
         seen.insert(game->screen().back);
         auto& news = p.req.told;
         EXPECT_EQ(std::count(news.begin(), news.end(), News{News::Kind::Dealt}), dealt ? 1 : 0) << "a deal is told once";
@@ -208,7 +208,7 @@ struct MultModel {
     bool dealtOnScreen = false;  // a deal since the window was loaded
 };
 
-std::string multViolation(const ModuleState& st, const MultScreen& scr, const MultModel& m)
+std::string multViolation(const RunState& st, const MultScreen& scr, const MultModel& m)
 {
     const auto& f = st.digits;
     for (std::size_t i = 4; i < 9; ++i)
@@ -317,7 +317,7 @@ TEST(RandomPlay, MultiplicationInvariantsHold)
             m = MultModel{};
             zeroed = true;
         }
-        EXPECT_EQ(p.st.picks, zeroed ? 0 : digit ? incSat(attemptsBefore) : attemptsBefore) << "attempts";
+        EXPECT_EQ(p.st.picks, zeroed ? 0 : digit ? saturatingIncrement(attemptsBefore) : attemptsBefore) << "attempts";
         EXPECT_TRUE(p.focusedOnly(0, focusWant)) << "focus";
         for (const News& n : p.req.told) {
             if (n.kind == News::Kind::ProductFound) {

@@ -15,8 +15,8 @@ constexpr std::int16_t kMin = std::numeric_limits<std::int16_t>::min();
 TEST(StateHelpers, CountersStopAtTheEdgesOfTheirRange)
 {
     const std::tuple<std::int16_t (*)(std::int16_t), std::int16_t, std::int16_t> steps[] = {
-        {incSat, -1, 0},  {incSat, kMax - 1, kMax}, {incSat, kMax, kMax}, {incSat, kMin, kMin + 1},
-        {decSat, 0, -1},  {decSat, kMin + 1, kMin}, {decSat, kMin, kMin}, {decSat, kMax, kMax - 1}};
+        {saturatingIncrement, -1, 0},  {saturatingIncrement, kMax - 1, kMax}, {saturatingIncrement, kMax, kMax}, {saturatingIncrement, kMin, kMin + 1},
+        {saturatingDecrement, 0, -1},  {saturatingDecrement, kMin + 1, kMin}, {saturatingDecrement, kMin, kMin}, {saturatingDecrement, kMax, kMax - 1}};
     for (const auto& [step, from, to] : steps) EXPECT_EQ(step(from), to) << from;
 }
 
@@ -38,7 +38,7 @@ TEST(StateHelpers, PictureFileNames)
 
 // Deals with chosen digits: the two positions (plus redraws), then the nine cells.
 struct Deal : ::testing::Test {
-    ModuleState st;
+    RunState st;
     MainScreen screen;
     ScriptedRandom rnd;
 
@@ -111,7 +111,7 @@ TEST_F(Deal, SecondsComeFromTheChosenLevel)
 
 TEST(DealClockRandom, PositionsAlwaysDifferAndEveryDigitTurnsUp)
 {
-    ModuleState st;
+    RunState st;
     MainScreen screen;
     ClockRandom rnd;
     std::array<int, 10> posSeen{}, digitSeen{};

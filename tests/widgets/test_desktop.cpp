@@ -147,9 +147,9 @@ TEST(MessageBoxes, ReadAsDesigned)
 {
     using online::Message;
     const std::tuple<Message, const char*, const char*> messages[] = {
-        {Message::NeedInternet, "Active Internet connection required.", "KORVELLAN : Internet Required."},
+        {Message::InternetRequiredAtStart, "Active Internet connection required.", "KORVELLAN : Internet Required."},
         {Message::InstalledFilesMissing, "Installed files missing run setup again. Contact KORVELLAN", "KORVELLAN"},
-        {Message::NeedInternetIs, "Active Internet connection is required.", "KORVELLAN : Internet connection required."},
+        {Message::InternetRequiredForItem, "Active Internet connection is required.", "KORVELLAN : Internet connection required."},
         {Message::UpdatesAvailable, "updates available. Send email for the link to download Updates", "KORVELLAN"},
         {Message::NoUpdates, "No updates available.", "KORVELLAN : Update"},
         {Message::ServerDown, "Server down check later.", "KORVELLAN"},

@@ -85,7 +85,7 @@ TEST_F(Screens_, LeavingMultiplicationOfflineEndsWithOneMessage)
         EXPECT_EQ(endings, 1) << "way out " << how;
         EXPECT_EQ(mainForm(), nullptr);
         EXPECT_EQ(multForm(), nullptr);
-        EXPECT_EQ(notifier.shown, std::vector{Shown{Message::NeedInternet}}) << "way out " << how;
+        EXPECT_EQ(notifier.shown, std::vector{Shown{Message::InternetRequiredAtStart}}) << "way out " << how;
     }
 }
 
@@ -95,7 +95,7 @@ TEST_F(Screens_, NoConnectionAtStartUpEndsWithoutAWindow)
     EXPECT_FALSE(startApp());
     EXPECT_EQ(endings, 1);
     EXPECT_EQ(mainForm(), nullptr);
-    EXPECT_EQ(notifier.shown, std::vector{Shown{Message::NeedInternet}});
+    EXPECT_EQ(notifier.shown, std::vector{Shown{Message::InternetRequiredAtStart}});
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty() ||
                 std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
