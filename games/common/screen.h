@@ -102,20 +102,4 @@ struct GameScreen {
     TimerState countdownTimer{false, kMsPerSecond};  // counts the seconds left
 };
 
-struct MainScreen : GameScreen {
-    static constexpr std::size_t kCells = 9;
-    static constexpr std::size_t kSums = 6;
-    MainScreen() : GameScreen(kCells, kSums, Figure::number(0)) {}
-    bool started = false;  // a game was started since the load
-};
-
-struct MultScreen : GameScreen {
-    static constexpr std::size_t kFactors = 4;
-    static constexpr std::size_t kProducts = 4;
-    static constexpr int kHighlightMs = 800;
-    MultScreen() : GameScreen(kFactors, kProducts, Figure::unknown()) {}
-    std::optional<std::int16_t> entry = 0;  // the entry display; empty once a puzzle is complete
-    TimerState highlightTimer{false, kHighlightMs};  // blinks the product sought
-};
-
 }  // namespace numora

@@ -4,16 +4,6 @@
 
 namespace numora {
 
-std::string pictureFile(Picture p)
-{
-    switch (p.kind) {
-    case Picture::Kind::Digit: return "pno" + std::to_string(p.digit) + ".bmp";
-    case Picture::Kind::Placeholder: return "pnoGus.bmp";
-    case Picture::Kind::Empty: break;
-    }
-    return {};
-}
-
 std::int16_t saturatingIncrement(std::int16_t v)
 {
     return v == std::numeric_limits<std::int16_t>::max() ? v : static_cast<std::int16_t>(v + 1);

@@ -1,5 +1,5 @@
-// Program-wide game state and the two puzzle generators. The state outlives the
-// game windows: it is owned by the application for the whole run.
+// The game state that lives for the whole run, shared by both games: it
+// outlives their windows and is owned by the application.
 #pragma once
 
 #include <array>
@@ -12,24 +12,20 @@
 
 namespace numora {
 
-inline constexpr int kHiddenCells = 2;      // a missing-numbers puzzle hides two cells
-inline constexpr int kLastPickBeforeLockOut = 4;    // the fifth pick on a puzzle locks out
-inline constexpr int kEntryDigits = 2;      // a product has at most two digits
-
 struct RunState {
     // Missing-numbers game (digits, found, picks and secondsLeft are shared with
     // the multiplication game, whose factors are digits[0..3]).
-    std::array<std::int16_t, MainScreen::kCells> digits{};
+    std::array<std::int16_t, 9> digits{};  // the grid's nine
     std::int16_t hidden1 = 0;  // the hidden cells' positions: 1..9 after a deal, 0 before the first one
     std::int16_t hidden2 = 0;
     std::int16_t found = 0;        // hidden cells found on this puzzle
     std::int16_t picks = 0;        // picks (or digits typed) on this puzzle
     std::int16_t secondsLeft = 0;  // until the next puzzle
     // A hidden cell is uncovered at most once per deal; only a deal clears these.
-    std::array<bool, kHiddenCells> uncovered{};
+    std::array<bool, 2> uncovered{};  // one per hidden cell
 
     // Multiplication game.
-    std::array<std::int16_t, MultScreen::kProducts> products{};
+    std::array<std::int16_t, 4> products{};
     std::int16_t sought = 0;  // the product cell to find next, in finding order
     std::int16_t productsFound = 0;
     // The answer being typed: the digits entered since the last find, restart or
@@ -46,17 +42,7 @@ struct RunState {
 std::int16_t saturatingIncrement(std::int16_t v);
 std::int16_t saturatingDecrement(std::int16_t v);
 
-// The level lists, in list order, as seconds per puzzle.
-inline constexpr std::array<std::int16_t, 3> kMissingLevels{11, 8, 6};
-inline constexpr std::array<std::int16_t, 3> kMultLevels{18, 15, 10};
-
 // Seconds of entry `index` of a level list; none when there is no such entry.
 std::optional<std::int16_t> levelSeconds(std::span<const std::int16_t> levels, int index);
-
-// Deal a missing-numbers puzzle onto the main window.
-void dealMissingNumbers(RunState& st, RandomSource& rnd, MainScreen& screen);
-
-// Deal a multiplication puzzle onto the multiplication window.
-void dealMultiplication(RunState& st, RandomSource& rnd, MultScreen& screen);
 
 }  // namespace numora

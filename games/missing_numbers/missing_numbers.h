@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/game.h"
+#include "missing_numbers/rules.h"
 
 namespace numora {
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/game.h"
+#include "multiplication/rules.h"
 
 namespace numora {
 

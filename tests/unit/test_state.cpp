@@ -3,7 +3,8 @@
 #include <limits>
 
 #include "common/scripted_random.h"
-#include "common/state.h"
+#include "missing_numbers/rules.h"
+#include "multiplication/rules.h"
 
 namespace numora {
 namespace {

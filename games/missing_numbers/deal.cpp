@@ -1,7 +1,7 @@
 // Deals a missing-numbers puzzle: two hidden cells, nine digits, six sums.
 #include <algorithm>
 
-#include "common/state.h"
+#include "missing_numbers/rules.h"
 
 namespace numora {
 

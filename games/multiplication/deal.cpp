@@ -1,7 +1,7 @@
 // Deals a multiplication puzzle: four factors and the four products to find.
 #include <algorithm>
 
-#include "common/state.h"
+#include "multiplication/rules.h"
 
 namespace numora {
 
