@@ -7,7 +7,7 @@
 #include "accessibility.h"
 #include "language.h"
 #include "main_form.h"
-#include "mult_form.h"
+#include "multiplication_form.h"
 #include "topic_form.h"
 #include "online.h"
 #include "version.h"
@@ -34,7 +34,7 @@ Session::Session(online::Services services, RandomSource& random, const QString&
       pictures_(picturesFolder, dispatcher_, services.notifier),
       windows_(dispatcher_,
                {[this, &random] { return std::make_unique<MainForm>(dispatcher_, windows_, Play{state_, random, pictures_}, online_); },
-                [this, &random] { return std::make_unique<MultForm>(dispatcher_, windows_, Play{state_, random, pictures_}); },
+                [this, &random] { return std::make_unique<MultiplicationForm>(dispatcher_, windows_, Play{state_, random, pictures_}); },
                 [this] { return std::make_unique<TopicForm>(dispatcher_, windows_); }},
                std::move(onEnd))
 {

@@ -31,7 +31,7 @@ void Windows::show(Window which)
         return;
     }
     s.window = s.factory();
-    GameWindow* w = s.window.get();
+    Form* w = s.window.get();
     // The load handler is the window's own: its messages belong to it.
     dispatcher_.run(w, [w] { w->load(); });
     // The load handler may have closed the window again.

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "game_window.h"
+#include "form.h"
 
 namespace numora {
 
@@ -15,14 +15,14 @@ class Dispatcher;
 
 class Windows final : public Navigator {
 public:
-    using Factory = std::function<std::unique_ptr<GameWindow>()>;
+    using Factory = std::function<std::unique_ptr<Form>()>;
     // One factory per window, in the order of Window; `onEnd` runs once, when
     // the program has ended.
     Windows(Dispatcher& d, std::array<Factory, 3> factories, std::function<void()> onEnd);
     ~Windows() override;
 
     bool ended() const { return ended_; }
-    GameWindow* window(Window w) const { return entry(w).window.get(); }
+    Form* window(Window w) const { return entry(w).window.get(); }
 
     // Navigator
     void show(Window w) override;
@@ -34,7 +34,7 @@ public:
 private:
     struct Entry {
         Factory factory;
-        std::unique_ptr<GameWindow> window;  // null while not loaded
+        std::unique_ptr<Form> window;  // null while not loaded
         bool closing = false;                // its close-request handler runs
     };
     Entry& entry(Window w) { return entries_[static_cast<std::size_t>(w)]; }

@@ -18,7 +18,7 @@
 #include "controls.h"
 #include "game_timer.h"
 #include "main_form.h"
-#include "mult_form.h"
+#include "multiplication_form.h"
 #include "session.h"
 
 namespace {
@@ -46,9 +46,9 @@ struct App {
     }
 
     MainForm& mainForm() { return *static_cast<MainForm*>(session->windows().window(Window::Main)); }
-    MultForm& multForm() { return *static_cast<MultForm*>(session->windows().window(Window::Multiplication)); }
+    MultiplicationForm& multForm() { return *static_cast<MultiplicationForm*>(session->windows().window(Window::Multiplication)); }
 
-    MultForm& openMultiplication()
+    MultiplicationForm& openMultiplication()
     {
         session->dispatcher().run(nullptr, [this] { session->windows().show(Window::Multiplication); });
         settle();
@@ -56,9 +56,9 @@ struct App {
     }
 
     // Start a game in `w` with its own Start button.
-    static void start(GameWindow& w) { w.controls().as<QPushButton>(Control::StartButton)->click(); }
+    static void start(Form& w) { w.controls().as<QPushButton>(Control::StartButton)->click(); }
     // The timer that deals the next puzzle: the first one a game window creates.
-    static GameTimer& levelTimer(GameWindow& w) { return *w.findChildren<GameTimer*>(Qt::FindDirectChildrenOnly).front(); }
+    static GameTimer& levelTimer(Form& w) { return *w.findChildren<GameTimer*>(Qt::FindDirectChildrenOnly).front(); }
 };
 
 void click(QWidget* w)
@@ -139,7 +139,7 @@ BENCHMARK(BM_MissingNumbersPick)->Unit(benchmark::kMicrosecond);
 void BM_MultiplicationDigit(benchmark::State& state)
 {
     App app;
-    MultForm& w = app.openMultiplication();
+    MultiplicationForm& w = app.openMultiplication();
     App::start(w);
     const RunState& st = app.session->state();
     int digit = 1;

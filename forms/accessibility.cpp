@@ -97,7 +97,7 @@ public:
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString& action) override
     {
-        const auto* window = qobject_cast<const GameWindow*>(list()->window());
+        const auto* window = qobject_cast<const Form*>(list()->window());
         if (!actionNames().contains(action) || (window && !window->takesInput())) return;
         if (list()->view()->isVisible())
             list()->hidePopup();

@@ -42,7 +42,7 @@ private:
 }  // namespace
 
 GameForm::GameForm(Dispatcher& d, Navigator& nav, Window id, QSize clientTwips, QString title, Pictures& pictures)
-    : GameWindow(d, nav, id, clientTwips.width(), clientTwips.height()), pictures_(pictures), title_(std::move(title))
+    : Form(d, nav, id, clientTwips.width(), clientTwips.height()), pictures_(pictures), title_(std::move(title))
 {
     setWindowTitle(title_);
 }

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "game_window.h"
+#include "form.h"
 #include "common/game.h"
 #include "common/state.h"
 
@@ -29,7 +29,7 @@ struct Play {
     Pictures& pictures;
 };
 
-class GameForm : public GameWindow, public ScreenRequests {
+class GameForm : public Form, public ScreenRequests {
     Q_OBJECT
 public:
     // The load handler: the level list is set up and shown.

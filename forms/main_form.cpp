@@ -69,7 +69,7 @@ void MainForm::load()
 
 void MainForm::displayed()
 {
-    GameWindow::displayed();
+    Form::displayed();
     if (onWayland()) windowHandle()->installEventFilter(this);
     hidden_ = hidden();
     handle([this] { game_.resized(hidden_); });

@@ -5,7 +5,7 @@
 namespace numora {
 
 TopicForm::TopicForm(Dispatcher& d, Navigator& nav)
-    : GameWindow(d, nav, Window::Topic, layouts::topic().client.width(), layouts::topic().client.height())
+    : Form(d, nav, Window::Topic, layouts::topic().client.width(), layouts::topic().client.height())
 {
     //: Title of the topic selector, a 345 px window whose buttons choose a game. KORVELLAN is the
     //: maker's name and stays as is.

@@ -1,11 +1,11 @@
 // The topic selector: nothing leads to it, but it can be shown.
 #pragma once
 
-#include "game_window.h"
+#include "form.h"
 
 namespace numora {
 
-class TopicForm final : public GameWindow {
+class TopicForm final : public Form {
     Q_OBJECT
 public:
     TopicForm(Dispatcher& d, Navigator& nav);

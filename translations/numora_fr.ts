@@ -413,7 +413,7 @@
     </message>
 </context>
 <context>
-    <name>numora::GameWindow</name>
+    <name>numora::Form</name>
     <message>
         <source>File</source>
         <extracomment>The one menu of the game windows&apos; menu bar, holding their game and online items.</extracomment>
@@ -444,7 +444,7 @@
     </message>
 </context>
 <context>
-    <name>numora::MultForm</name>
+    <name>numora::MultiplicationForm</name>
     <message>
         <source>KORVELLAN : Multiplication Game</source>
         <extracomment>Title of the multiplication window when no game runs, in a 300 px window&apos;s title bar. KORVELLAN is the maker&apos;s name and stays as is.</extracomment>

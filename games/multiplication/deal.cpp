@@ -5,7 +5,7 @@
 
 namespace numora {
 
-void dealMultiplication(RunState& st, RandomSource& rnd, MultScreen& screen)
+void dealMultiplication(RunState& st, RandomSource& rnd, MultiplicationScreen& screen)
 {
     // A new puzzle restarts the entry and the highlight at the first product.
     st.picks = 0;
@@ -16,7 +16,7 @@ void dealMultiplication(RunState& st, RandomSource& rnd, MultScreen& screen)
     st.sought = 0;
 
     // Re-seed before every factor; each picture changes as its factor is drawn.
-    for (std::size_t i = 0; i < MultScreen::kFactors; ++i) {
+    for (std::size_t i = 0; i < MultiplicationScreen::kFactors; ++i) {
         rnd.reseed();
         st.digits[i] = static_cast<std::int16_t>(rnd.digit());
         screen.cells[i] = Picture::number(st.digits[i]);

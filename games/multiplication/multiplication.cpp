@@ -4,7 +4,7 @@ namespace numora {
 
 namespace {
 
-constexpr int kProducts = static_cast<int>(MultScreen::kProducts);
+constexpr int kProducts = static_cast<int>(MultiplicationScreen::kProducts);
 
 // Before the first deal every product is 0, so a 0 would "find" a puzzle that
 // was never dealt. After the last find the puzzle waits for the next deal.

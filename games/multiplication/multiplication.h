@@ -10,9 +10,9 @@ namespace numora {
 class MultiplicationGame final : public Game {
 public:
     MultiplicationGame(RunState& st, RandomSource& rnd, ScreenRequests& req)
-        : Game(st, rnd, req, kMultLevels) {}
+        : Game(st, rnd, req, kMultiplicationLevels) {}
 
-    MultScreen& screen() override { return screen_; }
+    MultiplicationScreen& screen() override { return screen_; }
     void padClick(int index) override;  // the digit index
     void cellKeyDown(Key key) override;
     void highlightTick();
@@ -27,7 +27,7 @@ private:
     void enterDigit(int d);
     void clearEntry();
 
-    MultScreen screen_;
+    MultiplicationScreen screen_;
 };
 
 }  // namespace numora

@@ -143,7 +143,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
 TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
 {
     // Every text label, in every state it passes through, reads as it shows.
-    auto labelsReadTheirText = [](GameWindow* win, const char* when) {
+    auto labelsReadTheirText = [](Form* win, const char* when) {
         int labels = 0;
         for (QLabel* l : win->centralWidget()->findChildren<QLabel*>()) {
             ++labels;
@@ -176,7 +176,7 @@ TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
     EXPECT_EQ(name(menuItem(w(), kMultiplicationItem)), "Multiplication Game 1");
 
     choose(w(), kMultiplicationItem);
-    MultForm* m = multForm();
+    MultiplicationForm* m = multForm();
     ASSERT_NE(m, nullptr);
     labelsReadTheirText(m, "multiplication at load");
     deals.push({2, 3, 4, 5});

@@ -32,7 +32,7 @@ protected:
         random = &deals;
         ASSERT_TRUE(startApp());
     }
-    QString cellName(GameWindow* w, int i) { return spokenPicture(shows(w, i)); }
+    QString cellName(Form* w, int i) { return spokenPicture(shows(w, i)); }
 };
 
 TEST_F(Keyboard, TheFrenchMainRowPicksDigitsWithoutShift)
@@ -57,7 +57,7 @@ TEST_F(Keyboard, ShiftIsAPickOfNothingInTheGridAndAZeroInTheProducts)
     EXPECT_EQ(cellName(mainForm(), 1), "hidden");
 
     choose(mainForm(), kMultiplicationItem);
-    MultForm* m = multForm();
+    MultiplicationForm* m = multForm();
     ASSERT_NE(m, nullptr);
     deals.push({2, 3, 4, 5});
     click(m, Control::StartButton);
@@ -70,7 +70,7 @@ TEST_F(Keyboard, CellsTakeKeysWithoutAnInputMethod)
 {
     // The platform's input context asks the focused widget whether it wants an
     // input method; a cell must say no, so that IBus hands its keys on as keys.
-    auto noInputMethod = [](GameWindow* w, int cells) {
+    auto noInputMethod = [](Form* w, int cells) {
         for (int i = 0; i < cells; ++i) {
             QWidget* cell = control(w, Control::Cells, i);
             EXPECT_FALSE(cell->testAttribute(Qt::WA_InputMethodEnabled));

@@ -76,7 +76,7 @@ struct Shown {
 };
 
 // What a label shows over a game, besides the text it has now.
-std::vector<Shown> alsoShows(GameWindow* w, QWidget* label, bool multiplication)
+std::vector<Shown> alsoShows(Form* w, QWidget* label, bool multiplication)
 {
     using K = Status::Kind;
     const auto is = [&](Control c) { return label == w->controls().get(c); };
@@ -92,7 +92,7 @@ std::vector<Shown> alsoShows(GameWindow* w, QWidget* label, bool multiplication)
     return {};
 }
 
-void captionsFit(GameWindow* w, bool multiplication)
+void captionsFit(Form* w, bool multiplication)
 {
     const std::string where = w->windowTitle().toStdString() + " at scale " + std::to_string(ratio()) + ": ";
     int checked = 0;

@@ -36,11 +36,11 @@ TEST(MultDeal, ReplacesThePuzzleAndRestartsTheProgress)
     st.picks = 9, st.found = 2, st.entry = {56, 2}, st.productsFound = 3;
     st.justFound = true, st.sought = 3, st.hidden1 = 4, st.hidden2 = 7;
     for (std::size_t i = 4; i < 9; ++i) st.digits[i] = static_cast<std::int16_t>(i + 7);
-    MultScreen s;
+    MultiplicationScreen s;
     s.figures = {Figure::number(6), {Figure::Kind::Blink}, Figure::unknown(), Figure::number(5)};
     for (auto& f : s.figures) f.back = LG;
     s.back = LG;
-    s.levels = kMultLevels;
+    s.levels = kMultiplicationLevels;
     s.level = 1;
     s.entry = 7;
     test::ScriptedRandom rnd({2, 3, 5, 7});
@@ -72,8 +72,8 @@ TEST(MultDeal, ExtremeAndRepeatedProductsAndTheLevelsSeconds)
     for (const auto& [f, p, level, secs] : cases) {
         RunState st;
         st.secondsLeft = 42;
-        MultScreen s;
-        s.levels = kMultLevels;
+        MultiplicationScreen s;
+        s.levels = kMultiplicationLevels;
         s.level = level;
         test::ScriptedRandom rnd({f[0], f[1], f[2], f[3]});
         dealMultiplication(st, rnd, s);
@@ -106,7 +106,7 @@ protected:
     test::ScriptedRandom rnd;
     test::FakeRequests req;
     MultiplicationGame game{st, rnd, req};
-    MultScreen& scr = game.screen();
+    MultiplicationScreen& scr = game.screen();
 };
 
 using MultEntry = MultGame;

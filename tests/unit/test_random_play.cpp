@@ -208,7 +208,7 @@ struct MultModel {
     bool dealtOnScreen = false;  // a deal since the window was loaded
 };
 
-std::string multViolation(const RunState& st, const MultScreen& scr, const MultModel& m)
+std::string multViolation(const RunState& st, const MultiplicationScreen& scr, const MultModel& m)
 {
     const auto& f = st.digits;
     for (std::size_t i = 4; i < 9; ++i)
@@ -247,7 +247,7 @@ std::string multViolation(const RunState& st, const MultScreen& scr, const MultM
         return "timers on/off";
     if (scr.startEnabled == m.running || scr.levelsEnabled == m.running) return "buttons";
     if (scr.padEnabled != m.started) return "number pad";
-    if (scr.levels.data() != kMultLevels.data()) return "level list";
+    if (scr.levels.data() != kMultiplicationLevels.data()) return "level list";
     return {};
 }
 

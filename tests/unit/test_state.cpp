@@ -24,7 +24,7 @@ TEST(StateHelpers, CountersStopAtTheEdgesOfTheirRange)
 TEST(StateHelpers, LevelsAreChosenByPosition)
 {
     EXPECT_EQ(levelSeconds(kMissingLevels, 1), 8);
-    EXPECT_EQ(levelSeconds(kMultLevels, 2), 10);
+    EXPECT_EQ(levelSeconds(kMultiplicationLevels, 2), 10);
     for (const int none : {-1, 3}) EXPECT_EQ(levelSeconds(kMissingLevels, none), std::nullopt) << none;
     EXPECT_EQ(levelSeconds({}, 0), std::nullopt) << "a list not yet filled has no entries";
 }

@@ -17,7 +17,7 @@
 #include "controls.h"
 #include "game_timer.h"
 #include "main_form.h"
-#include "mult_form.h"
+#include "multiplication_form.h"
 #include "session.h"
 
 namespace numora::test {
@@ -46,8 +46,8 @@ protected:
     }
     Windows& windows() { return session->windows(); }
     MainForm* mainForm() { return static_cast<MainForm*>(windows().window(Window::Main)); }
-    MultForm* multForm() { return static_cast<MultForm*>(windows().window(Window::Multiplication)); }
-    GameWindow* topicForm() { return windows().window(Window::Topic); }
+    MultiplicationForm* multForm() { return static_cast<MultiplicationForm*>(windows().window(Window::Multiplication)); }
+    Form* topicForm() { return windows().window(Window::Topic); }
     // A window shown by hand (nothing in the program leads to the topic selector).
     void showOnly(Window w)
     {
@@ -59,24 +59,24 @@ protected:
     }
 
     template <class T = QWidget>
-    static T* control(GameWindow* w, Control c, int index = -1)
+    static T* control(Form* w, Control c, int index = -1)
     {
         return w->controls().as<T>(c, index);
     }
-    static void click(GameWindow* w, Control c, int index = -1)
+    static void click(Form* w, Control c, int index = -1)
     {
         QTest::mouseClick(control(w, c, index), Qt::LeftButton);
     }
-    static void key(GameWindow* w, int index, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+    static void key(Form* w, int index, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
     {
         QTest::keyClick(control(w, Control::Cells, index), k, m);
     }
-    static QString text(GameWindow* w, Control c, int index = -1) { return control<QLabel>(w, c, index)->text(); }
-    static Picture shows(GameWindow* w, int cell) { return control<PictureBox>(w, Control::Cells, cell)->shows(); }
-    static QColor background(GameWindow* w) { return w->centralWidget()->palette().color(QPalette::Window); }
+    static QString text(Form* w, Control c, int index = -1) { return control<QLabel>(w, c, index)->text(); }
+    static Picture shows(Form* w, int cell) { return control<PictureBox>(w, Control::Cells, cell)->shows(); }
+    static QColor background(Form* w) { return w->centralWidget()->palette().color(QPalette::Window); }
 
     // A menu item by the English text it was given, in whatever language the window speaks.
-    static QAction* menuItem(GameWindow* w, const char* english)
+    static QAction* menuItem(Form* w, const char* english)
     {
         const QString text = QCoreApplication::translate(w->metaObject()->className(), english);
         for (QMenu* m : w->menuBar()->findChildren<QMenu*>())
@@ -85,12 +85,12 @@ protected:
         ADD_FAILURE() << "no menu item \"" << english << '"';
         return nullptr;
     }
-    static void choose(GameWindow* w, const char* english) { if (QAction* a = menuItem(w, english)) a->trigger(); }
+    static void choose(Form* w, const char* english) { if (QAction* a = menuItem(w, english)) a->trigger(); }
 
     // A window's timers, in the order it creates them (the topic selector has none).
     enum Timer { LevelTimer, CountdownTimer, HighlightTimer };
-    static QList<GameTimer*> timers(GameWindow* w) { return w->findChildren<GameTimer*>(Qt::FindDirectChildrenOnly); }
-    static GameTimer* timer(GameWindow* w, Timer t) { return timers(w).value(t); }
+    static QList<GameTimer*> timers(Form* w) { return w->findChildren<GameTimer*>(Qt::FindDirectChildrenOnly); }
+    static GameTimer* timer(Form* w, Timer t) { return timers(w).value(t); }
     // Counting towards a tick; the period in milliseconds.
     static bool running(const GameTimer* t) { return t->findChild<QTimer*>()->isActive(); }
     static int period(const GameTimer* t) { return t->findChild<QTimer*>()->interval(); }

@@ -121,7 +121,7 @@ protected:
             for (int c = 0; c < i->childCount(); ++c) collect(i->child(c), depth + 1);
         };
         for (Window w : {Window::Main, Window::Multiplication, Window::Topic})
-            if (GameWindow* g = session ? windows().window(w) : nullptr; g && g->isVisible())
+            if (Form* g = session ? windows().window(w) : nullptr; g && g->isVisible())
                 collect(QAccessible::queryAccessibleInterface(g), 0);
         if (actionable.empty()) return "no window on view";
         QAccessibleInterface* target = actionable[static_cast<std::size_t>(below(static_cast<int>(actionable.size())))];
@@ -154,7 +154,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    GameWindow* onView()
+    Form* onView()
     {
         if (mainForm()) return mainForm();
         if (multForm()) return multForm();
@@ -162,7 +162,7 @@ protected:
     }
 
     // The controls a player can reach with the mouse, enabled or not.
-    static std::vector<QWidget*> controlsOf(GameWindow* w)
+    static std::vector<QWidget*> controlsOf(Form* w)
     {
         std::vector<QWidget*> v;
         for (QWidget* c : w->centralWidget()->findChildren<QWidget*>())
@@ -216,7 +216,7 @@ protected:
 
         int gameWindows = 0, visible = 0;
         for (QWidget* t : QApplication::topLevelWidgets()) {
-            gameWindows += qobject_cast<GameWindow*>(t) != nullptr;
+            gameWindows += qobject_cast<Form*>(t) != nullptr;
             visible += t->isVisible();
         }
         const int loaded = (mainForm() != nullptr) + (multForm() != nullptr) + (topicForm() != nullptr);
@@ -226,8 +226,8 @@ protected:
         if (!onView()->isVisible()) return "the loaded window is hidden";
 
         if (MainForm* m = mainForm()) return showsItsGame(*m, m->game().screen(), "KORVELLAN");
-        if (MultForm* m = multForm()) {
-            const MultScreen& s = m->game().screen();
+        if (MultiplicationForm* m = multForm()) {
+            const MultiplicationScreen& s = m->game().screen();
             if (!timerShows(timer(m, HighlightTimer), s.highlightTimer)) return "highlight timer";
             if (text(m, Control::Entry) != texts::entry(s.entry)) return "entry not shown";
             return showsItsGame(*m, s, "KORVELLAN : Multiplication Game");
@@ -261,7 +261,7 @@ protected:
 
     std::string randomEvent(const std::vector<int>& keys)
     {
-        GameWindow* w = onView();
+        Form* w = onView();
         const int r = below(160);
         if (r >= 100) return screenReaderAction();
         const bool input = r < 79;

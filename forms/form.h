@@ -27,7 +27,7 @@ public:
     virtual void close(Window w) = 0;
 };
 
-class GameWindow : public QMainWindow {
+class Form : public QMainWindow {
     Q_OBJECT
 public:
     // The window's load handler; runs after the controls are built and before
@@ -53,7 +53,7 @@ public:
     bool takesInput() const;
 
 protected:
-    GameWindow(Dispatcher& d, Navigator& nav, Window id, int clientWidthTwips, int clientHeightTwips);
+    Form(Dispatcher& d, Navigator& nav, Window id, int clientWidthTwips, int clientHeightTwips);
 
     void build(std::span<const ControlSpec> specs);
     QMenu* addFileMenu(const char* objectName);

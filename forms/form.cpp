@@ -1,4 +1,4 @@
-#include "game_window.h"
+#include "form.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,7 +13,7 @@
 
 namespace numora {
 
-GameWindow::GameWindow(Dispatcher& d, Navigator& nav, Window id, int clientWidthTwips, int clientHeightTwips)
+Form::Form(Dispatcher& d, Navigator& nav, Window id, int clientWidthTwips, int clientHeightTwips)
     : dispatcher_(d), nav_(nav), id_(id), client_(new QWidget(this))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -23,7 +23,7 @@ GameWindow::GameWindow(Dispatcher& d, Navigator& nav, Window id, int clientWidth
     setCentralWidget(client_);
 }
 
-void GameWindow::build(std::span<const ControlSpec> specs)
+void Form::build(std::span<const ControlSpec> specs)
 {
     QWidget* first = controls_.build(client_, specs);
     if (first) first->setFocus(Qt::OtherFocusReason);
@@ -32,7 +32,7 @@ void GameWindow::build(std::span<const ControlSpec> specs)
     setFixedSize(client_->width(), client_->height() + menuHeight);
 }
 
-QMenu* GameWindow::addFileMenu(const char* objectName)
+QMenu* Form::addFileMenu(const char* objectName)
 {
     // Keep the menu in the window on desktops with a global menu bar.
     menuBar()->setNativeMenuBar(false);
@@ -42,7 +42,7 @@ QMenu* GameWindow::addFileMenu(const char* objectName)
     return file;
 }
 
-void GameWindow::onClick(Control button, std::function<void()> handler)
+void Form::onClick(Control button, std::function<void()> handler)
 {
     auto* b = controls_.as<QPushButton>(button);
     connect(b, &QPushButton::clicked, this, [this, b, handler = std::move(handler)] {
@@ -52,12 +52,12 @@ void GameWindow::onClick(Control button, std::function<void()> handler)
     });
 }
 
-void GameWindow::onChoose(QAction* item, std::function<void()> handler)
+void Form::onChoose(QAction* item, std::function<void()> handler)
 {
     connect(item, &QAction::triggered, this, [this, handler = std::move(handler)] { input(handler); });
 }
 
-void GameWindow::handle(const std::function<void()>& h)
+void Form::handle(const std::function<void()>& h)
 {
     dispatcher_.run(this, [&] {
         h();
@@ -65,26 +65,26 @@ void GameWindow::handle(const std::function<void()>& h)
     });
 }
 
-bool GameWindow::takesInput() const { return !dispatcher_.busy() && !QApplication::activeModalWidget(); }
+bool Form::takesInput() const { return !dispatcher_.busy() && !QApplication::activeModalWidget(); }
 
-void GameWindow::input(const std::function<void()>& h)
+void Form::input(const std::function<void()>& h)
 {
     if (takesInput()) handle(h);
 }
 
-void GameWindow::displayed()
+void Form::displayed()
 {
     // Without a window manager nothing places or focuses a window: do it here.
     if (QWidget* first = controls_.firstFocus()) first->setFocus(Qt::OtherFocusReason);
 }
 
-void GameWindow::leave()
+void Form::leave()
 {
     leaving_ = true;
     for (GameTimer* t : findChildren<GameTimer*>(Qt::FindDirectChildrenOnly)) t->setEnabled(false);
 }
 
-void GameWindow::centre()
+void Form::centre()
 {
     QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!s) return;
@@ -96,19 +96,19 @@ void GameWindow::centre()
     move(s->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
 }
 
-void GameWindow::moveEvent(QMoveEvent* e)
+void Form::moveEvent(QMoveEvent* e)
 {
     QMainWindow::moveEvent(e);
     if (frameUnknown_ && frameGeometry().size() != size()) centre();
 }
 
-void GameWindow::closeEvent(QCloseEvent* e)
+void Form::closeEvent(QCloseEvent* e)
 {
     // The application closes the window (and deletes it later); Qt must not.
     // Qt refuses a close request while a message box is open; one that comes
     // while a handler waits for the update download waits for its end.
     e->ignore();
-    dispatcher_.afterHandler([this, self = QPointer<GameWindow>(this)] {
+    dispatcher_.afterHandler([this, self = QPointer<Form>(this)] {
         if (self) dispatcher_.run(this, [this] { nav_.close(id_); });
     });
 }

@@ -13,7 +13,7 @@ protected:
         choose(mainForm(), kMultiplicationItem);
         ASSERT_NE(multForm(), nullptr);
     }
-    MultForm* w() { return multForm(); }
+    MultiplicationForm* w() { return multForm(); }
     int product(int i) { return session->state().products[i]; }
     // Enter `n` with the pad, or with main-row keys on the first cell.
     void enter(int n, bool byKeys)

@@ -6,10 +6,10 @@
 
 namespace numora {
 
-class MultForm final : public GameForm {
+class MultiplicationForm final : public GameForm {
     Q_OBJECT
 public:
-    MultForm(Dispatcher& d, Navigator& nav, const Play& play);
+    MultiplicationForm(Dispatcher& d, Navigator& nav, const Play& play);
 
     MultiplicationGame& game() { return game_; }
 

@@ -1,4 +1,4 @@
-#include "mult_form.h"
+#include "multiplication_form.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -9,7 +9,7 @@
 
 namespace numora {
 
-MultForm::MultForm(Dispatcher& d, Navigator& nav, const Play& play)
+MultiplicationForm::MultiplicationForm(Dispatcher& d, Navigator& nav, const Play& play)
     : GameForm(d, nav, Window::Multiplication, layouts::multiplication().client,
                //: Title of the multiplication window when no game runs, in a 300 px window's title bar.
                //: KORVELLAN is the maker's name and stays as is.
@@ -32,9 +32,9 @@ MultForm::MultForm(Dispatcher& d, Navigator& nav, const Play& play)
     onClick(Control::ClearButton, [this] { game_.clearClick(); });
 }
 
-void MultForm::closeRequested() { nav_.show(Window::Main); }
+void MultiplicationForm::closeRequested() { nav_.show(Window::Main); }
 
-void MultForm::renderOwn()
+void MultiplicationForm::renderOwn()
 {
     if (const QString text = texts::entry(game_.screen().entry); entry_->text() != text)
         entry_->setText(text);
