@@ -17,8 +17,16 @@ namespace numora {
 class ControlMap;
 enum class Window;
 
-// Our own controls' accessible interfaces (grid cells are graphics named by
-// what they show, number-pad keys are buttons with a press action), and the
+// A window that describes its controls for a screen reader (describe()).
+class Describes {
+public:
+    virtual void describe() = 0;
+
+protected:
+    ~Describes() = default;
+};
+
+// Our own controls' accessible interfaces (accessible_interfaces.h), and the
 // descriptions of the loaded windows' controls as soon as a screen reader asks.
 // Call once the application object exists; calling it again changes nothing.
 void installAccessibility();

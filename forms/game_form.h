@@ -7,6 +7,7 @@
 #include <QString>
 #include <vector>
 
+#include "accessibility.h"
 #include "form.h"
 #include "common/game.h"
 #include "common/state.h"
@@ -29,7 +30,7 @@ struct Play {
     Pictures& pictures;
 };
 
-class GameForm : public Form, public ScreenRequests {
+class GameForm : public Form, public ScreenRequests, public Describes {
     Q_OBJECT
 public:
     // The load handler: the level list is set up and shown.
@@ -41,7 +42,7 @@ public:
     void tell(News n) override;
 
     // Tell screen readers what each control is (when one listens).
-    void describe();
+    void describe() override;
 
 protected:
     GameForm(Dispatcher& d, Navigator& nav, Window id, QSize clientTwips, QString title, Pictures& pictures);
