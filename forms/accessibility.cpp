@@ -17,7 +17,6 @@ namespace numora {
 
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("Accessibility", text); }
 
 // What the controls of a game window are, for the ear. A cell's description is
 // its place, then the figures of its row and its column.
@@ -193,11 +192,11 @@ QString spokenPicture(Picture p)
     case Picture::Kind::Digit: return QString::number(p.digit);
     //: Spoken by a screen reader, never shown: a grid cell whose number the player must find,
     //: said in place of its digit.
-    case Picture::Kind::Placeholder: return translated(QT_TRANSLATE_NOOP("Accessibility", "hidden"));
+    case Picture::Kind::Placeholder: return QCoreApplication::translate("Accessibility", "hidden");
     case Picture::Kind::Empty: break;
     }
     //: Spoken by a screen reader, never shown: a cell that shows no digit (before a game, after Stop).
-    return translated(QT_TRANSLATE_NOOP("Accessibility", "empty"));
+    return QCoreApplication::translate("Accessibility", "empty");
 }
 
 bool listening() { return listener.listening; }
@@ -210,27 +209,29 @@ void describe(Window window, ControlMap& c, const GameScreen& s)
         const Figure f = s.figures[k];
         //: Spoken by a screen reader, never shown: a product not found yet, in place of its number (%1 or
         //: %2 of "Row product %1, column product %2."); a gendered language agrees with "product".
-        return f.kind == Figure::Kind::Number ? QString::number(f.value) : translated(QT_TRANSLATE_NOOP("Accessibility", "not found yet"));
+        return f.kind == Figure::Kind::Number ? QString::number(f.value)
+                                               : QCoreApplication::translate("Accessibility", "not found yet");
     };
+    const auto fromTable = [](const char* text) { return QCoreApplication::translate("Accessibility", text); };
     for (std::size_t i = 0; i < words.cells.size(); ++i) {
         const auto [row, column] = words.figuresOf(i);
         describeAs(c.get(Control::Cells, static_cast<int>(i)),
-                   translated(words.cells[i]) + QStringLiteral(". ") + translated(words.rowAndColumn).arg(said(row), said(column)));
+                   fromTable(words.cells[i]) + QStringLiteral(". ") + fromTable(words.rowAndColumn).arg(said(row), said(column)));
     }
     for (std::size_t i = 0; i < words.figures.size(); ++i)
-        describeAs(c.get(Control::Figures, static_cast<int>(i)), translated(words.figures[i]));
-    for (const auto& [control, what] : words.others) describeAs(c.get(control), translated(what));
+        describeAs(c.get(Control::Figures, static_cast<int>(i)), fromTable(words.figures[i]));
+    for (const auto& [control, what] : words.others) describeAs(c.get(control), fromTable(what));
     // The pad's frame has no caption of its own; the level list is named by its
     // current entry, and says what it is in its description.
     //: Spoken by a screen reader, never shown: the name of the number pad, and what each of its keys
     //: belongs to.
-    const QString pad = translated(QT_TRANSLATE_NOOP("Accessibility", "number pad"));
+    const QString pad = QCoreApplication::translate("Accessibility", "number pad");
     if (QWidget* frame = c.get(Control::Pad); frame && frame->accessibleName() != pad) frame->setAccessibleName(pad);
     for (QWidget* key : c.array<QWidget>(Control::PadKeys)) describeAs(key, pad);
     if (auto* level = qobject_cast<QComboBox*>(c.get(Control::LevelList))) {
         //: Spoken by a screen reader, never shown: says what the level list is (its name is the level
         //: chosen).
-        describeAs(level, translated(QT_TRANSLATE_NOOP("Accessibility", "level")));
+        describeAs(level, QCoreApplication::translate("Accessibility", "level"));
         for (std::size_t i = 0; i < s.levels.size(); ++i)
             if (const QString said = texts::spokenLevel(static_cast<int>(i), s.levels[i]);
                 level->itemData(static_cast<int>(i), Qt::AccessibleTextRole) != said)

@@ -20,14 +20,10 @@ namespace numora {
 
 namespace {
 
-QString translated(const char* text, const char* meaning = nullptr)
-{
-    return QCoreApplication::translate("Layout", text, meaning);
-}
-
 QString translatedCaption(const ControlSpec& s)
 {
-    return (s.flags & flag::kVerbatim) ? QString::fromLatin1(s.caption) : translated(s.caption, s.meaning);
+    return (s.flags & flag::kVerbatim) ? QString::fromLatin1(s.caption)
+                                       : QCoreApplication::translate("Layout", s.caption, s.meaning);
 }
 
 bool drawsAll(const QFont& font, const QString& text)
@@ -166,7 +162,7 @@ QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
             l->setWordWrap(s.flags & flag::kWrap);
             if (!(s.flags & (flag::kCentred | flag::kWrap))) l->setContentsMargins(0, inkAboveLine(l->font(), l->text()), 0, 0);
         }
-        if (s.toolTip) w->setToolTip(translated(s.toolTip));
+        if (s.toolTip) w->setToolTip(QCoreApplication::translate("Layout", s.toolTip));
         if (s.flags & flag::kDisabled) w->setEnabled(false);
         if (s.flags & flag::kHidden) w->hide();
         if (s.tab < 0) w->setFocusPolicy(Qt::NoFocus);
