@@ -58,8 +58,8 @@ void GameForm::play(Game& game)
     levels_ = controls_.as<QComboBox>(Control::LevelList);
 
     describe();
-    levelTimer_ = addTimer([this] { game_->levelTick(); });
-    countdownTimer_ = addTimer([this] { game_->countdownTick(); });
+    levelTimer_ = addTimer("levelTimer", [this] { game_->levelTick(); });
+    countdownTimer_ = addTimer("countdownTimer", [this] { game_->countdownTick(); });
     onClick(Control::StartButton, [this] { game_->start(); });
     onClick(Control::StopButton, [this] { game_->stop(); });
     // The player's choice goes to the game at once, so that rendering never undoes it.
@@ -86,12 +86,14 @@ void GameForm::play(Game& game)
         connect(cell, &PictureBox::keyDown, this, [this](Key key) { input([this, key] { game_->cellKeyDown(key); }); });
 }
 
-GameTimer* GameForm::addTimer(std::function<void()> onTick)
+GameTimer* GameForm::addTimer(const char* name, std::function<void()> onTick)
 {
-    return new GameTimer(dispatcher_, this, [this, onTick = std::move(onTick)] {
+    auto* timer = new GameTimer(dispatcher_, this, [this, onTick = std::move(onTick)] {
         onTick();
         if (!leaving()) render();
     });
+    timer->setObjectName(QLatin1String(name));  // what it does, for whoever looks at the object tree
+    return timer;
 }
 
 void GameForm::load()

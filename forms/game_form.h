@@ -50,7 +50,7 @@ protected:
     // Wire the shared controls and timers to `game`; call once the controls are
     // built and the game exists.
     void play(Game& game);
-    GameTimer* addTimer(std::function<void()> onTick);
+    GameTimer* addTimer(const char* name, std::function<void()> onTick);
     void render() override;
     virtual void renderOwn() {}
 

@@ -23,11 +23,9 @@ public:
     void setEnabled(bool on);
     void setInterval(int ms);
 
-    // Deliver a tick now, as the timer's own event would (tests call this).
-    void tick();
-
 private:
     void sync();
+    void tick();
 
     Dispatcher& dispatcher_;
     QWidget* window_;

@@ -22,7 +22,7 @@ MultiplicationForm::MultiplicationForm(Dispatcher& d, Navigator& nav, const Play
     QAction* additionItem = addFileMenu("file")->addAction(tr("Addition and Subtraction game"));
     build(layouts::multiplication().controls);
     GameForm::play(game_);
-    highlightTimer_ = addTimer([this] { game_.highlightTick(); });
+    highlightTimer_ = addTimer("highlightTimer", [this] { game_.highlightTick(); });
     entry_ = controls_.as<QLabel>(Control::Entry);
 
     // Every way out of this window closes it, and its close request brings the

@@ -86,7 +86,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
 
     // The fifth pick locks out and hides the pad; a sixth cannot get through.
     deals.push(kAllNines);
-    timer(w(), LevelTimer)->tick();
+    tick(timer(w(), LevelTimer));
     for (int k = 0; k < 5; ++k) press(padKey(1));
     ASSERT_EQ(background(w()), kOrange);
     ASSERT_FALSE(padKey(1)->isVisible());
@@ -95,7 +95,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
     // and plural; the screen keeps its "Sec.".
     const QString wait = "You have exceeded maximum number of attempts. Wait will refresh in %1.";
     EXPECT_EQ(name(control(w(), Control::Status)), wait.arg("11 seconds"));
-    for (int k = 0; k < 10; ++k) timer(w(), CountdownTimer)->tick();
+    for (int k = 0; k < 10; ++k) tick(timer(w(), CountdownTimer));
     EXPECT_EQ(name(control(w(), Control::Status)), wait.arg("1 second"));
     EXPECT_EQ(text(w(), Control::Status), "You have exceeded maximum number of attempts. Wait will refresh in 1 Sec.");
     EXPECT_EQ(name(w()), "KORVELLAN: Refreshing in 1 second.");
@@ -105,7 +105,7 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
 
     // Nobody clicks a minimised window, nor one behind a message box.
     deals.push(kAllNines);
-    timer(w(), LevelTimer)->tick();
+    tick(timer(w(), LevelTimer));
     w()->showMinimized();
     press(padKey(9));
     EXPECT_EQ(picks(), 0);
@@ -154,7 +154,7 @@ TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
     labelsReadTheirText(w(), "main at load");
     deals.push(kSevensHidden);
     click(w(), Control::StartButton);
-    timer(w(), CountdownTimer)->tick();
+    tick(timer(w(), CountdownTimer));
     EXPECT_EQ(name(control(w(), Control::Figures, 4)), "16");
     EXPECT_EQ(name(control(w(), Control::Status)), "Click number to select.");
     labelsReadTheirText(w(), "main during play");
@@ -184,8 +184,8 @@ TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
     for (int i = 0; i < 4; ++i) EXPECT_EQ(name(control(m, Control::Cells, i)), QString::number(i + 2));
     press(control(m, Control::PadKeys, 6));
     EXPECT_EQ(name(control(m, Control::Entry)), "6") << "2 x 3 entered by the pad";
-    timer(m, HighlightTimer)->tick();
-    timer(m, HighlightTimer)->tick();
+    tick(timer(m, HighlightTimer));
+    tick(timer(m, HighlightTimer));
     EXPECT_EQ(name(control(m, Control::Figures, 1)), "...") << "the highlight moved on to the bottom row";
     labelsReadTheirText(m, "multiplication during play");
     EXPECT_EQ(acc(control(m, Control::Entry))->text(QAccessible::Description), "your answer");

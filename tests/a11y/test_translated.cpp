@@ -83,12 +83,12 @@ TEST_F(Translated, EveryWindowShowsAndSaysOnlyTranslatedTexts)
     ASSERT_TRUE(startApp());
     checkWindow(mainForm());
     click(mainForm(), Control::StartButton);
-    timer(mainForm(), CountdownTimer)->tick();  // the countdown in the caption
+    tick(timer(mainForm(), CountdownTimer));  // the countdown in the caption
     checkWindow(mainForm());
     choose(mainForm(), kMultiplicationItem);
     ASSERT_NE(multForm(), nullptr);
     click(multForm(), Control::StartButton);
-    timer(multForm(), CountdownTimer)->tick();
+    tick(timer(multForm(), CountdownTimer));
     checkWindow(multForm());
     showOnly(Window::Topic);
     checkWindow(topicForm());

@@ -87,10 +87,21 @@ protected:
     }
     static void choose(Form* w, const char* english) { if (QAction* a = menuItem(w, english)) a->trigger(); }
 
-    // A window's timers, in the order it creates them (the topic selector has none).
+    // A window's timers (the topic selector has none), each found by what it does.
     enum Timer { LevelTimer, CountdownTimer, HighlightTimer };
     static QList<GameTimer*> timers(Form* w) { return w->findChildren<GameTimer*>(Qt::FindDirectChildrenOnly); }
-    static GameTimer* timer(Form* w, Timer t) { return timers(w).value(t); }
+    static GameTimer* timer(Form* w, Timer t)
+    {
+        static const char* const names[] = {"levelTimer", "countdownTimer", "highlightTimer"};
+        return w->findChild<GameTimer*>(QLatin1String(names[t]), Qt::FindDirectChildrenOnly);
+    }
+    // A tick now, as the timer's own event delivers it (a timer that is off lets it pass).
+    static void tick(GameTimer* t)
+    {
+        auto* q = t->findChild<QTimer*>();
+        QTimerEvent due(q->timerId());
+        QCoreApplication::sendEvent(q, &due);
+    }
     // Counting towards a tick; the period in milliseconds.
     static bool running(const GameTimer* t) { return t->findChild<QTimer*>()->isActive(); }
     static int period(const GameTimer* t) { return t->findChild<QTimer*>()->interval(); }

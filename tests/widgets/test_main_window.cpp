@@ -112,13 +112,13 @@ TEST_F(MainWindow, FiveWrongKeysLockOut)
     click(w(), Control::StartButton);
     for (int i = 0; i < 4; ++i) key(w(), 1, Qt::Key_0);
     EXPECT_TRUE(control(w(), Control::Pad)->isVisible());
-    timer(w(), CountdownTimer)->tick();
+    tick(timer(w(), CountdownTimer));
     EXPECT_TRUE(text(w(), Control::Status).startsWith("You have exceeded maximum number of attempts. Wait will refresh in "));
     EXPECT_EQ(w()->windowTitle(), "KORVELLAN - Refreshing in - 10");
     key(w(), 1, Qt::Key_Shift);
     EXPECT_FALSE(control(w(), Control::Pad)->isVisible());
     EXPECT_EQ(background(w()), kOrange);
-    timer(w(), LevelTimer)->tick();
+    tick(timer(w(), LevelTimer));
     EXPECT_TRUE(control(w(), Control::Pad)->isVisible());
     EXPECT_EQ(background(w()), buttonFace());
     EXPECT_EQ(text(w(), Control::Status), "Click number to select.");
@@ -225,7 +225,7 @@ TEST_F(BrokenPictures, AMissingPictureShowsTextAndOneMessage)
         EXPECT_EQ(control<PictureBox>(mainForm(), Control::Cells, i)->fallbackText(),
                   hidden ? QString("?") : QString::number(st.digits[i]));
     }
-    timer(mainForm(), LevelTimer)->tick();  // play goes on; the message is not repeated
+    tick(timer(mainForm(), LevelTimer));  // play goes on; the message is not repeated
     EXPECT_EQ(notifier.shown.size(), 1u);
 }
 

@@ -32,7 +32,7 @@ protected:
             EXPECT_EQ(text(w(), Control::Figures, i), QString::number(product(i)));
             if (i < 3) {
                 EXPECT_EQ(shownAt(control(w(), Control::Figures, i)), kGreen);
-                timer(w(), HighlightTimer)->tick();  // the highlight moves on
+                tick(timer(w(), HighlightTimer));  // the highlight moves on
                 EXPECT_EQ(shownAt(control(w(), Control::Figures, i)), buttonFace());
             }
         }
@@ -76,7 +76,7 @@ TEST_F(MultWindow, APuzzleSolvedByKeysTurnsGreen)
     click(w(), Control::StartButton);
     solve(true);
     EXPECT_EQ(background(w()), kGreen);
-    timer(w(), LevelTimer)->tick();  // the next deal restores the colours
+    tick(timer(w(), LevelTimer));  // the next deal restores the colours
     EXPECT_EQ(background(w()), buttonFace());
     for (int i = 0; i < 4; ++i) EXPECT_EQ(text(w(), Control::Figures, i), "?");
 }
@@ -84,7 +84,7 @@ TEST_F(MultWindow, APuzzleSolvedByKeysTurnsGreen)
 TEST_F(MultWindow, CountdownAndStop)
 {
     click(w(), Control::StartButton);
-    timer(w(), CountdownTimer)->tick();
+    tick(timer(w(), CountdownTimer));
     EXPECT_EQ(w()->windowTitle(), "KORVELLAN - Refreshing in - 17");
     EXPECT_EQ(text(w(), Control::Status), "Refreshing in 17 Sec.");
     click(w(), Control::StopButton);

@@ -335,7 +335,7 @@ protected:
             if (ts.empty()) return "no timers";
             const int t = below(static_cast<int>(ts.size()));
             name = "tick of timer " + std::to_string(t);
-            ts[t]->tick();
+            tick(ts[t]);
         } else if (r < 95) {
             const bool minimise = below(2);
             name = minimise ? "minimise" : "restore";
@@ -428,13 +428,13 @@ TEST_F(RandomWindows, MemoryStaysFlatOverRoundTrips)
     for (int trip = 0; trip < trips; ++trip) {
         // A game in each window, then back by one of the three ways out.
         click(mainForm(), Control::StartButton);
-        timer(mainForm(), CountdownTimer)->tick();
+        tick(timer(mainForm(), CountdownTimer));
         click(mainForm(), Control::PadKeys, trip % 9);
         choose(mainForm(), kMultiplicationItem);
         settled();
         ASSERT_NE(multForm(), nullptr);
         click(multForm(), Control::StartButton);
-        timer(multForm(), HighlightTimer)->tick();
+        tick(timer(multForm(), HighlightTimer));
         click(multForm(), Control::PadKeys, trip % 10);
         switch (trip % 3) {
         case 0: click(multForm(), Control::ExitButton); break;
