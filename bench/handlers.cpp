@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "common/fakes.h"
+#include "common/form_access.h"
 #include "controls.h"
 #include "game_timer.h"
 #include "main_form.h"
@@ -56,9 +57,7 @@ struct App {
     }
 
     // Start a game in `w` with its own Start button.
-    static void start(Form& w) { w.controls().as<QPushButton>(Control::StartButton)->click(); }
-    // The timer that deals the next puzzle: the first one a game window creates.
-    static GameTimer& levelTimer(Form& w) { return *w.findChildren<GameTimer*>(Qt::FindDirectChildrenOnly).front(); }
+    static void start(Form& w) { test::control<QPushButton>(&w, Control::StartButton)->click(); }
 };
 
 void click(QWidget* w)
@@ -89,10 +88,10 @@ void typeDigit(QWidget* w, int digit)
 void dealIn(benchmark::State& state, GameForm& w)
 {
     App::start(w);
-    GameTimer& levelTimer = App::levelTimer(w);
+    GameTimer* levelTimer = test::timer(&w, test::LevelTimer);
     const bool repaint = state.range(0) != 0;
     for (auto _ : state) {
-        levelTimer.tick();
+        test::tick(levelTimer);
         if (repaint) w.repaint();
     }
     state.SetLabel(repaint ? "render + repaint" : "render");
@@ -120,12 +119,12 @@ void BM_MissingNumbersPick(benchmark::State& state)
     MainForm& w = app.mainForm();
     App::start(w);
     const RunState& st = app.session->state();
-    GameTimer& levelTimer = App::levelTimer(w);
+    GameTimer* levelTimer = test::timer(&w, test::LevelTimer);
     for (auto _ : state) {
         state.PauseTiming();
-        levelTimer.tick();
+        test::tick(levelTimer);
         const int hidden = st.digits[static_cast<std::size_t>(st.hidden1 - 1)];
-        QWidget* pad = w.controls().get(Control::PadKeys, hidden - 1);
+        QWidget* pad = test::control(&w, Control::PadKeys, hidden - 1);
         state.ResumeTiming();
         click(pad);
     }
@@ -153,7 +152,7 @@ void BM_MultiplicationDigit(benchmark::State& state)
         state.SkipWithError("every digit matches a product of this deal");
         return;
     }
-    QWidget* cell = w.controls().get(Control::Cells, 0);
+    QWidget* cell = test::control(&w, Control::Cells, 0);
     for (auto _ : state) typeDigit(cell, digit);
     if (st.productsFound != 0 || st.entry.value == 0) state.SkipWithError("the digits were not entered as misses");
 }

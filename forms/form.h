@@ -41,8 +41,6 @@ public:
     // one): its timers stop for good and it no longer renders.
     void leave();
 
-    ControlMap& controls() { return controls_; }
-
     // Centre on the screen, frame included once the window manager has framed it.
     void centre();
 

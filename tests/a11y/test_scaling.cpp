@@ -79,13 +79,12 @@ struct Shown {
 std::vector<Shown> alsoShows(Form* w, QWidget* label, bool multiplication)
 {
     using K = Status::Kind;
-    const auto is = [&](Control c) { return label == w->controls().get(c); };
+    const auto is = [&](Control c) { return label == control(w, c); };
     if (is(Control::Status))
         return {{texts::status({K::ClickToSelect}), true},
                 {texts::status({K::ClickNumber}), true},
                 multiplication ? Shown{texts::status({K::Refreshing, 18}), true} : Shown{texts::status({K::LockedOut, 11})}};
-    const auto figures = w->controls().array<QWidget>(Control::Figures);
-    if (std::find(figures.begin(), figures.end(), label) != figures.end())
+    if (label->objectName().startsWith(QLatin1String(objectName(Control::Figures)) + QLatin1Char('(')))
         return multiplication ? std::vector<Shown>{{"81"}, {texts::figure({Figure::Kind::Blink})}, {texts::figure(Figure::unknown())}}
                               : std::vector<Shown>{{"27"}};
     if (is(Control::Entry)) return {{"99"}};
@@ -112,7 +111,7 @@ void captionsFit(Form* w, bool multiplication)
             const QRect box = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
             const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
             QRect abovePad = box;
-            if (auto* pad = w->controls().get(Control::Pad); pad && pad->geometry().intersects(l->geometry()))
+            if (auto* pad = control(w, Control::Pad); pad && pad->geometry().intersects(l->geometry()))
                 abovePad.setBottom(pad->y() - l->y() - 1);
             fits(l, box, flags, l->text());
             for (const Shown& t : alsoShows(w, l, multiplication))

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "common/fakes.h"
+#include "common/form_access.h"
 #include "controls.h"
 #include "game_timer.h"
 #include "main_form.h"
@@ -58,11 +59,6 @@ protected:
         });
     }
 
-    template <class T = QWidget>
-    static T* control(Form* w, Control c, int index = -1)
-    {
-        return w->controls().as<T>(c, index);
-    }
     static void click(Form* w, Control c, int index = -1)
     {
         QTest::mouseClick(control(w, c, index), Qt::LeftButton);
@@ -87,21 +83,8 @@ protected:
     }
     static void choose(Form* w, const char* english) { if (QAction* a = menuItem(w, english)) a->trigger(); }
 
-    // A window's timers (the topic selector has none), each found by what it does.
-    enum Timer { LevelTimer, CountdownTimer, HighlightTimer };
+    // A window's timers (the topic selector has none).
     static QList<GameTimer*> timers(Form* w) { return w->findChildren<GameTimer*>(Qt::FindDirectChildrenOnly); }
-    static GameTimer* timer(Form* w, Timer t)
-    {
-        static const char* const names[] = {"levelTimer", "countdownTimer", "highlightTimer"};
-        return w->findChild<GameTimer*>(QLatin1String(names[t]), Qt::FindDirectChildrenOnly);
-    }
-    // A tick now, as the timer's own event delivers it (a timer that is off lets it pass).
-    static void tick(GameTimer* t)
-    {
-        auto* q = t->findChild<QTimer*>();
-        QTimerEvent due(q->timerId());
-        QCoreApplication::sendEvent(q, &due);
-    }
     // Counting towards a tick; the period in milliseconds.
     static bool running(const GameTimer* t) { return t->findChild<QTimer*>()->isActive(); }
     static int period(const GameTimer* t) { return t->findChild<QTimer*>()->interval(); }
