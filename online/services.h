@@ -1,5 +1,8 @@
 // The platform services behind the online features: small interfaces that the
-// desktop layer (platform/) implements and the tests fake. Results come back as
+// tests fake. platform/ implements four with Qt (the browser hand-over, the
+// documents folder, message boxes, the cursor) and the download's thread;
+// online/ itself the routing-table connectivity and the libcurl downloader.
+// app/main.cpp chooses the real ones. Results come back as
 // values; a service throws only when the platform itself fails (a table that
 // cannot be read, no documents folder). The downloader hands its outcome to a
 // callback instead, as it may come later, from the event loop.

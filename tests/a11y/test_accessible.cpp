@@ -4,9 +4,9 @@
 #include <QAccessible>
 #include <QMessageBox>
 
-#include "a11y/accessible_tree.h"
+#include "common/accessible_tree.h"
 #include "common/scripted_random.h"
-#include "widgets/app_fixture.h"
+#include "common/app_fixture.h"
 
 namespace numora::test {
 namespace {

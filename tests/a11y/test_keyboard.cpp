@@ -5,7 +5,7 @@
 
 #include "accessibility.h"
 #include "common/scripted_random.h"
-#include "widgets/app_fixture.h"
+#include "common/app_fixture.h"
 
 namespace numora::test {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "language.h"
 #include "texts.h"
-#include "widgets/app_fixture.h"
+#include "common/app_fixture.h"
 
 namespace numora::test {
 namespace {

@@ -12,11 +12,11 @@
 #include <map>
 #include <string>
 
-#include "a11y/accessible_tree.h"
+#include "common/accessible_tree.h"
 #include "desktop.h"
 #include "language.h"
 #include "texts.h"
-#include "widgets/app_fixture.h"
+#include "common/app_fixture.h"
 
 namespace numora::test {
 namespace {

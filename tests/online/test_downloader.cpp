@@ -12,7 +12,7 @@
 
 #include "common/fakes.h"
 #include "downloader.h"
-#include "https_server.h"
+#include "common/https_server.h"
 #include "online.h"
 
 namespace numora::test {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "desktop.h"
-#include "widgets/app_fixture.h"
+#include "common/app_fixture.h"
 
 namespace numora::platform {
 namespace {

@@ -3,7 +3,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 
-#include "app_fixture.h"
+#include "common/app_fixture.h"
 
 namespace numora::test {
 namespace {

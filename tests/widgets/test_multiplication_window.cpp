@@ -1,6 +1,6 @@
 // The multiplication window: its controls, and a puzzle solved by the pad and
 // by keys.
-#include "app_fixture.h"
+#include "common/app_fixture.h"
 
 namespace numora::test {
 namespace {

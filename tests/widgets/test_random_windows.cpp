@@ -35,7 +35,7 @@
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
-#include "app_fixture.h"
+#include "common/app_fixture.h"
 #include "common/random_play.h"
 #include "texts.h"
 #include "topic_form.h"

@@ -1,7 +1,7 @@
 // Moving between the windows, their close boxes, and the end of the program.
 #include <QCloseEvent>
 
-#include "app_fixture.h"
+#include "common/app_fixture.h"
 
 namespace numora::test {
 namespace {

@@ -1,9 +1,9 @@
 // "Check for updates..." from the main window's menu, through the real
 // downloader, against a local HTTPS server.
-#include "app_fixture.h"
+#include "common/app_fixture.h"
 #include "desktop.h"
 #include "downloader.h"
-#include "online/https_server.h"
+#include "common/https_server.h"
 
 namespace numora::test {
 namespace {
