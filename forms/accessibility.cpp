@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -8,7 +9,6 @@
 #include <QDBusVariant>
 #include <span>
 
-#include "accessible_interfaces.h"
 #include "control_map.h"
 #include "form.h"
 #include "texts.h"

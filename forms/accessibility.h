@@ -7,7 +7,9 @@
 
 #include <QString>
 
+class QAccessibleInterface;
 class QAction;
+class QObject;
 class QWidget;
 
 #include "common/screen.h"
@@ -17,19 +19,20 @@ namespace numora {
 class ControlMap;
 enum class Window;
 
-// A window that describes its controls for a screen reader (describe()).
-class Describes {
-public:
+// A window that describes its controls for a screen reader.
+struct Describes {
     virtual void describe() = 0;
-
-protected:
-    ~Describes() = default;
 };
 
-// Our own controls' accessible interfaces (accessible_interfaces.h), and the
-// descriptions of the loaded windows' controls as soon as a screen reader asks.
-// Call once the application object exists; calling it again changes nothing.
+// Our own controls' accessible interfaces, and the descriptions of the loaded
+// windows' controls as soon as a screen reader asks. Call once the application
+// object exists; calling it again changes nothing.
 void installAccessibility();
+
+// Our own controls' interfaces (accessible_interfaces.cpp); none for other objects.
+QAccessibleInterface* accessibleInterface(const QString& className, QObject* object);
+// The property that holds what a menu item says to a screen reader.
+inline constexpr char kSpoken[] = "numoraSpoken";
 
 // The name of a cell showing `p`: its digit, "hidden" or "empty". A hidden
 // cell's number is never part of it.

@@ -1,4 +1,4 @@
-#include "accessible_interfaces.h"
+#include "accessibility.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QPointer>
 
-#include "accessibility.h"
 #include "controls.h"
 #include "form.h"
 

@@ -1,8 +1,6 @@
 // The platform services behind the online features: small interfaces that the
-// tests fake. platform/ implements four with Qt (the browser hand-over, the
-// documents folder, message boxes, the cursor) and the download's thread;
-// online/ itself the routing-table connectivity and the libcurl downloader.
-// app/main.cpp chooses the real ones. Results come back as
+// tests fake, platform/ implements with Qt (online/ the routing table and the
+// libcurl downloader), and app/main.cpp chooses. Results come back as
 // values; a service throws only when the platform itself fails (a table that
 // cannot be read, no documents folder). The downloader hands its outcome to a
 // callback instead, as it may come later, from the event loop.
@@ -61,13 +59,13 @@ public:
 // Every message the online features (and a broken installation) can show. The
 // platform spells them.
 enum class Message : std::uint8_t {
-    InternetRequiredAtStart,           // the load step found no connection
-    InstalledFilesMissing,  // the load step failed, or a picture is missing
-    InternetRequiredForItem,         // the download item or the update check found no connection
+    InternetRequiredAtStart,  // the load step found no connection
+    InstalledFilesMissing,    // the load step failed, or a picture is missing
+    InternetRequiredForItem,  // the download item or the update check found no connection
     UpdatesAvailable,
     NoUpdates,
-    ServerDown,             // the update check failed
-    PageNotOpened           // a web link could not be handed over
+    ServerDown,               // the update check failed
+    PageNotOpened             // a web link could not be handed over
 };
 
 class Notifier {

@@ -30,7 +30,15 @@ struct Picture {
 };
 
 // File name inside numpic/ for a picture ("" for Empty): pno1.bmp .. pno9.bmp, pnoGus.bmp.
-std::string pictureFile(Picture p);
+inline std::string pictureFile(Picture p)
+{
+    switch (p.kind) {
+    case Picture::Kind::Digit: return "pno" + std::to_string(p.digit) + ".bmp";
+    case Picture::Kind::Placeholder: return "pnoGus.bmp";
+    case Picture::Kind::Empty: break;
+    }
+    return {};
+}
 
 // What a sum or product label shows: a number, or, for a product still to be
 // found, "?" and the "..." it blinks to.

@@ -1,7 +1,7 @@
 // Deals a missing-numbers puzzle: two hidden cells, nine digits, six sums.
 #include <algorithm>
 
-#include "missing_numbers/rules.h"
+#include "missing_numbers/missing_numbers.h"
 
 namespace numora {
 

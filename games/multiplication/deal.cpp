@@ -1,7 +1,7 @@
 // Deals a multiplication puzzle: four factors and the four products to find.
 #include <algorithm>
 
-#include "multiplication/rules.h"
+#include "multiplication/multiplication.h"
 
 namespace numora {
 

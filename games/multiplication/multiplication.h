@@ -3,9 +3,23 @@
 #pragma once
 
 #include "common/game.h"
-#include "multiplication/rules.h"
 
 namespace numora {
+
+inline constexpr int kEntryDigits = 2;  // a product has at most two digits
+inline constexpr std::array<std::int16_t, 3> kMultiplicationLevels{18, 15, 10};  // seconds, in list order
+
+struct MultiplicationScreen : GameScreen {
+    static constexpr std::size_t kFactors = 4;
+    static constexpr std::size_t kProducts = 4;
+    static constexpr int kHighlightMs = 800;
+    MultiplicationScreen() : GameScreen(kFactors, kProducts, Figure::unknown()) {}
+    std::optional<std::int16_t> entry = 0;  // the entry display; empty once a puzzle is complete
+    TimerState highlightTimer{false, kHighlightMs};  // blinks the product sought
+};
+
+// Deal a multiplication puzzle onto the multiplication window.
+void dealMultiplication(RunState& st, RandomSource& rnd, MultiplicationScreen& screen);
 
 class MultiplicationGame final : public Game {
 public:

@@ -3,8 +3,8 @@
 #include <limits>
 
 #include "common/scripted_random.h"
-#include "missing_numbers/rules.h"
-#include "multiplication/rules.h"
+#include "missing_numbers/missing_numbers.h"
+#include "multiplication/multiplication.h"
 
 namespace numora {
 namespace {
