@@ -147,10 +147,10 @@ QWidget* ControlMap::build(QWidget* client, std::span<const ControlSpec> specs)
         if (s.font != font::kDefault) {
             // The decorative face has Latin letters only: a caption in another
             // script takes the plain face of the same size, whose letters fit.
-            FontSpec spec = s.font;
-            if (spec.face == Face::Papyrus && !drawsAll(fontFor(spec), translatedCaption(s))) spec.face = Face::Arial;
-            auto f = std::find_if(fonts.begin(), fonts.end(), [&](const auto& p) { return p.first == spec; });
-            if (f == fonts.end()) f = fonts.insert(fonts.end(), {spec, fontFor(spec)});
+            FontSpec chosen = s.font;
+            if (chosen.face == Face::Papyrus && !drawsAll(fontFor(chosen), translatedCaption(s))) chosen.face = Face::Arial;
+            auto f = std::find_if(fonts.begin(), fonts.end(), [&](const auto& p) { return p.first == chosen; });
+            if (f == fonts.end()) f = fonts.insert(fonts.end(), {chosen, fontFor(chosen)});
             w->setFont(f->second);
         }
         paintBack(w, s.back);
