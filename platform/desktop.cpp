@@ -173,11 +173,11 @@ Wording wording(online::Message m)
     return {"", "KORVELLAN"};
 }
 
-}  // namespace
-
 QString prompt(online::Message m) { return QCoreApplication::translate("Message", wording(m).prompt); }
 
 QString title(online::Message m) { return QCoreApplication::translate("Message", wording(m).title); }
+
+}  // namespace
 
 void MessageBoxNotifier::inform(online::Message m)
 {

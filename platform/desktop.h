@@ -69,10 +69,6 @@ public:
     std::string documents() override;
 };
 
-// The prompt and title of a message, as the player reads them.
-QString prompt(online::Message m);
-QString title(online::Message m);
-
 class MessageBoxNotifier : public online::Notifier {
 public:
     // `owner` names the window whose handler is running: a box is modal over it

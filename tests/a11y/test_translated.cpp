@@ -99,8 +99,9 @@ TEST_F(Translated, EveryMessageStatusAndAnnouncementIsTranslated)
 {
     using online::Message;
     for (int m = 0; m <= int(Message::PageNotOpened); ++m) {
-        check(QStringLiteral("message"), platform::prompt(Message(m)));
-        check(QStringLiteral("message title"), platform::title(Message(m)));
+        const auto [prompt, title] = boxSays(Message(m));
+        check(QStringLiteral("message"), prompt);
+        check(QStringLiteral("message title"), title);
     }
     for (int k = 0; k <= int(Status::Kind::Refreshing); ++k) {
         check(QStringLiteral("status"), texts::status({Status::Kind(k), 9}));

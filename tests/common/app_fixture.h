@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "common/fakes.h"
 #include "common/form_access.h"
 #include "controls.h"
+#include "desktop.h"
 #include "game_timer.h"
 #include "main_form.h"
 #include "multiplication_form.h"
@@ -99,6 +101,20 @@ protected:
     // Wait for the windows to be deleted that earlier handlers closed.
     static void settle() { QTest::qWait(0); }
 };
+
+// What the real message box says for `m`: its prompt and its title.
+inline std::pair<QString, QString> boxSays(online::Message m)
+{
+    std::pair<QString, QString> said;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        said = {box->text(), box->windowTitle()};
+        box->accept();
+    });
+    platform::MessageBoxNotifier().inform(m);
+    return said;
+}
 
 inline const QColor kGreen(192, 255, 192);
 inline const QColor kOrange(255, 224, 192);

@@ -154,10 +154,7 @@ TEST(MessageBoxes, ReadAsDesigned)
         {Message::NoUpdates, "No updates available.", "KORVELLAN : Update"},
         {Message::ServerDown, "Server down check later.", "KORVELLAN"},
         {Message::PageNotOpened, "The web page could not be opened.", "KORVELLAN"}};
-    for (const auto& [m, text, caption] : messages) {
-        EXPECT_EQ(prompt(m), text);
-        EXPECT_EQ(title(m), caption);
-    }
+    for (const auto& [m, text, caption] : messages) EXPECT_EQ(test::boxSays(m), std::pair(QString(text), QString(caption)));
 }
 
 // The program wired as main() wires it, with a real message box.
