@@ -35,7 +35,7 @@ private:
     struct Entry {
         Factory factory;
         std::unique_ptr<Form> window;  // null while not loaded
-        bool closing = false;                // its close-request handler runs
+        bool closing = false;          // its close-request handler runs
     };
     Entry& entry(Window w) { return entries_[static_cast<std::size_t>(w)]; }
     const Entry& entry(Window w) const { return entries_[static_cast<std::size_t>(w)]; }

@@ -92,10 +92,10 @@ void MainForm::tellGame()
 {
     if (hidden() == hidden_) return;
     hidden_ = !hidden_;
-    tellGame(hidden_);
+    queueResized(hidden_);
 }
 
-void MainForm::tellGame(bool hidden)
+void MainForm::queueResized(bool hidden)
 {
     // The window manager may minimise a window behind a message box: the game
     // hears it once the handler that opened the box has finished.
@@ -115,7 +115,7 @@ void MainForm::changeEvent(QEvent* e)
         return;
     }
     hidden_ = hidden();
-    tellGame(hidden_);
+    queueResized(hidden_);
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* e)

@@ -32,7 +32,7 @@ private:
     // Minimised, or no longer shown by a Wayland compositor: the game pauses.
     bool hidden() const;
     void tellGame();  // the game hears when hidden() changes
-    void tellGame(bool hidden);
+    void queueResized(bool hidden);  // after the handler that runs, if one does
 
     // Qt gives up on a frame after 100 ms; compositors were seen answering 300 ms
     // late under load, and a real hide lasts seconds. Well under a level period.
