@@ -21,8 +21,9 @@ int main(int argc, char* argv[])
     numora::platform::MessageBoxNotifier notifier;
     numora::platform::AppCursor cursor;
 
+    numora::RunState state;
     numora::ClockRandom random;
-    numora::Session session({connectivity, opener, downloader, folders, notifier, cursor}, random,
+    numora::Session session({connectivity, opener, downloader, folders, notifier, cursor}, state, random,
                             QApplication::applicationDirPath() + QStringLiteral("/numpic"),
                             [] { QCoreApplication::quit(); });
     // A message box is shown over the window whose handler shows it.

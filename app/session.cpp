@@ -9,7 +9,6 @@
 #include "main_form.h"
 #include "multiplication_form.h"
 #include "topic_form.h"
-#include "online.h"
 #include "version.h"
 
 namespace numora {
@@ -27,10 +26,10 @@ void configureApplication()
     installAccessibility();
 }
 
-Session::Session(online::Services services, RandomSource& random, const QString& picturesFolder,
+Session::Session(online::Services services, RunState& state, RandomSource& random, const QString& picturesFolder,
                  std::function<void()> onEnd, online::Addresses addresses)
-    : online_(services, std::move(addresses),
-              online::versionKey(NUMORA_VERSION_MAJOR, NUMORA_VERSION_MINOR, NUMORA_VERSION_PATCH)),
+    : state_(state), online_(services, std::move(addresses),
+                             online::versionKey(NUMORA_VERSION_MAJOR, NUMORA_VERSION_MINOR, NUMORA_VERSION_PATCH)),
       pictures_(picturesFolder, dispatcher_, services.notifier),
       windows_(dispatcher_,
                {[this, &random] { return std::make_unique<MainForm>(dispatcher_, windows_, Play{state_, random, pictures_}, online_); },

@@ -29,12 +29,13 @@ using namespace numora;
 // The whole program with fake services; the main window is up once built.
 struct App {
     test::FakePlatform platform;
+    RunState state;
     ClockRandom random;
     std::unique_ptr<Session> session;
 
     App()
     {
-        session = std::make_unique<Session>(platform.services(), random, QStringLiteral(NUMORA_PICTURES_DIR), [] {});
+        session = std::make_unique<Session>(platform.services(), state, random, QStringLiteral(NUMORA_PICTURES_DIR), [] {});
         if (!session->start()) throw std::runtime_error("the main window did not load");
         settle();
     }
@@ -118,7 +119,7 @@ void BM_MissingNumbersPick(benchmark::State& state)
     App app;
     MainForm& w = app.mainForm();
     App::start(w);
-    const RunState& st = app.session->state();
+    const RunState& st = app.state;
     GameTimer* levelTimer = test::timer(&w, test::LevelTimer);
     for (auto _ : state) {
         state.PauseTiming();
@@ -140,7 +141,7 @@ void BM_MultiplicationDigit(benchmark::State& state)
     App app;
     MultiplicationForm& w = app.openMultiplication();
     App::start(w);
-    const RunState& st = app.session->state();
+    const RunState& st = app.state;
     int digit = 1;
     const auto matches = [&st](int d) {
         for (const auto p : st.products)

@@ -42,8 +42,6 @@ public:
     // when its file could not be loaded, `fallback` drawn large and bold.
     Picture shows() const { return shows_; }
     void setPicture(Picture p, const QPixmap& image, const QString& fallback = {});
-    const QPixmap& image() const { return image_; }
-    const QString& fallbackText() const { return fallback_; }
 
 Q_SIGNALS:
     void keyDown(numora::Key key);

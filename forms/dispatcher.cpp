@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QPointer>
-#include <QWidget>
 #include <algorithm>
 #include <memory>
 

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <utility>
 
-#include "accessibility.h"
 #include "controls.h"
 #include "dispatcher.h"
 #include "game_timer.h"

@@ -55,6 +55,7 @@ protected:
     virtual void renderOwn() {}
 
 private:
+    friend struct GameWindowInspector;  // holds the windows to their games in the random-windows test
     void setBackground(Colour c);
 
     Pictures& pictures_;

@@ -20,8 +20,6 @@ public:
     void load() override;
     void displayed() override;
 
-    MissingNumbersGame& game() { return game_; }
-
 protected:
     void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -11,8 +11,6 @@ class MultiplicationForm final : public GameForm {
 public:
     MultiplicationForm(Dispatcher& d, Navigator& nav, const Play& play);
 
-    MultiplicationGame& game() { return game_; }
-
     // Leaving this window, by any route, brings the main window back.
     void closeRequested() override;
 

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 #include <QWindow>
 

@@ -31,7 +31,7 @@ protected:
     MainForm* w() { return mainForm(); }
     QWidget* cell(int i) { return control(w(), Control::Cells, i); }
     QWidget* padKey(int digit) { return control(w(), Control::PadKeys, digit - 1); }
-    int picks() { return session->state().picks; }
+    int picks() { return state.picks; }
 };
 
 TEST_F(ScreenReader, CellsSayWhatTheyShowAndNeverAHiddenNumber)
@@ -42,8 +42,8 @@ TEST_F(ScreenReader, CellsSayWhatTheyShowAndNeverAHiddenNumber)
     }
     deals.push(kSevensHidden);
     click(w(), Control::StartButton);
-    ASSERT_EQ(session->state().digits[1], 7);
-    ASSERT_EQ(session->state().digits[5], 7);
+    ASSERT_EQ(state.digits[1], 7);
+    ASSERT_EQ(state.digits[5], 7);
     const QStringList want{"1", "hidden", "2", "3", "4", "hidden", "5", "5", "1"};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(name(cell(i)), want[i]) << "cell " << i;
 

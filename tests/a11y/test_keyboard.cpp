@@ -53,7 +53,7 @@ TEST_F(Keyboard, ShiftIsAPickOfNothingInTheGridAndAZeroInTheProducts)
     deals.push(kSevenAndThreeHidden);
     click(mainForm(), Control::StartButton);
     physicalKey(control(mainForm(), Control::Cells, 1), Qt::Key_Shift, 50, QString(), Qt::ShiftModifier);
-    EXPECT_EQ(session->state().picks, 1) << "a Shift press is a pick";
+    EXPECT_EQ(state.picks, 1) << "a Shift press is a pick";
     EXPECT_EQ(cellName(mainForm(), 1), "hidden");
 
     choose(mainForm(), kMultiplicationItem);

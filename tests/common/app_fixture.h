@@ -30,6 +30,7 @@ protected:
     // Instead of the fakes, when set.
     online::Downloader* realDownloader = nullptr;
     online::Notifier* realNotifier = nullptr;
+    RunState state;  // the games' state, afresh for each start
     ClockRandom clockRandom;
     RandomSource* random = &clockRandom;
     int endings = 0;
@@ -44,7 +45,8 @@ protected:
         const online::Services use{connectivity, opener, realDownloader ? *realDownloader : downloader, folders,
                                    realNotifier ? *realNotifier : notifier, cursor};
         session.reset();  // the windows of an ended run go with it
-        session = std::make_unique<Session>(use, *random, pictures, [this] { ++endings; }, std::move(addresses));
+        state = {};
+        session = std::make_unique<Session>(use, state, *random, pictures, [this] { ++endings; }, std::move(addresses));
         return session->start();
     }
     Windows& windows() { return session->windows(); }

@@ -13,8 +13,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(startApp()); }
     MainForm* w() { return mainForm(); }
     // The cells of the hidden numbers of the current puzzle.
-    int hiddenCell(int which) { return (which == 0 ? session->state().hidden1 : session->state().hidden2) - 1; }
-    int hiddenNumber(int which) { return session->state().digits[hiddenCell(which)]; }
+    int hiddenCell(int which) { return (which == 0 ? state.hidden1 : state.hidden2) - 1; }
+    int hiddenNumber(int which) { return state.digits[hiddenCell(which)]; }
 };
 
 TEST_F(MainWindow, ControlsAreLaidOutAsDesigned)
@@ -77,13 +77,12 @@ TEST_F(MainWindow, APuzzlePlayedByClicksTurnsGreen)
     EXPECT_TRUE(running(timer(w(), LevelTimer)));
     EXPECT_TRUE(running(timer(w(), CountdownTimer)));
     // Seven pictures, two placeholders, and the sums of what is dealt.
-    const auto& st = session->state();
-    const QImage placeholder(QStringLiteral(NUMORA_PICTURES_DIR "/pnoGus.bmp"));
+    const auto& st = state;
+    const QPixmap placeholder(QStringLiteral(NUMORA_PICTURES_DIR "/pnoGus.bmp"));
     for (int i = 0; i < 9; ++i) {
         const bool hidden = i == hiddenCell(0) || i == hiddenCell(1);
-        const QImage shown = control<PictureBox>(w(), Control::Cells, i)->image().toImage();
-        EXPECT_EQ(shown.size(), QSize(35, 39));
-        EXPECT_EQ(shown.convertToFormat(placeholder.format()) == placeholder, hidden) << "cell " << i;
+        auto* cell = control<PictureBox>(w(), Control::Cells, i);
+        EXPECT_EQ(cell->grab().toImage() == looksGiven(*cell, placeholder), hidden) << "cell " << i;
     }
     EXPECT_EQ(text(w(), Control::Figures, 0).toInt(), st.digits[0] + st.digits[1] + st.digits[2]);
     EXPECT_EQ(text(w(), Control::Figures, 5).toInt(), st.digits[0] + st.digits[3] + st.digits[6]);
@@ -134,7 +133,7 @@ TEST_F(MainWindow, TheLevelChosenBeforeStartSetsThePeriod)
     combo->setCurrentIndex(2);
     click(w(), Control::StartButton);  // the focus leaves the list first
     EXPECT_EQ(period(timer(w(), LevelTimer)), 6000);
-    EXPECT_EQ(session->state().secondsLeft, 6);
+    EXPECT_EQ(state.secondsLeft, 6);
 }
 
 // The choice takes effect when the focus moves to another control of the window,
@@ -156,7 +155,7 @@ TEST_F(MainWindow, TheLevelChoiceWaitsForTheFocusToMoveOn)
     ASSERT_EQ(QApplication::focusWidget(), combo);
     QTest::keyClick(combo, Qt::Key_Tab);
     EXPECT_EQ(period(timer(w(), LevelTimer)), 6000);
-    EXPECT_EQ(session->state().secondsLeft, 6);
+    EXPECT_EQ(state.secondsLeft, 6);
 }
 
 TEST_F(MainWindow, MinimisingHoldsTheLevelTimer)
@@ -219,11 +218,12 @@ TEST_F(BrokenPictures, AMissingPictureShowsTextAndOneMessage)
     ASSERT_TRUE(startApp(dir.path()));
     click(mainForm(), Control::StartButton);
     EXPECT_EQ(notifier.shown, std::vector{Shown{Message::InstalledFilesMissing}});
-    const auto& st = session->state();
+    const auto& st = state;
     for (int i = 0; i < 9; ++i) {
         const bool hidden = i == st.hidden1 - 1 || i == st.hidden2 - 1;
-        EXPECT_EQ(control<PictureBox>(mainForm(), Control::Cells, i)->fallbackText(),
-                  hidden ? QString("?") : QString::number(st.digits[i]));
+        auto* cell = control<PictureBox>(mainForm(), Control::Cells, i);
+        EXPECT_EQ(cell->grab().toImage(), looksGiven(*cell, {}, hidden ? QString("?") : QString::number(st.digits[i])))
+            << "cell " << i;
     }
     tick(timer(mainForm(), LevelTimer));  // play goes on; the message is not repeated
     EXPECT_EQ(notifier.shown.size(), 1u);

@@ -14,7 +14,7 @@ protected:
         ASSERT_NE(multForm(), nullptr);
     }
     MultiplicationForm* w() { return multForm(); }
-    int product(int i) { return session->state().products[i]; }
+    int product(int i) { return state.products[i]; }
     // Enter `n` with the pad, or with main-row keys on the first cell.
     void enter(int n, bool byKeys)
     {
@@ -103,7 +103,7 @@ TEST_F(MultWindow, TheLevelChosenBeforeStartSetsThePeriod)
     combo->setCurrentIndex(1);
     click(w(), Control::StartButton);
     EXPECT_EQ(period(timer(w(), LevelTimer)), 15000);
-    EXPECT_EQ(session->state().secondsLeft, 15);
+    EXPECT_EQ(state.secondsLeft, 15);
 }
 
 TEST_F(MultWindow, KeysBeforeTheFirstDealFindNothing)
