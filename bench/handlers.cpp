@@ -48,13 +48,13 @@ struct App {
     }
 
     MainForm& mainForm() { return *static_cast<MainForm*>(session->windows().window(Window::Main)); }
-    MultiplicationForm& multForm() { return *static_cast<MultiplicationForm*>(session->windows().window(Window::Multiplication)); }
+    MultiplicationForm& multiplicationForm() { return *static_cast<MultiplicationForm*>(session->windows().window(Window::Multiplication)); }
 
     MultiplicationForm& openMultiplication()
     {
         session->dispatcher().run(nullptr, [this] { session->windows().show(Window::Multiplication); });
         settle();
-        return multForm();
+        return multiplicationForm();
     }
 
     // Start a game in `w` with its own Start button.

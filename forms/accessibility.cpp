@@ -114,7 +114,7 @@ constexpr const char* kProducts[] = {
     //: Spoken by a screen reader, never shown: names one of the products beside and under the
     //: multiplication window's square.
     QT_TRANSLATE_NOOP("Accessibility", "product of the left column")};
-constexpr std::pair<Control, const char*> kMultOthers[] = {
+constexpr std::pair<Control, const char*> kMultiplicationOthers[] = {
     {Control::Entry,
      //: Spoken by a screen reader, never shown: names the multiplication window's display of the
      //: answer being typed.
@@ -126,12 +126,13 @@ constexpr std::pair<Control, const char*> kMultOthers[] = {
     {Control::ClearButton,
      //: Spoken by a screen reader, never shown: what the multiplication pad's "Cls." key does.
      QT_TRANSLATE_NOOP("Accessibility", "clears your answer")}};
-constexpr Words kMult{kFactors, kProducts,
-                      //: Spoken by a screen reader, never shown: after a factor's place, %1 is the product of
-                      //: its row and %2 that of its column: its number, or the words for "not found yet"
-                      //: (a gendered language agrees with "product").
-                      QT_TRANSLATE_NOOP("Accessibility", "Row product %1, column product %2."),
-                      [](std::size_t i) { return std::pair{i / 2, std::size_t{i % 2 == 0 ? 3u : 2u}}; }, kMultOthers};
+constexpr Words kMultiplication{kFactors, kProducts,
+                                //: Spoken by a screen reader, never shown: after a factor's place, %1 is the product of
+                                //: its row and %2 that of its column: its number, or the words for "not found yet"
+                                //: (a gendered language agrees with "product").
+                                QT_TRANSLATE_NOOP("Accessibility", "Row product %1, column product %2."),
+                                [](std::size_t i) { return std::pair{i / 2, std::size_t{i % 2 == 0 ? 3u : 2u}}; },
+                                kMultiplicationOthers};
 
 // Descriptions cost a little at every load; they are made only once a screen
 // reader listens, and then for the windows already loaded too. Qt tells this
@@ -204,7 +205,7 @@ bool listening() { return listener.listening; }
 void describe(Window window, ControlMap& c, const GameScreen& s)
 {
     if (!listening()) return;
-    const Words& words = window == Window::Main ? kMain : kMult;
+    const Words& words = window == Window::Main ? kMain : kMultiplication;
     const auto said = [&](std::size_t k) {
         const Figure f = s.figures[k];
         //: Spoken by a screen reader, never shown: a product not found yet, in place of its number (%1 or

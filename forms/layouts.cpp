@@ -94,7 +94,7 @@ constexpr ControlSpec kMain[] = {
     {Kind::Label, Control::HiddenLabel, -1, {}, "Label1", kDefault, Back::Transparent, 105, 225, 450, 495, -1, flag::kHidden | flag::kVerbatim},
 };
 
-constexpr ControlSpec kMult[] = {
+constexpr ControlSpec kMultiplication[] = {
     {Kind::Button, Control::StartButton, -1, {},
      //: Button of both game windows that starts a game: 118 px wide, 9.75 pt. The & marks its
      //: access key, distinct from that of "&Exit " and never E (Alt+E leaves the game in English).
@@ -176,7 +176,7 @@ constexpr ControlSpec kTopic[] = {
 }  // namespace
 
 Layout main() { return {{4500, 4635}, kMain}; }
-Layout multiplication() { return {{4500, 4170}, kMult}; }
+Layout multiplication() { return {{4500, 4170}, kMultiplication}; }
 Layout topic() { return {{5175, 3765}, kTopic}; }
 
 }  // namespace numora::layouts

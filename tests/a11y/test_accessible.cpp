@@ -126,18 +126,18 @@ TEST_F(ScreenReader, PadKeysArePressableExactlyWhenAClickWouldWork)
     // The multiplication pad comes back disabled with its window, while the
     // rules would still take a digit for the puzzle left behind.
     choose(w(), kMultiplicationItem);
-    ASSERT_NE(multForm(), nullptr);
+    ASSERT_NE(multiplicationForm(), nullptr);
     deals.push({2, 3, 4, 5});
-    click(multForm(), Control::StartButton);
-    press(control(multForm(), Control::PadKeys, 5));
-    EXPECT_EQ(text(multForm(), Control::Entry), "5");
-    click(multForm(), Control::ExitButton);
+    click(multiplicationForm(), Control::StartButton);
+    press(control(multiplicationForm(), Control::PadKeys, 5));
+    EXPECT_EQ(text(multiplicationForm(), Control::Entry), "5");
+    click(multiplicationForm(), Control::ExitButton);
     settle();
     choose(mainForm(), kMultiplicationItem);
-    ASSERT_NE(multForm(), nullptr);
-    ASSERT_FALSE(control(multForm(), Control::PadKeys, 5)->isEnabled());
-    press(control(multForm(), Control::PadKeys, 5));
-    EXPECT_EQ(text(multForm(), Control::Entry), "0");
+    ASSERT_NE(multiplicationForm(), nullptr);
+    ASSERT_FALSE(control(multiplicationForm(), Control::PadKeys, 5)->isEnabled());
+    press(control(multiplicationForm(), Control::PadKeys, 5));
+    EXPECT_EQ(text(multiplicationForm(), Control::Entry), "0");
 }
 
 TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
@@ -176,7 +176,7 @@ TEST_F(ScreenReader, LabelsReadAsTheirTextAndSaySoWhatTheyAre)
     EXPECT_EQ(name(menuItem(w(), kMultiplicationItem)), "Multiplication Game 1");
 
     choose(w(), kMultiplicationItem);
-    MultiplicationForm* m = multForm();
+    MultiplicationForm* m = multiplicationForm();
     ASSERT_NE(m, nullptr);
     labelsReadTheirText(m, "multiplication at load");
     deals.push({2, 3, 4, 5});

@@ -57,7 +57,7 @@ TEST_F(Keyboard, ShiftIsAPickOfNothingInTheGridAndAZeroInTheProducts)
     EXPECT_EQ(cellName(mainForm(), 1), "hidden");
 
     choose(mainForm(), kMultiplicationItem);
-    MultiplicationForm* m = multForm();
+    MultiplicationForm* m = multiplicationForm();
     ASSERT_NE(m, nullptr);
     deals.push({2, 3, 4, 5});
     click(m, Control::StartButton);
@@ -81,8 +81,8 @@ TEST_F(Keyboard, CellsTakeKeysWithoutAnInputMethod)
     };
     noInputMethod(mainForm(), 9);
     choose(mainForm(), kMultiplicationItem);
-    ASSERT_NE(multForm(), nullptr);
-    noInputMethod(multForm(), 4);
+    ASSERT_NE(multiplicationForm(), nullptr);
+    noInputMethod(multiplicationForm(), 4);
 }
 
 }  // namespace

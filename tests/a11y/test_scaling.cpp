@@ -166,10 +166,10 @@ TEST_F(Scaled, EveryCaptionFitsItsControlInEveryLanguage)
         captionsFit(mainForm(), false);
         keep(mainForm(), QStringLiteral("main-") + language);
         choose(mainForm(), kMultiplicationItem);
-        ASSERT_NE(multForm(), nullptr);
-        captionsFit(multForm(), true);
-        click(multForm(), Control::StartButton);
-        keep(multForm(), QStringLiteral("multiplication-") + language);
+        ASSERT_NE(multiplicationForm(), nullptr);
+        captionsFit(multiplicationForm(), true);
+        click(multiplicationForm(), Control::StartButton);
+        keep(multiplicationForm(), QStringLiteral("multiplication-") + language);
         showOnly(Window::Topic);
         ASSERT_NE(topicForm(), nullptr);
         captionsFit(topicForm(), false);

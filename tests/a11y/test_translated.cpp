@@ -86,10 +86,10 @@ TEST_F(Translated, EveryWindowShowsAndSaysOnlyTranslatedTexts)
     tick(timer(mainForm(), CountdownTimer));  // the countdown in the caption
     checkWindow(mainForm());
     choose(mainForm(), kMultiplicationItem);
-    ASSERT_NE(multForm(), nullptr);
-    click(multForm(), Control::StartButton);
-    tick(timer(multForm(), CountdownTimer));
-    checkWindow(multForm());
+    ASSERT_NE(multiplicationForm(), nullptr);
+    click(multiplicationForm(), Control::StartButton);
+    tick(timer(multiplicationForm(), CountdownTimer));
+    checkWindow(multiplicationForm());
     showOnly(Window::Topic);
     checkWindow(topicForm());
     EXPECT_TRUE(bypassing.isEmpty()) << bypassing.join('\n').toStdString();

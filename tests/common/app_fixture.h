@@ -51,7 +51,7 @@ protected:
     }
     Windows& windows() { return session->windows(); }
     MainForm* mainForm() { return static_cast<MainForm*>(windows().window(Window::Main)); }
-    MultiplicationForm* multForm() { return static_cast<MultiplicationForm*>(windows().window(Window::Multiplication)); }
+    MultiplicationForm* multiplicationForm() { return static_cast<MultiplicationForm*>(windows().window(Window::Multiplication)); }
     Form* topicForm() { return windows().window(Window::Topic); }
     // A window shown by hand (nothing in the program leads to the topic selector).
     void showOnly(Window w)

@@ -204,10 +204,10 @@ TEST_F(MainWindow, ADisabledPadDrawsItsDigitsInTheWindowTextColour)
     ASSERT_FALSE(control(w(), Control::Pad)->isEnabled());
     for (int i = 0; i < 9; ++i) EXPECT_EQ(ink(control(w(), Control::PadKeys, i)), windowText) << "key " << i + 1;
     choose(w(), kMultiplicationItem);
-    ASSERT_NE(multForm(), nullptr);
-    ASSERT_FALSE(control(multForm(), Control::Pad)->isEnabled());
-    EXPECT_EQ(ink(control(multForm(), Control::PadKeys, 0)), windowText);
-    EXPECT_EQ(ink(control(multForm(), Control::ClearButton)), windowText);
+    ASSERT_NE(multiplicationForm(), nullptr);
+    ASSERT_FALSE(control(multiplicationForm(), Control::Pad)->isEnabled());
+    EXPECT_EQ(ink(control(multiplicationForm(), Control::PadKeys, 0)), windowText);
+    EXPECT_EQ(ink(control(multiplicationForm(), Control::ClearButton)), windowText);
 }
 
 class BrokenPictures : public AppTest {};

@@ -11,9 +11,9 @@ protected:
     {
         ASSERT_TRUE(startApp());
         choose(mainForm(), kMultiplicationItem);
-        ASSERT_NE(multForm(), nullptr);
+        ASSERT_NE(multiplicationForm(), nullptr);
     }
-    MultiplicationForm* w() { return multForm(); }
+    MultiplicationForm* w() { return multiplicationForm(); }
     int product(int i) { return state.products[i]; }
     // Enter `n` with the pad, or with main-row keys on the first cell.
     void enter(int n, bool byKeys)

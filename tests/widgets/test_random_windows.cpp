@@ -166,7 +166,7 @@ protected:
     Form* onView()
     {
         if (mainForm()) return mainForm();
-        if (multForm()) return multForm();
+        if (multiplicationForm()) return multiplicationForm();
         return topicForm();
     }
 
@@ -228,14 +228,14 @@ protected:
             gameWindows += qobject_cast<Form*>(t) != nullptr;
             visible += t->isVisible();
         }
-        const int loaded = (mainForm() != nullptr) + (multForm() != nullptr) + (topicForm() != nullptr);
+        const int loaded = (mainForm() != nullptr) + (multiplicationForm() != nullptr) + (topicForm() != nullptr);
         if (gameWindows != loaded) return "closed windows not deleted: " + std::to_string(gameWindows - loaded);
         if (windows().ended()) return loaded == 0 && visible == 0 ? "" : "a window left after the end";
         if (loaded != 1 || visible != 1) return "windows on view: " + std::to_string(visible);
         if (!onView()->isVisible()) return "the loaded window is hidden";
 
         if (MainForm* m = mainForm()) return showsItsGame(*m, GameWindowInspector::screen(*m), "KORVELLAN");
-        if (MultiplicationForm* m = multForm()) {
+        if (MultiplicationForm* m = multiplicationForm()) {
             const auto& s = GameWindowInspector::screen<MultiplicationScreen>(*m);
             if (!timerShows(timer(m, HighlightTimer), s.highlightTimer)) return "highlight timer";
             if (text(m, Control::Entry) != texts::entry(s.entry)) return "entry not shown";
@@ -396,7 +396,7 @@ TEST_F(RandomWindows, RandomEventsAcrossAllWindows)
         if (!windows().ended() && onView() != last) {
             last = onView();
             mainLoads += last == mainForm();
-            multLoads += last == multForm();
+            multLoads += last == multiplicationForm();
             topicLoads += last == topicForm();
         }
         if (mainForm()) mainColours.insert(static_cast<int>(GameWindowInspector::screen(*mainForm()).back));
@@ -441,18 +441,18 @@ TEST_F(RandomWindows, MemoryStaysFlatOverRoundTrips)
         click(mainForm(), Control::PadKeys, trip % 9);
         choose(mainForm(), kMultiplicationItem);
         settled();
-        ASSERT_NE(multForm(), nullptr);
-        click(multForm(), Control::StartButton);
-        tick(timer(multForm(), HighlightTimer));
-        click(multForm(), Control::PadKeys, trip % 10);
+        ASSERT_NE(multiplicationForm(), nullptr);
+        click(multiplicationForm(), Control::StartButton);
+        tick(timer(multiplicationForm(), HighlightTimer));
+        click(multiplicationForm(), Control::PadKeys, trip % 10);
         switch (trip % 3) {
-        case 0: click(multForm(), Control::ExitButton); break;
-        case 1: choose(multForm(), kAdditionItem); break;
-        default: multForm()->close();
+        case 0: click(multiplicationForm(), Control::ExitButton); break;
+        case 1: choose(multiplicationForm(), kAdditionItem); break;
+        default: multiplicationForm()->close();
         }
         const auto now = settled();
         ASSERT_NE(mainForm(), nullptr);
-        ASSERT_EQ(multForm(), nullptr);
+        ASSERT_EQ(multiplicationForm(), nullptr);
         if (trip == kWarmUp) {
             counts = now;
             heapAfterWarmUp = heapInUse();

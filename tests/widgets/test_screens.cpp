@@ -13,7 +13,7 @@ TEST_F(Screens_, StartUpShowsOnlyTheMainWindowCentred)
     ASSERT_TRUE(startApp());
     ASSERT_NE(mainForm(), nullptr);
     EXPECT_TRUE(mainForm()->isVisible());
-    EXPECT_EQ(multForm(), nullptr);
+    EXPECT_EQ(multiplicationForm(), nullptr);
     EXPECT_EQ(topicForm(), nullptr);
     EXPECT_EQ(mainForm()->windowTitle(), "KORVELLAN");
     const QRect screen = mainForm()->screen()->availableGeometry();
@@ -42,22 +42,22 @@ TEST_F(Screens_, EveryWayOutOfMultiplicationReturnsToAFreshMainWindow)
     ASSERT_TRUE(startApp());
     const auto leave = [&](const std::function<void()>& how) {
         choose(mainForm(), kMultiplicationItem);
-        ASSERT_NE(multForm(), nullptr);
-        EXPECT_TRUE(multForm()->isVisible());
+        ASSERT_NE(multiplicationForm(), nullptr);
+        EXPECT_TRUE(multiplicationForm()->isVisible());
         EXPECT_EQ(mainForm(), nullptr) << "the main window closes when the multiplication window opens";
         how();
         settle();
         ASSERT_NE(mainForm(), nullptr);
         EXPECT_TRUE(mainForm()->isVisible());
-        EXPECT_EQ(multForm(), nullptr);
+        EXPECT_EQ(multiplicationForm(), nullptr);
         EXPECT_EQ(endings, 0);
         // Freshly loaded: the level list holds exactly its three entries again.
         EXPECT_EQ(control<QComboBox>(mainForm(), Control::LevelList)->count(), 3);
         EXPECT_EQ(control<QComboBox>(mainForm(), Control::LevelList)->currentText(), "Level - 1(11 Sec.)");
     };
-    leave([&] { click(multForm(), Control::ExitButton); });
-    leave([&] { multForm()->close(); });
-    leave([&] { choose(multForm(), kAdditionItem); });
+    leave([&] { click(multiplicationForm(), Control::ExitButton); });
+    leave([&] { multiplicationForm()->close(); });
+    leave([&] { choose(multiplicationForm(), kAdditionItem); });
     // The gate ran at every load; the welcome page opened once.
     EXPECT_EQ(connectivity.calls, 4);
     EXPECT_EQ(opener.opened.size(), 1u);
@@ -78,13 +78,13 @@ TEST_F(Screens_, LeavingMultiplicationOfflineEndsWithOneMessage)
             choose(mainForm(), kMultiplicationItem);
             connectivity.result = 0;
         }
-        if (how == 0) click(multForm(), Control::ExitButton);
-        if (how == 1) choose(multForm(), kAdditionItem);
-        if (how == 2) multForm()->close();
+        if (how == 0) click(multiplicationForm(), Control::ExitButton);
+        if (how == 1) choose(multiplicationForm(), kAdditionItem);
+        if (how == 2) multiplicationForm()->close();
         settle();
         EXPECT_EQ(endings, 1) << "way out " << how;
         EXPECT_EQ(mainForm(), nullptr);
-        EXPECT_EQ(multForm(), nullptr);
+        EXPECT_EQ(multiplicationForm(), nullptr);
         EXPECT_EQ(notifier.shown, std::vector{Shown{Message::InternetRequiredAtStart}}) << "way out " << how;
     }
 }
@@ -138,10 +138,10 @@ TEST_F(Screens_, TimersOfALeftGameStopWithItsWindow)
     EXPECT_TRUE(running(t1));
     choose(mainForm(), kMultiplicationItem);
     EXPECT_TRUE(t1.isNull() || !running(t1));
-    click(multForm(), Control::StartButton);
-    QPointer<GameTimer> m3 = timer(multForm(), HighlightTimer);
+    click(multiplicationForm(), Control::StartButton);
+    QPointer<GameTimer> m3 = timer(multiplicationForm(), HighlightTimer);
     EXPECT_TRUE(running(m3));
-    click(multForm(), Control::ExitButton);
+    click(multiplicationForm(), Control::ExitButton);
     EXPECT_TRUE(m3.isNull() || !running(m3));
     settle();
     EXPECT_TRUE(m3.isNull()) << "a closed window is deleted once its handler has returned";
