@@ -22,20 +22,20 @@ namespace {
 // window loses activation, the list's drop-down opens or the menu bar is entered.
 class LevelLostFocus : public QObject {
 public:
-    LevelLostFocus(QComboBox* list, std::function<void()> f) : QObject(list), list_(list), f_(std::move(f)) {}
+    LevelLostFocus(QComboBox* list, std::function<void()> f) : QObject(list), list_(list), onLost_(std::move(f)) {}
     bool eventFilter(QObject*, QEvent* e) override
     {
         // By the time the list hears of it, the application has moved its focus on.
         const QWidget* to = QApplication::focusWidget();
         if (e->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(e)->reason() != Qt::MenuBarFocusReason && to
             && to != list_ && to->window() == list_->window())
-            f_();
+            onLost_();
         return false;
     }
 
 private:
     QComboBox* list_;
-    std::function<void()> f_;
+    std::function<void()> onLost_;
 };
 
 }  // namespace

@@ -84,18 +84,18 @@ public:
 // The hourglass for as long as the guard lives; back to default on every way out.
 class BusyCursor {
 public:
-    explicit BusyCursor(Cursor& c) : c_(c) { c_.setBusy(true); }
+    explicit BusyCursor(Cursor& c) : cursor_(c) { cursor_.setBusy(true); }
     ~BusyCursor() { release(); }
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
     // Back to default now (before a message box); the destructor then does nothing.
     void release()
     {
-        if (std::exchange(busy_, false)) c_.setBusy(false);
+        if (std::exchange(busy_, false)) cursor_.setBusy(false);
     }
 
 private:
-    Cursor& c_;
+    Cursor& cursor_;
     bool busy_ = true;
 };
 
