@@ -2,13 +2,15 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWindow>
 #include <algorithm>
 #include <memory>
 
 namespace numora {
 
-// A handler that waits. While it does, it keeps the player's mouse and keys
-// from every window, as Qt does for the windows a message box blocks.
+// A handler that waits. While it does, it keeps the player's mouse, keys and
+// hovering from the program's windows, as Qt's modality does for the windows a
+// message box blocks; a modal window (a box) is not ours to block.
 class Dispatcher::Wait : public QObject {
 public:
     Wait(Dispatcher& d, QWidget* window) : dispatcher_(&d), window_(window)
@@ -37,12 +39,16 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* e) override
+    bool eventFilter(QObject* receiver, QEvent* e) override
     {
         switch (e->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonDblClick:
         case QEvent::Wheel:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
@@ -51,13 +57,27 @@ protected:
         case QEvent::TouchUpdate:
         case QEvent::TouchEnd:
         case QEvent::ContextMenu:
-            return true;
+        case QEvent::Enter:
+        case QEvent::Leave:
+        case QEvent::HoverEnter:
+        case QEvent::HoverMove:
+        case QEvent::HoverLeave:
+        case QEvent::ToolTip:
+        case QEvent::WhatsThis:
+            return !ofModalWindow(receiver);
         default:
             return false;
         }
     }
 
 private:
+    static bool ofModalWindow(QObject* o)
+    {
+        if (o->isWidgetType()) return static_cast<QWidget*>(o)->window()->isModal();
+        if (o->isWindowType()) return static_cast<QWindow*>(o)->modality() != Qt::NonModal;
+        return false;
+    }
+
     Dispatcher* dispatcher_;
     QPointer<QWidget> window_;
 };

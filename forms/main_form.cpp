@@ -39,8 +39,8 @@ MainForm::MainForm(Dispatcher& d, Navigator& nav, const Play& play, online::Onli
         nav_.show(Window::Multiplication);
         nav_.close(Window::Main);
     });
-    // The check goes on once its download has ended; the windows wait for it.
-    onChoose(updatesItem, [this] { online_.checkForUpdates(dispatcher_.wait()); });
+    // The windows wait for the check's download, from its start to its answer.
+    onChoose(updatesItem, [this] { online_.checkForUpdates([this] { return dispatcher_.wait(); }); });
     onChoose(downloadItem, [this] { online_.downloadItem(); });
     onClick(Control::DonateButton, [this] { online_.donation(); });
     onClick(Control::PauseButton, [this] { game_.pause(); });

@@ -86,7 +86,7 @@ std::optional<Message> Online::readUpdateFile(const std::string& path) const
     return ordersAfter(*line, versionKey_) ? Message::UpdatesAvailable : Message::NoUpdates;
 }
 
-void Online::checkForUpdates(const Resume& resume)
+void Online::checkForUpdates(const Wait& wait)
 {
     // The hourglass stays on until the check has ended, download included.
     auto busy = std::make_shared<BusyCursor>(services_.cursor);
@@ -94,22 +94,24 @@ void Online::checkForUpdates(const Resume& resume)
         busy->release();
         if (outcome) services_.notifier.inform(*outcome);
     };
-    std::string path;
     try {
         if (queryConnectivity() != 1) return end(Message::InternetRequiredForItem);
-        path = services_.folders.documents() + "/chkupdate2.txt";
-    } catch (const std::exception&) {
-        return end(Message::ServerDown);  // no documents folder, no routing table
-    }
-    services_.downloader.download(addresses_.update, path, [this, path, resume, end](Download outcome) {
-        resume([&] {
-            switch (outcome) {
-            case Download::Stored: return end(readUpdateFile(path));
-            case Download::Failed: return end(std::nullopt);  // ends the check without a word
-            case Download::Unavailable: return end(Message::ServerDown);  // no libcurl
-            }
+        const std::string path = services_.folders.documents() + "/chkupdate2.txt";
+        const Resume resume = wait();
+        services_.downloader.download(addresses_.update, path, [this, path, resume, end](Download outcome) {
+            resume([&] {
+                switch (outcome) {
+                case Download::Stored: return end(readUpdateFile(path));
+                case Download::Failed: return end(std::nullopt);  // ends the check without a word
+                case Download::Unavailable: return end(Message::ServerDown);  // no libcurl
+                }
+            });
         });
-    });
+    } catch (const std::exception&) {
+        // No documents folder, no routing table, or no thread for the download.
+        // The wait (if it began) ended as the try block unwound, before this box.
+        return end(Message::ServerDown);
+    }
 }
 
 }  // namespace numora::online

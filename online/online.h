@@ -35,10 +35,13 @@ public:
     LoadOutcome loadStep(const std::function<void()>& levelSetup, const std::function<void()>& closeForms);
     void downloadItem();     // "Download Glimmerquiz Game"
     void donation();         // "I would like to pay."
-    // "Check for updates...". The check goes on from `resume` once the download
-    // has ended (by default at once, inside the call).
+    // "Check for updates...". `wait` is called as the download starts, and the
+    // check goes on from the Resume it gives once the download has ended (by
+    // default at once, inside the call). A message shown before the download
+    // starts is shown while nothing waits, so it takes its keys and clicks.
     using Resume = std::function<void(const std::function<void()>& rest)>;
-    void checkForUpdates(const Resume& resume = [](const std::function<void()>& rest) { rest(); });
+    using Wait = std::function<Resume()>;
+    void checkForUpdates(const Wait& wait = [] { return Resume([](const std::function<void()>& rest) { rest(); }); });
 
 private:
     std::int32_t queryConnectivity();

@@ -10,6 +10,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -42,9 +43,11 @@ struct FakeOpener : online::UrlOpener {
 };
 
 // Writes `body` to the target when it reports success; nullopt writes nothing.
-// The outcome comes at once, or, while `hold` is set, when finish() is called.
+// The outcome comes at once, or, while `hold` is set, when finish() is called;
+// with `cannotStart` it throws as a worker thread that cannot be had does.
 struct FakeDownloader : online::Downloader {
     bool succeed = true;
+    bool cannotStart = false;
     std::optional<std::string> body = "212\n";
     std::vector<std::string> calls;  // "url -> path"
     bool hold = false;
@@ -52,6 +55,7 @@ struct FakeDownloader : online::Downloader {
     void download(const std::string& url, const std::string& path, Done done) override
     {
         calls.push_back(url + " -> " + path);
+        if (cannotStart) throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
         if (succeed && body) std::ofstream(path, std::ios::binary) << *body;
         pending = std::move(done);
         if (!hold) finish();

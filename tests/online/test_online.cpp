@@ -168,19 +168,23 @@ TEST_F(Online, UpdateCheckFailuresEndWithServerDownOrSilently)
     EXPECT_EQ(shown().size(), 1u);
     EXPECT_EQ(readFile(localCopy()), "999\n");
 
-    // Reported success without a file; then no documents folder; then no query.
+    // Reported success without a file; then no thread for the download; then
+    // no documents folder; then no query.
     std::filesystem::remove(localCopy());
     platform.downloader.succeed = true;
     platform.downloader.body.reset();
     online.checkForUpdates();
+    platform.downloader.cannotStart = true;
+    online.checkForUpdates();
+    platform.downloader.cannotStart = false;
     platform.folders.missing = true;
     online.checkForUpdates();
     platform.folders.missing = false;
     platform.connectivity.fail = true;
     online.checkForUpdates();
-    EXPECT_EQ(shown(), (std::vector{kServerDown, kServerDown, kServerDown, kServerDown}));
-    EXPECT_EQ(platform.downloader.calls.size(), 3u);
-    EXPECT_EQ(platform.cursor.transitions.size(), 10u);
+    EXPECT_EQ(shown(), (std::vector{kServerDown, kServerDown, kServerDown, kServerDown, kServerDown}));
+    EXPECT_EQ(platform.downloader.calls.size(), 4u);
+    EXPECT_EQ(platform.cursor.transitions.size(), 12u);
 }
 
 TEST(OnlineAddresses, AsConfiguredWithTheirFixedPaths)

@@ -74,6 +74,34 @@ TEST_F(UpdateCheck, AnErrorPageIsASilentFailureAndAnEmptyFileAServerFault)
     EXPECT_EQ(docs.entries(), std::vector<std::string>{"chkupdate2.txt"}) << "left as it was";
 }
 
+// The checks that end before any download show the real box, which takes its
+// own Return; the windows then play.
+TEST_F(UpdateCheck, ABoxBeforeTheDownloadClosesOnReturnAndStartThenPlays)
+{
+    platform::MessageBoxNotifier boxes;
+    realNotifier = &boxes;
+    realDownloader = &background;
+    folders.dir = docs.str();
+    ASSERT_TRUE(startApp());
+    for (const bool noFolder : {false, true}) {
+        connectivity.result = noFolder ? 1 : 0;
+        folders.missing = noFolder;
+        bool closedByReturn = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, Qt::Key_Return);
+            closedByReturn = !box->isVisible();
+            if (!closedByReturn) box->accept();  // so that the test goes on to report it
+        });
+        choose(mainForm(), kUpdatesItem);
+        EXPECT_TRUE(closedByReturn) << (noFolder ? "no documents folder" : "no connection");
+        EXPECT_FALSE(session->dispatcher().busy());
+    }
+    click(mainForm(), Control::StartButton);
+    EXPECT_FALSE(control(mainForm(), Control::StartButton)->isEnabled()) << "Start did not play after the boxes";
+}
+
 TEST_F(UpdateCheck, AServerThatNeverAnswersLeavesTheWindowsAliveButDeaf)
 {
     const SilentListener listener;
