@@ -1,13 +1,27 @@
 #include "texts.h"
 
+#include <cstdlib>
 #include <iterator>
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace numora::texts {
 
 namespace {
 
+// A text of the Game context with its count. Qt fills in %n only for a count
+// of zero or more; below zero (a minimised window's countdown goes on) the
+// form for the count's size is chosen, and the number Qt wrote gets its sign.
+QString counted(const char* text, int n)
+{
+    if (n >= 0) return QCoreApplication::translate("Game", text, nullptr, n);
+    const int size = std::abs(n);
+    QString said = QCoreApplication::translate("Game", text, nullptr, size);
+    // The count as written, not a digit of %1 or of another number.
+    const QRegularExpression written(QStringLiteral("(?<![%\\d])%1(?!\\d)").arg(size));
+    return said.replace(written, QString::number(n));
+}
 
 }  // namespace
 
@@ -68,11 +82,11 @@ QString spoken(Status s)
     case Status::Kind::LockedOut:
         //: Spoken by a screen reader for the status line's "Wait will refresh in 7 Sec.", never shown;
         //: %n is the seconds left.
-        return QCoreApplication::translate(
-            "Game", "You have exceeded maximum number of attempts. Wait will refresh in %n second(s).", nullptr, s.seconds);
+        return counted(QT_TRANSLATE_N_NOOP("Game", "You have exceeded maximum number of attempts. Wait will refresh in %n second(s)."),
+                       s.seconds);
     //: Spoken by a screen reader for the status line's "Refreshing in 7 Sec.", never shown;
     //: %n is the seconds until the next puzzle.
-    case Status::Kind::Refreshing: return QCoreApplication::translate("Game", "Refreshing in %n second(s).", nullptr, s.seconds);
+    case Status::Kind::Refreshing: return counted(QT_TRANSLATE_N_NOOP("Game", "Refreshing in %n second(s)."), s.seconds);
     case Status::Kind::ClickToSelect:
     case Status::Kind::ClickNumber: break;
     }
@@ -84,14 +98,14 @@ QString spoken(Caption c)
     if (c.kind == Caption::Kind::Title) return {};
     //: Spoken by a screen reader for the title "KORVELLAN - Refreshing in - 7", never shown; %n is
     //: the seconds until the next puzzle. KORVELLAN is the maker's name and stays as is.
-    return QCoreApplication::translate("Game", "KORVELLAN: Refreshing in %n second(s).", nullptr, c.seconds);
+    return counted(QT_TRANSLATE_N_NOOP("Game", "KORVELLAN: Refreshing in %n second(s)."), c.seconds);
 }
 
 QString spokenLevel(int index, int seconds)
 {
     //: Spoken by a screen reader for the level list's entry "Level - 1(11 Sec.)", never shown;
     //: %1 is the level's number, %n its seconds per puzzle.
-    return QCoreApplication::translate("Game", "Level %1, %n second(s)", nullptr, seconds).arg(index + 1);
+    return counted(QT_TRANSLATE_N_NOOP("Game", "Level %1, %n second(s)"), seconds).arg(index + 1);
 }
 
 QString entry(std::optional<std::int16_t> value) { return value ? QString::number(*value) : QString(); }
