@@ -332,7 +332,7 @@
     <message>
         <source>&amp;Exit </source>
         <extracomment>Button that closes the window (the main window&apos;s also ends the program): 54 px wide, bold 9.75 pt. The &amp; marks its access key, distinct from that of &quot;&amp;Start Numora&quot; and never S.</extracomment>
-        <translation>&amp;خروج</translation>
+        <translation>خرو&amp;ج</translation>
     </message>
     <message>
         <source> Exit game</source>

@@ -3,7 +3,9 @@
 the sources give Qt's translator and nothing else, each translated (every plural form
 of a text with a count); every placeholder (%1, %2, %n) and access key (&) of the
 English is kept, and the access keys of the windows' controls stay distinct in every
-language, and every character has a glyph in some installed font. English's plural file
+language, and every character has a glyph in some installed font; an access key in
+Arabic script sits on a letter that joins neither neighbour, since the underline
+splits the word there and breaks its joining. English's plural file
 holds the texts with a count, and only those. A key that the
 English gives another control never moves to this one: a player who presses Alt+S to
 start (as the README and the manual page say) must not quit instead."""
@@ -53,6 +55,40 @@ def access_key(text):
     return keys[0].lower() if keys else None
 
 
+# Arabic letters that join only the letter before them (alef, dal, thal, reh, zain,
+# waw and their kin) and those that join neither (hamza); every other letter of the
+# script joins both sides.
+JOINS_BEFORE_ONLY = set("آأؤإاةدذرزوٱٲٳٵٶٷڈډڊڋڌڍڎڏڐڑڒړڔڕږڗژڙۀۃۄۅۆۇۈۉۊۋۍۏےۓەۮۯ")
+JOINS_NEITHER = set("ءٴ")
+
+
+def arabic_letter(c):
+    return c is not None and "\u0620" <= c <= "\u06ff" and unicodedata.category(c) == "Lo"
+
+
+def joins_after(c):
+    return c == "\u0640" or (arabic_letter(c) and c not in JOINS_BEFORE_ONLY | JOINS_NEITHER)
+
+
+def joins_before(c):
+    return c == "\u0640" or (arabic_letter(c) and c not in JOINS_NEITHER)
+
+
+def key_breaks_joining(text):
+    """True when the access key of `text` sits on an Arabic letter that joins the
+    letter before or after it (combining marks between them are looked through)."""
+    at = text.replace("&&", "").find("&")
+    if at < 0 or not arabic_letter(text[at + 1:at + 2] or None):
+        return False
+    shown = text.replace("&&", "").replace("&", "")
+    letters = [(i, c) for i, c in enumerate(shown) if unicodedata.category(c) != "Mn"]
+    k = next(n for n, (i, _) in enumerate(letters) if i == at)
+    before = letters[k - 1][1] if k > 0 else None
+    after = letters[k + 1][1] if k + 1 < len(letters) else None
+    key = letters[k][1]
+    return (joins_after(before) and joins_before(key)) or (joins_after(key) and joins_before(after))
+
+
 def faults_of(path, texts):
     faults = []
     have = messages(path)
@@ -68,6 +104,8 @@ def faults_of(path, texts):
         translation = translations[0]
         if (access_key(source) is None) != (access_key(translation) is None) or translation.count("&") > 1:
             faults.append("%r needs exactly the English's access keys: %r" % (source, translation))
+        if key_breaks_joining(translation):
+            faults.append("%r puts its access key on a joined Arabic letter: %r" % (source, translation))
         if access_key(translation) and access_key(translation) == FORBIDDEN_KEYS.get((context, source)):
             faults.append("%r takes the access key %r, which the English gives another control: %r"
                           % (source, access_key(translation), translation))
