@@ -105,18 +105,17 @@ TEST_F(Translated, EveryMessageStatusAndAnnouncementIsTranslated)
     }
     // A minimised window's countdown goes below zero: what is said carries the number, sign and all.
     for (const std::int16_t n : {9, -3}) {
-        const auto heard = [&](const char* where, const QString& text) {
-            check(QLatin1String(where), text);
-            if (!text.isEmpty() && (text.contains(QLatin1String("%n")) || !text.contains(QString::number(n))))
-                bypassing << QLatin1String(where) + QStringLiteral(" without its count: \"") + text + '"';
+        const auto heard = [&](const QString& where, const QString& text) {
+            check(where, text);
+            if (text.contains(QLatin1String("%n")) || !text.contains(QString::number(n))) bypassing << where + ", no count: " + text;
         };
         for (int k = 0; k <= int(Status::Kind::Refreshing); ++k) {
             check(QStringLiteral("status"), texts::status({Status::Kind(k), n}));
-            heard("status for the ear", texts::spoken(Status{Status::Kind(k), n}));
+            if (k >= int(Status::Kind::LockedOut)) heard(QStringLiteral("status for the ear"), texts::spoken(Status{Status::Kind(k), n}));
         }
         check(QStringLiteral("caption"), texts::caption({Caption::Kind::Countdown, n}, QString()));
-        heard("caption for the ear", texts::spoken(Caption{Caption::Kind::Countdown, n}));
-        heard("level for the ear", texts::spokenLevel(0, n));
+        heard(QStringLiteral("caption for the ear"), texts::spoken(Caption{Caption::Kind::Countdown, n}));
+        heard(QStringLiteral("level for the ear"), texts::spokenLevel(0, n));
     }
     for (const Figure f : {Figure::unknown(), Figure{Figure::Kind::Blink}}) check(QStringLiteral("figure"), texts::figure(f));
     for (int k = 0; k <= int(News::Kind::ProductFound); ++k) check(QStringLiteral("announcement"), texts::news({News::Kind(k), 1}));

@@ -56,37 +56,27 @@ def access_key(text):
 
 
 # Arabic letters that join only the letter before them (alef, dal, thal, reh, zain,
-# waw and their kin) and those that join neither (hamza); every other letter of the
-# script joins both sides.
+# waw and kin); hamza joins neither side, every other letter (and tatweel) both.
 JOINS_BEFORE_ONLY = set("آأؤإاةدذرزوٱٲٳٵٶٷڈډڊڋڌڍڎڏڐڑڒړڔڕږڗژڙۀۃۄۅۆۇۈۉۊۋۍۏےۓەۮۯ")
-JOINS_NEITHER = set("ءٴ")
+NOTHING = (False, False)
 
 
-def arabic_letter(c):
-    return c is not None and "\u0620" <= c <= "\u06ff" and unicodedata.category(c) == "Lo"
-
-
-def joins_after(c):
-    return c == "\u0640" or (arabic_letter(c) and c not in JOINS_BEFORE_ONLY | JOINS_NEITHER)
-
-
-def joins_before(c):
-    return c == "\u0640" or (arabic_letter(c) and c not in JOINS_NEITHER)
+def joining(c):
+    """Whether `c` joins the letter before it, and the letter after it."""
+    arabic = c == "\u0640" or ("\u0620" <= c <= "\u06ff" and unicodedata.category(c) == "Lo" and c not in "ءٴ")
+    return arabic, arabic and c not in JOINS_BEFORE_ONLY
 
 
 def key_breaks_joining(text):
-    """True when the access key of `text` sits on an Arabic letter that joins the
-    letter before or after it (combining marks between them are looked through)."""
-    at = text.replace("&&", "").find("&")
-    if at < 0 or not arabic_letter(text[at + 1:at + 2] or None):
+    """True when the access key sits on an Arabic letter joined to the letter before or
+    after it (combining marks between them are looked through)."""
+    letters = [c for c in text.replace("&&", "") if unicodedata.category(c) != "Mn"]
+    k = letters.index("&") if "&" in letters[:-1] else None
+    if k is None:
         return False
-    shown = text.replace("&&", "").replace("&", "")
-    letters = [(i, c) for i, c in enumerate(shown) if unicodedata.category(c) != "Mn"]
-    k = next(n for n, (i, _) in enumerate(letters) if i == at)
-    before = letters[k - 1][1] if k > 0 else None
-    after = letters[k + 1][1] if k + 1 < len(letters) else None
-    key = letters[k][1]
-    return (joins_after(before) and joins_before(key)) or (joins_after(key) and joins_before(after))
+    before, key = joining(letters[k - 1]) if k > 0 else NOTHING, joining(letters[k + 1])
+    after = joining(letters[k + 2]) if k + 2 < len(letters) else NOTHING
+    return (before[1] and key[0]) or (key[1] and after[0])
 
 
 def faults_of(path, texts):
