@@ -135,23 +135,60 @@ bool setOption(HINTERNET h, DWORD option, DWORD value)
     return WinHttpSetOption(h, option, &value, sizeof value) != FALSE;
 }
 
-// The address the answer came from, after any redirect.
-std::optional<std::wstring> finalUrl(HINTERNET request)
+// The parts of an address WinHTTP asks for, HTTPS only.
+struct Address {
+    std::wstring host;
+    INTERNET_PORT port = 0;
+    std::wstring object;  // path and query
+};
+
+std::optional<Address> httpsAddress(const std::wstring& url)
 {
-    DWORD bytes = 0;
-    WinHttpQueryOption(request, WINHTTP_OPTION_URL, nullptr, &bytes);
-    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || bytes == 0) return std::nullopt;
-    std::wstring url(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (!WinHttpQueryOption(request, WINHTTP_OPTION_URL, url.data(), &bytes)) return std::nullopt;
-    url.resize(bytes / sizeof(wchar_t));
-    while (!url.empty() && url.back() == L'\0') url.pop_back();
-    return url;
+    URL_COMPONENTS parts{};
+    parts.dwStructSize = sizeof parts;
+    parts.dwHostNameLength = static_cast<DWORD>(-1);
+    parts.dwUrlPathLength = static_cast<DWORD>(-1);
+    parts.dwExtraInfoLength = static_cast<DWORD>(-1);
+    if (!WinHttpCrackUrl(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts)
+        || parts.nScheme != INTERNET_SCHEME_HTTPS || parts.dwHostNameLength == 0)
+        return std::nullopt;
+    Address a{std::wstring(parts.lpszHostName, parts.dwHostNameLength), parts.nPort,
+              std::wstring(parts.lpszUrlPath, parts.dwUrlPathLength)};
+    a.object.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    if (a.object.empty()) a.object = L"/";
+    return a;
 }
 
-bool https(const std::wstring& url, URL_COMPONENTS& parts)
+std::optional<std::wstring> header(HINTERNET request, DWORD which)
 {
-    return WinHttpCrackUrl(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts) && parts.nScheme == INTERNET_SCHEME_HTTPS;
+    DWORD bytes = 0;
+    WinHttpQueryHeaders(request, which, WINHTTP_HEADER_NAME_BY_INDEX, nullptr, &bytes, WINHTTP_NO_HEADER_INDEX);
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || bytes == 0) return std::nullopt;
+    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+    if (!WinHttpQueryHeaders(request, which, WINHTTP_HEADER_NAME_BY_INDEX, value.data(), &bytes,
+                             WINHTTP_NO_HEADER_INDEX))
+        return std::nullopt;
+    value.resize(bytes / sizeof(wchar_t));
+    return value;
 }
+
+// Where a redirect from `from` leads: an absolute address, or a path on the
+// same host. Anything else is no address of ours.
+std::optional<std::wstring> redirectTarget(const Address& from, const std::wstring& location)
+{
+    if (location.starts_with(L"//")) return L"https:" + location;
+    if (location.starts_with(L"/"))
+        return L"https://" + from.host + L":" + std::to_wstring(from.port) + location;
+    return location;
+}
+
+constexpr int kMaxRedirects = 5;
+
+// One request and its connection, closed request first.
+struct Hop {
+    InternetHandle connection{nullptr};
+    InternetHandle request{nullptr};
+};
 
 }  // namespace
 
@@ -172,61 +209,58 @@ void WinHttpDownloader::download(const std::string& url, const std::string& path
     const auto fullTarget = target ? fullPath(*target) : std::nullopt;
     if (!wideUrl || !fullTarget) return done(online::Download::Failed);
 
-    URL_COMPONENTS parts{};
-    parts.dwStructSize = sizeof parts;
-    parts.dwHostNameLength = static_cast<DWORD>(-1);
-    parts.dwUrlPathLength = static_cast<DWORD>(-1);
-    parts.dwExtraInfoLength = static_cast<DWORD>(-1);
-    if (!https(*wideUrl, parts) || parts.dwHostNameLength == 0)
-        return done(online::Download::Failed);
-    const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
-    std::wstring object(parts.lpszUrlPath, parts.dwUrlPathLength);
-    object.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
-    if (object.empty()) object = L"/";
-
     // TLS 1.2 and 1.3 only; a Windows that does not know 1.3 takes 1.2 alone.
     if (!setOption(session.h, WINHTTP_OPTION_SECURE_PROTOCOLS,
                    WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3)
         && !setOption(session.h, WINHTTP_OPTION_SECURE_PROTOCOLS, WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2))
         return done(online::Download::Failed);
 
-    InternetHandle connection(WinHttpConnect(session.h, host.c_str(), parts.nPort, 0));
-    if (!connection) return done(online::Download::Failed);
-    InternetHandle request(WinHttpOpenRequest(connection.h, L"GET", object.c_str(), nullptr, WINHTTP_NO_REFERER,
-                                              WINHTTP_DEFAULT_ACCEPT_TYPES, WINHTTP_FLAG_SECURE));
-    if (!request) return done(online::Download::Failed);
-    // Redirects stay on HTTPS (WinHTTP's own check, made on every hop) and are
-    // few. No security flag is ever set: a certificate Windows does not trust,
-    // or one for another host, fails the request.
-    if (!setOption(request.h, WINHTTP_OPTION_REDIRECT_POLICY, WINHTTP_OPTION_REDIRECT_POLICY_DISALLOW_HTTPS_TO_HTTP)
-        || !setOption(request.h, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, 5)
-        || !setOption(request.h, WINHTTP_OPTION_DISABLE_FEATURE, WINHTTP_DISABLE_COOKIES)
-        || !deadline.limit(request.h, options_.connectTimeout)
-        || !WinHttpSendRequest(request.h, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0)
-        || deadline.passed() || !deadline.limit(request.h, options_.connectTimeout)
-        || !WinHttpReceiveResponse(request.h, nullptr) || deadline.passed())
-        return done(online::Download::Failed);
-
-    DWORD status = 0;
-    DWORD size = sizeof status;
-    if (!WinHttpQueryHeaders(request.h, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
-                             WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX)
-        || status < 200 || status > 299)
-        return done(online::Download::Failed);
-    // The final address, after any redirect, is HTTPS still: checked, not assumed.
-    URL_COMPONENTS last{};
-    last.dwStructSize = sizeof last;
-    if (const auto answered = finalUrl(request.h); !answered || !https(*answered, last))
-        return done(online::Download::Failed);
+    // Redirects are followed here, not by WinHTTP, so that every address asked
+    // for is known to be HTTPS: WinHTTP tells the final one only on some
+    // systems.
+    std::wstring next = *wideUrl;
+    std::unique_ptr<Hop> hop;
+    for (int redirects = 0;; ++redirects) {
+        const auto address = httpsAddress(next);
+        if (!address) return done(online::Download::Failed);
+        hop = std::make_unique<Hop>();
+        hop->connection.h = WinHttpConnect(session.h, address->host.c_str(), address->port, 0);
+        if (!hop->connection) return done(online::Download::Failed);
+        hop->request.h = WinHttpOpenRequest(hop->connection.h, L"GET", address->object.c_str(), nullptr,
+                                            WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, WINHTTP_FLAG_SECURE);
+        const HINTERNET request = hop->request.h;
+        // No security flag is ever set: a certificate Windows does not trust,
+        // or one for another host, fails the request.
+        if (!request || !setOption(request, WINHTTP_OPTION_REDIRECT_POLICY, WINHTTP_OPTION_REDIRECT_POLICY_NEVER)
+            || !setOption(request, WINHTTP_OPTION_DISABLE_FEATURE, WINHTTP_DISABLE_COOKIES)
+            || !deadline.limit(request, options_.connectTimeout)
+            || !WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0)
+            || deadline.passed() || !deadline.limit(request, options_.connectTimeout)
+            || !WinHttpReceiveResponse(request, nullptr) || deadline.passed())
+            return done(online::Download::Failed);
+        DWORD status = 0;
+        DWORD size = sizeof status;
+        if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                                 WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX))
+            return done(online::Download::Failed);
+        if (status >= 200 && status <= 299) break;
+        const bool redirect = status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+        if (!redirect || redirects == kMaxRedirects) return done(online::Download::Failed);
+        const auto location = header(request, WINHTTP_QUERY_LOCATION);
+        const auto to = location ? redirectTarget(*address, *location) : std::nullopt;
+        if (!to) return done(online::Download::Failed);
+        next = *to;
+    }
+    const HINTERNET request = hop->request.h;
 
     TemporaryFile file(*fullTarget);
     if (!file.open()) return done(online::Download::Failed);
     std::size_t total = 0;
     char buffer[8192];
     for (;;) {
-        if (!deadline.limit(request.h, options_.connectTimeout)) return done(online::Download::Failed);
+        if (!deadline.limit(request, options_.connectTimeout)) return done(online::Download::Failed);
         DWORD got = 0;
-        if (!WinHttpReadData(request.h, buffer, sizeof buffer, &got) || deadline.passed())
+        if (!WinHttpReadData(request, buffer, sizeof buffer, &got) || deadline.passed())
             return done(online::Download::Failed);
         if (got == 0) break;
         // Counted here, which catches bodies of unknown length.

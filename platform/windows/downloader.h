@@ -24,7 +24,7 @@ public:
 
     explicit WinHttpDownloader(DownloadOptions options = {}) : options_(options) {}
 
-    // HTTPS only, redirects included (never to another scheme), the certificate
+    // HTTPS only, redirects included (at most five, never to another scheme), the certificate
     // verified by Windows against its own trusted roots; 4xx and 5xx fail. The
     // body goes to a new temporary file beside `path` (a file name in the ANSI
     // code page), which replaces `path`'s entry on success, a planted link or
