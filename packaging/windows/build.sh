@@ -176,7 +176,10 @@ build_qt() {
     }
     nice -n 10 cmake --build "$qt_build" --parallel "$jobs" || return 1
     cmake --install "$qt_build" >"$qt_build/install.log" || return 1
+    # The configure summary stays with the build; the 1.4 GB build tree goes.
+    cp "$qt_build/configure.log" "$qt_prefix/configure.log" || return 1
     touch "$qt_prefix/.complete"
+    rm -rf "$qt_build"
 }
 
 # --- GoogleTest for Windows, from Debian's googletest source ----------------
@@ -206,7 +209,7 @@ build_numora() {
 stage() {
     local dir=$stage_dir gcc_lib=/usr/lib/gcc/$triplet/12-posix
     rm -rf "$dir" && mkdir -p "$dir"/{platforms,styles,numpic,translations,fonts,licences} || return 1
-    cp "$build/numora/app/numora.exe" "$dir/" || return 1
+    cp "$build/numora/numora.exe" "$dir/" || return 1
     cp "$qt_prefix"/bin/Qt6{Core,Gui,Widgets}.dll "$dir/" || return 1
     cp "$qt_prefix/plugins/platforms/qwindows.dll" "$dir/platforms/" || return 1
     cp "$qt_prefix/plugins/styles/qwindowsvistastyle.dll" "$dir/styles/" || return 1
@@ -240,16 +243,21 @@ CONF
     for l in LGPL-3.0-only GPL-2.0-only GPL-3.0-only; do
         [ -f "$qt_src/LICENSES/$l.txt" ] && { cp "$qt_src/LICENSES/$l.txt" "$dir/licences/Qt-$l.txt" || return 1; }
     done
+    # No debugging symbols in what players download (Debian's libstdc++ DLL
+    # alone carries 20 MB of them).
+    find "$dir" \( -iname '*.exe' -o -iname '*.dll' \) -exec "$triplet-strip" --strip-unneeded {} + || return 1
     check_imports
 }
 
 # Every DLL a staged binary imports is staged too, or is one of Windows' own
-# (Wine's built-in DLLs stand for those): a missing one would stop the
-# program before its first window on a player's machine.
+# (Wine's built-in DLLs stand for those, and API sets, api-ms-win-*, are
+# Windows' by name): a missing one would stop the program before its first
+# window on a player's machine.
 check_imports() {
     local system=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows bad=0 pe dll
     while IFS= read -r -d '' pe; do
         while read -r dll; do
+            case ${dll,,} in api-ms-win-* | ext-ms-win-*) continue ;; esac
             find "$stage_dir" -maxdepth 1 -iname "$dll" | grep -q . && continue
             [ -n "$(find "$system" -maxdepth 1 -iname "$dll" -print -quit)" ] && continue
             echo "${pe#"$stage_dir"/} needs $dll, which is neither staged nor part of Windows" >&2

@@ -88,15 +88,16 @@ unit() {
     new_prefix unit
     local exe log ok bad start
     start_https_servers || fail "the local HTTPS servers"
-    for exe in tests/unit/unit_tests.exe tests/online/online_tests.exe tests/online/online_https_tests.exe; do
+    for exe in unit_tests.exe online_tests.exe online_https_tests.exe; do
         log=$work/$(basename "$exe").log
         start=$SECONDS
         if ! [ -f "$build/numora/$exe" ]; then
             fail "$exe: not built"
             continue
         fi
-        "$wine" "$build/numora/$exe" --gtest_color=no >"$log" 2>&1
-        local status=$?
+        # Windows programs end their lines with CR LF.
+        "$wine" "$build/numora/$exe" --gtest_color=no 2>&1 | tr -d '\r' >"$log"
+        local status=${PIPESTATUS[0]}
         ok=$(grep -c '^\[       OK \]' "$log")
         bad=$(grep -c '^\[  FAILED  \] .*(.* ms)$' "$log")
         passed=$((passed + ok))
