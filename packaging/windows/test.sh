@@ -57,6 +57,9 @@ new_prefix() {  # a fresh Wine prefix in the work folder
     export WINEDEBUG=-all
     "$wine" wineboot --init >/dev/null 2>&1
     "$wineserver" -w
+    # Debian's Wine leaves its own fonts (Tahoma, Marlett, MS Sans Serif) out
+    # of a new prefix; Windows' dialogs, menus and caption buttons need them.
+    [ -d /usr/share/wine/fonts ] && cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # --- The unit tests ---------------------------------------------------------
@@ -225,36 +228,38 @@ installer() {
 # In a Wine virtual desktop, which draws the windows' frames and captions as
 # Windows does (without a window manager, Wine's windows on X have none). The
 # program centres its windows, so File and its first item are found from the
-# window's designed size.
+# main window's size in Wine's frame (304 x 351 with caption and menu bar);
+# right to left, File is at the right end.
 screenshots() {
     local folder=${NUMORA_WINDOWS_SHOTS:-$build/screenshots} exe=$build/stage/Numora/numora.exe
     [ -f "$exe" ] || { fail "$exe: not built"; return; }
     mkdir -p "$folder" "$work/locales" || return
-    new_prefix shots
     local width=800 height=600 lang
     start_display "${width}x${height}x24" || { fail "a virtual display (Xvfb)"; return; }
+    local left=$(((width - 304) / 2)) top=$(((height - 351) / 2))
     for lang in en_US ar_EG; do
+        new_prefix "shots-$lang"
         # Wine takes the user's locale and display language from the host's,
         # which must exist: a private compiled copy does.
         localedef -i "$lang" -f UTF-8 "$work/locales/$lang.UTF-8" 2>/dev/null
         LOCPATH=$work/locales LANG=$lang.UTF-8 LC_ALL=$lang.UTF-8 \
             "$wine" explorer "/desktop=numora,${width}x${height}" "$exe" >"$work/shots-$lang.log" 2>&1 &
-        local pid=$!
-        sleep "${NUMORA_SHOT_WAIT:-12}"
+        local pid=$! file_x=$((left + 21)) item_x=$((left + 80))
+        [ "$lang" = ar_EG ] && file_x=$((left + 304 - 21)) item_x=$((left + 304 - 80))
+        sleep "${NUMORA_SHOT_WAIT:-10}"
         import -window root "$folder/main-$lang.png"
         check "screenshot of the main window ($lang)" test -s "$folder/main-$lang.png"
-        # File, then its first item: the multiplication window.
-        local left=$(((width - 300) / 2)) top=$(((height - 309) / 2))
-        xdotool mousemove $((left + 15)) $((top + 2)) click 1
+        xdotool mousemove "$file_x" $((top + 30)) click 1
         sleep 2
-        xdotool mousemove $((left + 40)) $((top + 25)) click 1
-        sleep 5
+        import -window root "$folder/file-menu-$lang.png"
+        xdotool mousemove "$item_x" $((top + 50)) click 1
+        sleep 4
         import -window root "$folder/multiplication-$lang.png"
         check "screenshot of the multiplication window ($lang)" test -s "$folder/multiplication-$lang.png"
         "$wineserver" -k 2>/dev/null
         wait "$pid" 2>/dev/null
     done
-    echo "     screenshots in $folder"
+    echo "     screenshots in $folder (to be looked at: they are not compared)"
 }
 
 main() {
