@@ -246,9 +246,17 @@ screenshots() {
             "$wine" explorer "/desktop=numora,${width}x${height}" "$exe" >"$work/shots-$lang.log" 2>&1 &
         local pid=$! file_x=$((left + 21)) item_x=$((left + 80))
         [ "$lang" = ar_EG ] && file_x=$((left + 304 - 21)) item_x=$((left + 304 - 80))
+        local start_x=$((left + 66)) stop_x=$((left + 150))
+        [ "$lang" = ar_EG ] && start_x=$((left + 304 - 66)) stop_x=$((left + 304 - 152))
         sleep "${NUMORA_SHOT_WAIT:-10}"
         import -window root "$folder/main-$lang.png"
         check "screenshot of the main window ($lang)" test -s "$folder/main-$lang.png"
+        # A game under way: the pictures, and the countdown in the caption.
+        xdotool mousemove "$start_x" $((top + 62)) click 1
+        sleep 3
+        import -window root "$folder/game-$lang.png"
+        xdotool mousemove "$stop_x" $((top + 62)) click 1
+        sleep 1
         xdotool mousemove "$file_x" $((top + 30)) click 1
         sleep 2
         import -window root "$folder/file-menu-$lang.png"
