@@ -235,7 +235,7 @@ screenshots() {
     [ -f "$exe" ] || { fail "$exe: not built"; return; }
     mkdir -p "$folder" "$work/locales" || return
     local width=800 height=600 lang
-    start_display "${width}x${height}x24" || { fail "a virtual display (Xvfb)"; return; }
+    start_display 1280x1024x24 || { fail "a virtual display (Xvfb)"; return; }
     local left=$(((width - 304) / 2)) top=$(((height - 351) / 2))
     for lang in en_US ar_EG; do
         new_prefix "shots-$lang"
@@ -249,21 +249,36 @@ screenshots() {
         local start_x=$((left + 66)) stop_x=$((left + 150))
         [ "$lang" = ar_EG ] && start_x=$((left + 304 - 66)) stop_x=$((left + 304 - 152))
         sleep "${NUMORA_SHOT_WAIT:-10}"
-        import -window root "$folder/main-$lang.png"
+        import -window root -crop "${width}x${height}+0+0" "$folder/main-$lang.png"
         check "screenshot of the main window ($lang)" test -s "$folder/main-$lang.png"
         # A game under way: the pictures, and the countdown in the caption.
         xdotool mousemove "$start_x" $((top + 62)) click 1
         sleep 3
-        import -window root "$folder/game-$lang.png"
+        import -window root -crop "${width}x${height}+0+0" "$folder/game-$lang.png"
         xdotool mousemove "$stop_x" $((top + 62)) click 1
         sleep 1
         xdotool mousemove "$file_x" $((top + 30)) click 1
         sleep 2
-        import -window root "$folder/file-menu-$lang.png"
+        import -window root -crop "${width}x${height}+0+0" "$folder/file-menu-$lang.png"
         xdotool mousemove "$item_x" $((top + 50)) click 1
         sleep 4
-        import -window root "$folder/multiplication-$lang.png"
+        import -window root -crop "${width}x${height}+0+0" "$folder/multiplication-$lang.png"
         check "screenshot of the multiplication window ($lang)" test -s "$folder/multiplication-$lang.png"
+        "$wineserver" -k 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    # The main window at 125 %, 150 % and 200 % (Windows' dots per inch in
+    # the user's settings), on a desktop big enough for it.
+    local dpi
+    new_prefix shots-scaled
+    for dpi in 120 144 192; do
+        "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+        "$wineserver" -w
+        "$wine" explorer /desktop=numora,1280x1024 "$exe" >"$work/shots-$dpi.log" 2>&1 &
+        local pid=$!
+        sleep "${NUMORA_SHOT_WAIT:-10}"
+        import -window root "$folder/main-en_US-$((dpi * 100 / 96))percent.png"
+        check "screenshot of the main window at $((dpi * 100 / 96)) %" test -s "$folder/main-en_US-$((dpi * 100 / 96))percent.png"
         "$wineserver" -k 2>/dev/null
         wait "$pid" 2>/dev/null
     done
