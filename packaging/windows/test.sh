@@ -3,8 +3,8 @@
 #   unit       the game-rule and online unit tests, cross-built (GoogleTest),
 #              and the WinHTTP downloader against the local HTTPS server
 #   installer  silent install, the Start-menu entry and the uninstall entry,
-#              the program's window, its Exit button ends it, the uninstaller
-#              leaves nothing behind
+#              the program's window, its Exit button ends it, the offline
+#              box, the uninstaller leaves nothing behind
 #   screenshots  the main and the multiplication window, English and Arabic
 #              (pictures into <build>/screenshots; they are looked at, not compared)
 #
@@ -153,9 +153,44 @@ ended() {
     return 1
 }
 
+# Waits up to $1 seconds for an https address in the stand-in xdg-open's list.
+welcome_opened() {
+    local end=$((SECONDS + $1))
+    while [ $SECONDS -lt $end ]; do
+        grep -q '^https://' "$work/opened-urls" 2>/dev/null && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # What the user's part of the prefix holds, Wine's own temporary files aside.
 user_files() {
     (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -o -print | sort)
+}
+
+# Without a network (a namespace of its own, with the whole Wine session in
+# it: Wine asks its own driver process), the program says so and ends when
+# the box is closed.
+offline() {
+    if ! unshare -n true 2>/dev/null; then
+        fail "no network namespace here (unshare -n needs root)"
+        return
+    fi
+    "$wineserver" -k 2>/dev/null
+    "$wineserver" -w
+    unshare -n "$wine" start /wait /unix "$1" >"$work/offline.log" 2>&1 &
+    local pid=$! id
+    if id=$(find_window "Internet Required" 60); then
+        pass "offline, the program says an Internet connection is required"
+        xdotool windowfocus --sync "$id" >/dev/null 2>&1
+        xdotool key Return
+        check "closing that box ends the program" ended "$pid" 20
+    else
+        fail "offline, the program says an Internet connection is required"
+    fi
+    kill "$pid" 2>/dev/null
+    "$wineserver" -k 2>/dev/null
+    "$wineserver" -w
 }
 
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Numora'
@@ -195,17 +230,20 @@ installer() {
         start=$SECONDS
         if id=$(find_window KORVELLAN 60); then
             pass "the Start-menu entry starts the program: its window KORVELLAN (after $((SECONDS - start)) s)"
+            # The welcome page goes just after the first paint: waited for
+            # before Exit, which would otherwise race it.
+            check "the welcome page went to the browser" welcome_opened 20
             # No window manager: the focus is given, never asked for.
             xdotool windowfocus --sync "$id" >/dev/null 2>&1
             xdotool key --delay 30 alt+e
             check "Exit (Alt+E) ends the program" ended "$pid" 20
-            check "the welcome page went to the browser" grep -q '^https://' "$work/opened-urls"
         else
             fail "the Start-menu entry starts the program: its window KORVELLAN"
             tail -20 "$work/numora.log"
         fi
         kill "$pid" 2>/dev/null
         "$wineserver" -w
+        offline "$link"
     else
         fail "a virtual display (Xvfb)"
     fi
