@@ -7,6 +7,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "system_services.h"
+
 namespace numora {
 
 namespace {
@@ -53,6 +55,13 @@ QStringList wantedLanguages(const std::function<QString(const char*)>& variable)
     return wanted;
 }
 
+QStringList wantedLanguages(const QStringList& uiLanguages)
+{
+    QStringList wanted;
+    for (const QString& entry : uiLanguages) wanted << withoutExtras(entry);
+    return wanted;
+}
+
 QString chooseLanguage(const QStringList& wanted, const std::function<bool(const QString&)>& ours)
 {
     for (const QString& name : wanted) {
@@ -88,7 +97,10 @@ void installUserLanguage()
     const auto ours = [](const QString& language) {
         return QFile::exists(kFolder + QStringLiteral("/numora_") + language + QStringLiteral(".qm"));
     };
-    installTranslations(chooseLanguage(wantedLanguages([](const char* name) { return qEnvironmentVariable(name); }), ours));
+    const QStringList wanted = platform::kLanguagesFromEnvironment
+                                   ? wantedLanguages([](const char* name) { return qEnvironmentVariable(name); })
+                                   : wantedLanguages(QLocale::system().uiLanguages());
+    installTranslations(chooseLanguage(wanted, ours));
 }
 
 }  // namespace numora

@@ -13,6 +13,9 @@ namespace numora {
 // or POSIX message locale wants only the English the code is written in, and
 // then the list is empty, whatever LANGUAGE says.
 QStringList wantedLanguages(const std::function<QString(const char*)>& variable);
+// The same from a system's own list of display languages, most wanted first
+// ("ar-SA", "zh-Hant-TW"): Windows keeps it in the user's settings.
+QStringList wantedLanguages(const QStringList& uiLanguages);
 
 // The first of `wanted` that is English or one `ours` has ("fr", "pt_BR"): a
 // language with its region where we have that region ("pt_BR"), else the
@@ -23,8 +26,8 @@ QString chooseLanguage(const QStringList& wanted, const std::function<bool(const
 // any other, the empty one included.
 void installTranslations(const QString& language);
 
-// What the program does at start-up: the user's list against the translations
-// built into the program.
+// What the program does at start-up: the user's list (the environment's, or the
+// system's where it keeps one) against the translations built into the program.
 void installUserLanguage();
 
 }  // namespace numora

@@ -1,10 +1,9 @@
 #include <QApplication>
 
-#include "connectivity.h"
-#include "desktop_platform.h"
 #include "desktop.h"
-#include "downloader.h"
+#include "desktop_platform.h"
 #include "session.h"
+#include "system_services.h"
 
 int main(int argc, char* argv[])
 {
@@ -13,11 +12,12 @@ int main(int argc, char* argv[])
     QApplication app(count, args.data());
     numora::configureApplication();
 
-    numora::online::RouteConnectivity connectivity;
+    // The system's own services (platform/linux or platform/windows, as built).
+    numora::platform::SystemConnectivity connectivity;
     numora::platform::DesktopUrlOpener opener;
-    numora::online::CurlDownloader curl;
-    numora::platform::BackgroundDownloader downloader(curl);
-    numora::platform::DocumentsFolders folders;
+    numora::platform::SystemDownloader blocking;
+    numora::platform::BackgroundDownloader downloader(blocking);
+    numora::platform::SystemFolders folders;
     numora::platform::MessageBoxNotifier notifier;
     numora::platform::AppCursor cursor;
 

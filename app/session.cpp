@@ -1,6 +1,8 @@
 #include "session.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -13,6 +15,20 @@
 
 namespace numora {
 
+namespace {
+
+// Fonts shipped in a folder beside the program: the Windows build carries the
+// designs' decorative font (Berenika) and Liberation Sans there, as Windows has
+// neither. A Linux install has no such folder; Debian's packages provide them.
+void addShippedFonts()
+{
+    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& name : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(folder.filePath(name));
+}
+
+}  // namespace
+
 void configureApplication()
 {
     // Desktops match our windows to the launcher, and so to its icon, by this id (on Wayland by nothing else).
@@ -22,6 +38,7 @@ void configureApplication()
     // The same look on every desktop: the designs' button face and controls.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
+    addShippedFonts();
     installUserLanguage();
     installAccessibility();
 }

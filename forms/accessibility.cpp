@@ -4,13 +4,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <span>
 
 #include "control_map.h"
 #include "form.h"
+#include "screen_reader.h"
 #include "texts.h"
 
 namespace numora {
@@ -158,24 +156,6 @@ void describeAs(QWidget* w, const QString& description)
     if (w && w->accessibleDescription() != description) w->setAccessibleDescription(description);
 }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-// Works around two gaps of Qt's AT-SPI bridge before Qt 6.8: Qt 6.4's sends a
-// name change with the object in place of the new name, which Orca cannot
-// speak, and none can send a sentence to be spoken. This sends the name itself,
-// on the bridge's own connection; without one, nothing is listening.
-bool sendName(QObject* o, const QString& name)
-{
-    QDBusConnection bridge(QStringLiteral("a11y"));
-    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
-    if (!bridge.isConnected() || !i) return false;
-    QDBusMessage m = QDBusMessage::createSignal(
-        QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(i)),
-        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
-    m << QStringLiteral("accessible-name") << 0 << 0 << QVariant::fromValue(QDBusVariant(name)) << QVariantMap();
-    return bridge.send(m);
-}
-#endif
-
 }  // namespace
 
 void installAccessibility()
@@ -250,7 +230,8 @@ void speakAs(QAction* a, const QString& spoken) { a->setProperty(kSpoken, spoken
 void renamed(QWidget* w, const QString& name)
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    if (sendName(w, name)) return;
+    // Qt 6.4's AT-SPI bridge sends the object in place of the new name.
+    if (platform::sendAccessibleName(w, name)) return;
 #endif
     QAccessibleEvent e(w, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&e);
@@ -259,9 +240,11 @@ void renamed(QWidget* w, const QString& name)
 void announce(QWidget* window, const QString& sentence)
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // Orca 43 speaks a change of the active window's name: the sentence goes as
-    // its name, and Qt's own event then has the real title read again.
-    if (!sendName(window, sentence)) return;
+    // Before Qt 6.8 no bridge can send a sentence to be spoken. Orca 43 speaks a
+    // change of the active window's name: the sentence goes as its name, and
+    // Qt's own event then has the real title read again. Without that channel
+    // the sentence is not spoken.
+    if (!platform::sendAccessibleName(window, sentence)) return;
     QAccessibleEvent e(window, QAccessible::NameChanged);
 #else
     QAccessibleAnnouncementEvent e(window, sentence);

@@ -25,9 +25,12 @@ QString installedOr(const char* wanted, const char* standIn)
 QFont fontFor(const FontSpec& f)
 {
     // Liberation Sans has Arial's metrics; it also stands in for MS Sans Serif,
-    // whose captions it fits. Berenika is Debian's decorative font closest to Papyrus.
+    // whose captions it fits, wherever MS Sans Serif is found too: on Windows it
+    // is a bitmap font that cannot follow 125 % to 200 % scaling, and Wine's
+    // outline copy is wider than the captions allow. Berenika is Debian's
+    // decorative font closest to Papyrus.
     static const QString arial = installedOr("Arial", "Liberation Sans");
-    static const QString msSansSerif = installedOr("MS Sans Serif", "Liberation Sans");
+    static const QString msSansSerif = QStringLiteral("Liberation Sans");
     static const QString papyrus = installedOr("Papyrus", "Berenika");
     QFont font(f.face == Face::Arial ? arial : f.face == Face::Papyrus ? papyrus : msSansSerif);
     // Sized in pixels at 96 dots per inch, like the twips geometry, so captions

@@ -1,4 +1,5 @@
 #include "desktop.h"
+#include "url_handler.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -83,9 +84,9 @@ bool DesktopUrlOpener::open(const std::string& url)
 {
     const QUrl address(QString::fromStdString(url), QUrl::StrictMode);
     if (!address.isValid()) return false;
-    // xdg-open is the helper Qt hands addresses to when it is on the PATH; without
-    // it Qt looks for others, and only Qt can tell whether one will do: ask it now.
-    if (hold_ && hold_->holding() && !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) {
+    // Kept only when the handover is sure to find a handler; else only Qt can
+    // tell whether one will do: ask it now.
+    if (hold_ && hold_->holding() && webHandlerPresent()) {
         hold_->keep(address);
         return true;
     }

@@ -8,6 +8,13 @@ NUMORA_RUN_PACKAGES="qt6-qpa-plugins qt6-translations-l10n libcurl4 ca-certifica
 # Sans, Devanagari in Lohit, Chinese, Japanese and Korean in Noto Sans CJK).
 NUMORA_RECOMMENDED_PACKAGES="qt6-wayland fonts-dejavu-core fonts-lohit-deva fonts-noto-cjk"
 NUMORA_TEST_PACKAGES="openbox googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick python3 openssl iproute2 util-linux clang-14 libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file lintian dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca x11-xkb-utils xkb-data sway wtype weston valgrind gnome-shell xwayland libglib2.0-bin"
+# Cross-building for Windows (packaging/windows/build.sh and test.sh): the
+# mingw-w64 compilers, the build machine's Qt tools of the same version as the
+# qt6-base source Qt for Windows is built from, Wine to run the tests (with
+# its own fonts, Tahoma among them, which Windows' dialogs use), NSIS for
+# the setup program, and what the staged folder takes from Debian (qtbase's
+# translations, the fonts, GoogleTest's source).
+NUMORA_WINDOWS_PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev dpkg-dev wine64 fonts-wine nsis zip imagemagick googletest qt6-translations-l10n fonts-klaudia-berenika fonts-liberation2 python3 openssl xvfb xauth xdotool x11-utils"
 
 # Install every package of "$@" that is not installed yet, saying which.
 numora_install_missing() {

@@ -184,5 +184,21 @@ TEST(Languages, TheUsersListChoosesInOrderAndQtsTextsFollow)
     installTranslations({});
 }
 
+// Windows' list of display languages (QLocale::uiLanguages()), walked like the
+// environment's: tags with "-", a script to drop, English anywhere first.
+TEST(Languages, WindowsDisplayLanguagesAreWalkedInOrder)
+{
+    const auto ours = [](const QString& l) { return QFile::exists(":/i18n/numora_" + l + ".qm"); };
+    const auto chosen = [&](const QStringList& ui) { return chooseLanguage(wantedLanguages(ui), ours); };
+    EXPECT_EQ(chosen({"ar-SA", "en-US"}), "ar");
+    EXPECT_EQ(chosen({"pt-BR"}), "pt_BR");
+    EXPECT_EQ(chosen({"pt-PT", "es-ES"}), "es");
+    EXPECT_EQ(chosen({"zh-Hant-TW"}), "zh_TW");
+    EXPECT_EQ(chosen({"zh-Hans-CN"}), "zh_CN");
+    EXPECT_EQ(chosen({"en-GB", "fr-FR"}), "");
+    EXPECT_EQ(chosen({"lt-LT", "he-IL"}), "he");
+    EXPECT_EQ(chosen({}), "");
+}
+
 }  // namespace
 }  // namespace numora::test

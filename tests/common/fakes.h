@@ -2,12 +2,11 @@
 // C++: the tests and the benchmarks share them.
 #pragma once
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -112,11 +111,17 @@ struct FakePlatform {
 
 class TempDir {
 public:
+    // A new folder of its own (create_directory is false for one that is
+    // there): mkdtemp's guarantee, where the C library has no mkdtemp.
     TempDir()
     {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "numora-test-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = tmpl;
+        std::random_device seed;
+        std::mt19937_64 pick(seed());
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            path_ = std::filesystem::temp_directory_path() / ("numora-test-" + std::to_string(pick()));
+            if (std::filesystem::create_directory(path_)) return;
+        }
+        throw std::runtime_error("no new temporary folder");
     }
     ~TempDir() { std::filesystem::remove_all(path_); }
     TempDir(const TempDir&) = delete;

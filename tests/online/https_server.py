@@ -32,6 +32,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def do_GET(self):
         port = self.server.server_address[1]
+        # Redirects keep the host name the client asked for (a certificate may
+        # name localhost alone).
+        host = (self.headers.get("Host") or "127.0.0.1:%d" % port).rsplit(":", 1)[0]
         path = self.path
         try:
             if path == "/ok":
@@ -43,9 +46,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
             elif path.startswith("/status/"):
                 self.reply(int(path[len("/status/"):]), b"<html><body>error page</body></html>\n")
             elif path == "/to-http":
-                self.reply(302, b"", [("Location", "http://127.0.0.1:%d/ok" % port)])
+                self.reply(302, b"", [("Location", "http://%s:%d/ok" % (host, port))])
             elif path == "/to-https":
-                self.reply(302, b"", [("Location", "https://127.0.0.1:%d/ok" % port)])
+                self.reply(302, b"", [("Location", "https://%s:%d/ok" % (host, port))])
             elif path == "/big":
                 self.send_response(200)
                 self.send_header("Content-Length", str(10 * 1024 * 1024))

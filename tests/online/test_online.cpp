@@ -162,7 +162,7 @@ TEST_F(Online, UpdateCheckFailuresEndWithServerDownOrSilently)
     EXPECT_EQ(docs.entries(), std::vector<std::string>{"chkupdate2.txt"});
 
     // A failed download ends silently and reads no earlier copy.
-    std::ofstream(localCopy()) << "999\n";
+    std::ofstream(localCopy(), std::ios::binary) << "999\n";
     platform.downloader.succeed = false;
     online.checkForUpdates();
     EXPECT_EQ(shown().size(), 1u);
