@@ -4,22 +4,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "keyboard.h"
+
 namespace numora {
-
-namespace {
-
-// X11 and Wayland both report the main-row digit keys 1..9, 0 as scan codes 10..19.
-constexpr quint32 kScanDigit1 = 10;
-constexpr quint32 kScanDigit0 = 19;
-
-}  // namespace
 
 Key gameKey(int qtKey, Qt::KeyboardModifiers mods, quint32 nativeScanCode)
 {
     const bool digitKey = qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9;
     if (digitKey && (mods & Qt::KeypadModifier)) return keys::digit(qtKey - Qt::Key_0);
-    if (nativeScanCode >= kScanDigit1 && nativeScanCode <= kScanDigit0)
-        return keys::digit(nativeScanCode == kScanDigit0 ? 0 : static_cast<int>(nativeScanCode - kScanDigit1) + 1);
+    if (const int digit = platform::mainRowDigit(nativeScanCode); digit >= 0) return keys::digit(digit);
     // Synthetic events carry no scan code: fall back to the key itself.
     if (nativeScanCode == 0 && digitKey) return keys::digit(qtKey - Qt::Key_0);
     if (qtKey == Qt::Key_Delete) return keys::kClear;
