@@ -14,7 +14,7 @@ NUMORA_TEST_PACKAGES="openbox googletest libgtest-dev libbenchmark-dev xvfb xaut
 # its own fonts, Tahoma among them, which Windows' dialogs use), NSIS for
 # the setup program, and what the staged folder takes from Debian (qtbase's
 # translations, the fonts, GoogleTest's source).
-NUMORA_WINDOWS_PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev dpkg-dev wine64 fonts-wine nsis zip imagemagick googletest qt6-translations-l10n fonts-klaudia-berenika fonts-liberation2 python3 openssl xvfb xauth xdotool x11-utils"
+NUMORA_WINDOWS_PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev dpkg-dev wine64 fonts-wine nsis zip imagemagick googletest qt6-translations-l10n fonts-klaudia-berenika fonts-liberation2 python3 openssl xvfb xauth xdotool x11-utils iproute2"
 
 # Install every package of "$@" that is not installed yet, saying which.
 numora_install_missing() {

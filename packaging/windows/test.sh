@@ -4,7 +4,8 @@
 #              and the WinHTTP downloader against the local HTTPS server
 #   installer  silent install, the Start-menu entry and the uninstall entry,
 #              the program's window, its Exit button ends it, the offline
-#              box, the uninstaller leaves nothing behind
+#              box, the end-to-end journeys of tests/e2e against the installed
+#              program, the uninstaller leaves nothing behind
 #   screenshots  the main and the multiplication window, English and Arabic
 #              (pictures into <build>/screenshots; they are looked at, not compared)
 #
@@ -244,6 +245,7 @@ installer() {
         kill "$pid" 2>/dev/null
         "$wineserver" -w
         offline "$link"
+        journeys "$dir/numora.exe"
     else
         fail "a virtual display (Xvfb)"
     fi
@@ -260,6 +262,24 @@ installer() {
     left=$(comm -13 <(echo "$before") <(echo "$after"))
     check "nothing is left behind in the user's folders" test -z "$left"
     [ -n "$left" ] && echo "$left"
+}
+
+# The end-to-end journeys of the Linux build, against the installed program:
+# the harness's --wine-prefix runs it under Wine, in this prefix.
+journeys() {
+    local t
+    for t in start_and_navigate missing_numbers_play multiplication_play welcome_page offline; do
+        if python3 "$repo/tests/e2e/test_$t.py" --numora "$1" --wine-prefix "$WINEPREFIX" \
+            --artifacts "$build/e2e-artifacts" >"$work/journey-$t.log" 2>&1; then
+            pass "journey $t: $(tail -1 "$work/journey-$t.log")"
+        else
+            fail "journey $t"
+            cat "$work/journey-$t.log"
+        fi
+    done
+    # The last journey's Wine session lives in its network namespace: end it.
+    "$wineserver" -k 2>/dev/null
+    "$wineserver" -w
 }
 
 # --- Screenshots ----------------------------------------------------------------

@@ -27,6 +27,14 @@ STEP = 10.0          # any later window or state change
 SCREEN_W, SCREEN_H = 1024, 768
 HERE = os.path.dirname(os.path.abspath(__file__))
 CONVERT = "/usr/bin/convert"  # /usr/local/bin/convert on these machines is something else
+# Set by --wine-prefix: the program is the Windows build installed in that Wine prefix.
+WINE_PREFIX = None
+# How much more of the system's own frame lies above the client area than below it,
+# which Qt centres with the window: none on X11 without a window manager; under Wine
+# Windows' caption, which Wine leaves to a window manager to draw (measured: 22 pixels).
+FRAME_ABOVE = 0
+WINE = os.path.join(HERE, "..", "..", "packaging", "windows", "wine.sh")
+WINESERVER = shutil.which("wineserver") or "/usr/lib/wine/wineserver64"
 
 REQUIRED = {
     "Xvfb": "xvfb",
@@ -184,7 +192,7 @@ class Session:
 
     def __enter__(self):
         require_tools(REQUIRED)
-        check(os.access(self.numora, os.X_OK), "no program at %s" % self.numora)
+        check(os.access(self.numora, os.R_OK if WINE_PREFIX else os.X_OK), "no program at %s" % self.numora)
         shutil.rmtree(self.artifacts, ignore_errors=True)
         os.makedirs(self.artifacts)
         self.tmp = tempfile.mkdtemp(prefix="numora-e2e-")
@@ -268,6 +276,12 @@ class Session:
         }
         if "UBSAN_OPTIONS" in os.environ:
             self.env["UBSAN_OPTIONS"] = os.environ["UBSAN_OPTIONS"]
+        if WINE_PREFIX:
+            # Qt for Windows has its own platform; Wine's printer probe would wait on a
+            # loopback that is down, and Wine wants to know whose prefix it is.
+            del self.env["QT_QPA_PLATFORM"]
+            self.env.update(WINEPREFIX=WINE_PREFIX, USER=os.environ.get("USER", "root"),
+                            CUPS_SERVER=os.path.join(self.tmp, "no-cups"))
         # A sanitizer build reports what it finds in the X libraries as well; forgive
         # only their known false alarms and leaks (asan.supp, lsan.supp), never ours.
         for name, rules in (("ASAN_OPTIONS", "asan.supp"), ("LSAN_OPTIONS", "lsan.supp")):
@@ -341,10 +355,17 @@ class Session:
                 f.write("".join("%s %s\n" % (address, name) for name, address in hosts.items()))
             unshare.append("-m")
             setup = "mount --bind '%s' /etc/hosts && ip link set lo up && %s" % (path, setup)
+        program = [self.numora]
+        if WINE_PREFIX:
+            # Wine answers for the network from its own session's processes: a fresh
+            # session, begun inside the program's namespace, sees that namespace.
+            subprocess.run([WINESERVER, "-k"], env=self.env, stderr=subprocess.DEVNULL)
+            subprocess.run([WINESERVER, "-w"], env=self.env)
+            program = ["sh", WINE, self.numora]
         if online:
-            cmd = unshare + ["sh", "-c", setup, "sh", self.numora]
+            cmd = unshare + ["sh", "-c", setup, "sh"] + program
         else:
-            cmd = unshare + [self.numora]
+            cmd = unshare + program
         self.program_log = os.path.join(self.artifacts, "numora.log")
         with open(self.program_log, "wb") as log:
             self.proc = subprocess.Popen(cmd, env=self.env, stdout=log, stderr=subprocess.STDOUT,
@@ -586,7 +607,11 @@ def run(test, kind=Session, name=None):
     parser = argparse.ArgumentParser()
     parser.add_argument("--numora", required=True, help="path of the numora executable")
     parser.add_argument("--artifacts", default="e2e-artifacts", help="folder for screenshots and logs")
+    parser.add_argument("--wine-prefix", help="--numora is the Windows program installed in this Wine prefix")
     args = parser.parse_args()
+    global WINE_PREFIX, FRAME_ABOVE
+    WINE_PREFIX = args.wine_prefix
+    FRAME_ABOVE = 22 if WINE_PREFIX else 0
     name = name or os.path.splitext(os.path.basename(sys.argv[0]))[0]
 
     def in_session():

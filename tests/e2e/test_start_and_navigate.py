@@ -36,7 +36,7 @@ def check_window(session, wid, title, client, bar=None):
           % (title, h, menu, client[1]))
     if bar is not None:
         check(menu == bar, "%r has a %d-pixel menu bar, the main window %d" % (title, menu, bar))
-    cx, cy = (SCREEN_W - w) // 2, (SCREEN_H - h) // 2
+    cx, cy = (SCREEN_W - w) // 2, (SCREEN_H - h - harness.FRAME_ABOVE) // 2 + harness.FRAME_ABOVE
     check(abs(x - cx) <= CENTRE_SLACK and abs(y - cy) <= CENTRE_SLACK,
           "%r is at %d,%d; centred would be %d,%d" % (title, x, y, cx, cy))
     return menu
