@@ -41,9 +41,9 @@ public:
     // The running handler goes on later (once the update download has ended),
     // from the event loop. Until then the program is busy as while a message
     // box is open: none of its windows takes mouse, key or hover input (a box
-    // does), timer ticks and close requests wait. Call the result once with the rest of the handler, which
-    // then runs as a handler of the same window; dropping it uncalled ends the
-    // wait with nothing more to do.
+    // does), timer ticks and close requests wait. Call the result once with the
+    // rest of the handler, which then runs as a handler of the same window;
+    // dropping it uncalled ends the wait with nothing more to do.
     using Resume = std::function<void(const std::function<void()>& rest)>;
     Resume wait();
 

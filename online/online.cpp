@@ -103,7 +103,7 @@ void Online::checkForUpdates(const Wait& wait)
                 switch (outcome) {
                 case Download::Stored: return end(readUpdateFile(path));
                 case Download::Failed: return end(std::nullopt);  // ends the check without a word
-                case Download::Unavailable: return end(Message::ServerDown);  // no libcurl
+                case Download::Unavailable: return end(Message::ServerDown);  // no way to download
                 }
             });
         });

@@ -1,6 +1,6 @@
 // The platform services behind the online features: small interfaces that the
-// tests fake, platform/ implements with Qt (online/ the routing table and the
-// libcurl downloader), and app/main.cpp chooses. Results come back as
+// tests fake, platform/ implements (with Qt, and per system in platform/linux
+// and platform/windows), and app/main.cpp chooses. Results come back as
 // values; a service throws only when the platform itself fails (a table that
 // cannot be read, no documents folder). The downloader hands its outcome to a
 // callback instead, as it may come later, from the event loop.
@@ -35,8 +35,8 @@ public:
 };
 
 // How a download ended: the file is there, the download failed (an answer,
-// as a server's error is), or the platform could not download at all (no
-// libcurl to load).
+// as a server's error is), or the platform could not download at all (on
+// Linux, no libcurl to load).
 enum class Download : std::uint8_t { Stored, Failed, Unavailable };
 
 class Downloader {
