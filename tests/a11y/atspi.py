@@ -210,13 +210,17 @@ def showing(acc):
 def frame(app, title, timeout=STEP, kind="frame"):
     """The showing window named `title`: a string to match exactly, or a compiled
     pattern (the countdown changes the captions); `kind` "alert" for a message box."""
+    from gi.repository import GLib
     matches = title.search if hasattr(title, "search") else (lambda name: name == title)
     deadline = time.monotonic() + timeout
     while True:
         for i in range(app.childCount):
             w = app.getChildAtIndex(i)
-            if w is not None and role(w) == kind and matches(w.name) and showing(w):
-                return w
+            try:
+                if w is not None and role(w) == kind and matches(w.name) and showing(w):
+                    return w
+            except GLib.GError:
+                pass  # a window that was closed while we asked: it is not the one
         check(time.monotonic() < deadline, "no window %r in the tree; seen: %r"
               % (title, [app.getChildAtIndex(i).name for i in range(app.childCount)]))
         time.sleep(POLL)
