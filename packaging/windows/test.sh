@@ -268,6 +268,9 @@ installer() {
 # the harness's --wine-prefix runs it under Wine, in this prefix.
 journeys() {
     local t
+    # The update check's host, as the Windows build was configured.
+    NUMORA_WEB_HOST=$(sed -n 's/^NUMORA_WEB_HOST:STRING=//p' "$build/numora/CMakeCache.txt") || true
+    export NUMORA_WEB_HOST
     for t in start_and_navigate missing_numbers_play multiplication_play welcome_page offline; do
         if python3 "$repo/tests/e2e/test_$t.py" --numora "$1" --wine-prefix "$WINEPREFIX" \
             --artifacts "$build/e2e-artifacts" >"$work/journey-$t.log" 2>&1; then

@@ -25,6 +25,10 @@ FIRST_WINDOW = 20.0  # a sanitizer build takes a while to show its first window
 STEP = 10.0          # any later window or state change
 
 SCREEN_W, SCREEN_H = 1024, 768
+# The maker's web site, which the program's welcome page and update file are on.
+WEB_HOST = os.environ.get("NUMORA_WEB_HOST") or "www.korvellan.example"
+# What libcurl and Wine read as the system's trusted certificates.
+SYSTEM_CERTIFICATES = "/etc/ssl/certs/ca-certificates.crt"
 HERE = os.path.dirname(os.path.abspath(__file__))
 CONVERT = "/usr/bin/convert"  # /usr/local/bin/convert on these machines is something else
 # Set by --wine-prefix: the program is the Windows build installed in that Wine prefix.
@@ -46,6 +50,7 @@ REQUIRED = {
     CONVERT: "imagemagick",
     "unshare": "util-linux",
     "ip": "iproute2",
+    "openssl": "openssl",
 }
 
 # The online namespace: a veth pair, both ends up, an address and a default route.
@@ -184,6 +189,7 @@ class Session:
         self.wm = None
         self.proc = None
         self.silent = None
+        self.web = None
         self.display = None
         self.tmp = None
         self.shots = 0
@@ -201,6 +207,7 @@ class Session:
     def __exit__(self, *exc):
         _stop(self.proc)
         _stop(self.silent)
+        _stop(self.web)
         _stop(self.wm)
         _stop(self.xvfb)
         if self.tmp:
@@ -343,10 +350,12 @@ class Session:
 
     # -- the program ---------------------------------------------------------------
 
-    def start(self, online, hosts=None):
+    def start(self, online, hosts=None, trusted=None):
         """Starts numora in a network namespace of its own; its PID is the program's.
         `hosts` maps host names to addresses for the program alone (a mount namespace
-        with /etc/hosts of its own; loopback up, so that it reaches its own address)."""
+        with /etc/hosts of its own; loopback up, so that it reaches its own address).
+        `trusted` is a certificate file that stands in for the system's bundle of
+        trusted ones there (libcurl and Wine both read that bundle)."""
         unshare = ["unshare", "-n"] if os.geteuid() == 0 else ["unshare", "-r", "-n"]
         setup = ONLINE_SETUP
         if hosts:
@@ -355,6 +364,8 @@ class Session:
                 f.write("".join("%s %s\n" % (address, name) for name, address in hosts.items()))
             unshare.append("-m")
             setup = "mount --bind '%s' /etc/hosts && ip link set lo up && %s" % (path, setup)
+            if trusted:
+                setup = "mount --bind '%s' %s && %s" % (trusted, SYSTEM_CERTIFICATES, setup)
         program = [self.numora]
         if WINE_PREFIX:
             # Wine answers for the network from its own session's processes: a fresh
@@ -389,6 +400,29 @@ class Session:
         self.silent = subprocess.Popen(self._in_namespace() + [sys.executable, "-c", code, address, str(port), str(seconds)],
                                        stdout=subprocess.PIPE, preexec_fn=_die_with_parent)
         check(self.silent.stdout.readline() == b"up\n", "the silent server did not start")
+
+    def web_certificate(self):
+        """The file of a certificate for WEB_HOST made for this session (its key beside it)."""
+        cert = os.path.join(self.tmp, "web-cert.pem")
+        if not os.path.exists(cert):
+            r = subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
+                                "-subj", "/CN=" + WEB_HOST, "-addext", "subjectAltName=DNS:" + WEB_HOST,
+                                "-keyout", os.path.join(self.tmp, "web-key.pem"), "-out", cert],
+                               capture_output=True)
+            check(r.returncode == 0, "openssl made no certificate: %s" % r.stderr.decode(errors="replace"))
+        return cert
+
+    def https_server(self, root, address, port=443):
+        """In the program's namespace, the tests' HTTPS server on address:port with the
+        web certificate, serving the files under `root`; stopped with the session."""
+        port_file = os.path.join(self.tmp, "https-port")
+        server = os.path.join(HERE, "..", "online", "https_server.py")
+        self.web = subprocess.Popen(
+            self._in_namespace() + [sys.executable, server, self.web_certificate(),
+                                    os.path.join(self.tmp, "web-key.pem"), port_file, "3600", address,
+                                    str(port), root], preexec_fn=_die_with_parent)
+        wait_for("the HTTPS server to listen", lambda: os.path.exists(port_file) or self.web.poll() is not None)
+        check(self.web.poll() is None, "the HTTPS server ended with status %s" % self.web.returncode)
 
     def wait_exit(self, timeout=3 * STEP):  # a sanitizer build checks for leaks as it ends
         try:
@@ -568,7 +602,12 @@ def menu_bar_height(session, wid, client_height):
 
 
 def choose_first_file_item(session, wid, bar):
-    """File is the first title on the menu bar; its menu opens as a new top-level window."""
+    choose_file_item(session, wid, bar, lambda popup_height: 10)
+
+
+def choose_file_item(session, wid, bar, item_y):
+    """File is the first title on the menu bar; its menu opens as a new top-level window,
+    and the item at item_y(the menu's height) is clicked."""
     before = session.toplevels()
     session.click(wid, 15, bar // 2)
     # Wait for the menu itself: a click that came too early would land on the window
@@ -576,8 +615,8 @@ def choose_first_file_item(session, wid, bar):
     popups = wait_for("the File menu to open", lambda: session.toplevels() - before)
     check(len(popups) == 1, "%d windows opened on a click on File" % len(popups))
     popup = popups.pop()
-    session.wait_painted(popup)
-    session.click(popup, 30, 10)
+    shown = session.wait_painted(popup)
+    session.click(popup, 30, item_y(shown.height))
 
 
 def open_multiplication(session, main, title=MULT):

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""HTTPS server on 127.0.0.1 for the downloader tests.
+"""HTTPS server for the downloader tests and the end-to-end journeys.
 
-Usage: https_server.py CERT KEY PORT_FILE LIFETIME_SECONDS
-Binds a free port, writes it to PORT_FILE, serves until killed or until its
-lifetime is over.
+Usage: https_server.py CERT KEY PORT_FILE LIFETIME_SECONDS [ADDRESS PORT ROOT]
+Binds ADDRESS:PORT (by default a free port on 127.0.0.1), writes the port to
+PORT_FILE, serves until killed or until its lifetime is over. A path that names
+a file under ROOT gets that file as it is at the time of the request.
 """
 import http.server
 import os
@@ -29,6 +30,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_header(name, value)
         self.end_headers()
         self.wfile.write(body)
+
+    def served(self, path):
+        """The file under the root that a request's path names; never one outside it."""
+        parts = [p for p in path.split("?", 1)[0].split("/") if p]
+        return os.path.join(self.server.root, *parts) if ".." not in parts else ""
 
     def do_GET(self):
         port = self.server.server_address[1]
@@ -70,6 +76,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.wfile.write(b"21")
                 self.wfile.flush()
                 time.sleep(20)
+            elif self.server.root and os.path.isfile(self.served(path)):
+                with open(self.served(path), "rb") as f:
+                    self.reply(200, f.read())
             else:
                 self.reply(404, b"not found\n")
         except OSError:
@@ -85,9 +94,11 @@ class Server(http.server.ThreadingHTTPServer):
 
 def main():
     cert, key, port_file, lifetime = sys.argv[1:5]
+    address, port, root = sys.argv[5:8] if len(sys.argv) > 5 else ("127.0.0.1", "0", "")
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(cert, key)
-    server = Server(("127.0.0.1", 0), Handler)
+    server = Server((address, int(port)), Handler)
+    server.root = root
     # The handshake happens in the request's thread, not in the accepting one.
     server.socket = context.wrap_socket(server.socket, server_side=True, do_handshake_on_connect=False)
     timer = threading.Timer(float(lifetime), os._exit, [0])
